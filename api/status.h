@@ -1,0 +1,54 @@
+// Status codes of the RAID API library and their texts.
+#ifndef QX_API_STATUS_H
+#define QX_API_STATUS_H
+
+#include <stdint.h>
+
+namespace qx {
+
+// Statuses that both sides of the library boundary name in code.
+enum Status : uint8_t {
+  kOk = 0,
+  kFailed = 1,
+  kNoResource = 4,
+  kOutOfRange = 5,
+  kInvalidRequest = 6,
+  kInvalidParameter = 7,
+  kInvalidVdId = 8,
+  kInvalidPdId = 9,
+  kInvalidAdapterId = 13,
+  kInvalidRaidMode = 14,
+  kInvalidArrayId = 17,
+  kNotSupported = 19,
+  kPdIsSpare = 54,
+  kPdMissing = 55,
+  kPdAssigned = 56,
+  kPdCountForLevel = 57,
+  kVdNotReady = 58,
+  kVdMissing = 59,
+  kVdHasBga = 61,
+  kBgaRunning = 63,
+  kNoVdId = 64,
+  kAtapiInVd = 65,
+  kParityDisks = 66,
+  kInvalidBlockSize = 67,
+  kVdNameInvalid = 72,
+  kPdTypeMismatch = 73,
+  kPdBlockSizeMismatch = 74,
+  kArrayHasBga = 82,
+  kOneMediaPatrol = 88,
+  kSpareInUse = 89,
+  kInvalidBgaAction = 153,
+  kVdHasOs = 158,
+  kDiskHasOs = 159,
+  kNotSupportedOnAdapter = 160,
+  kWrongData = 163,
+  kBufferTooBig = 164,
+};
+
+// The fixed English text of a status; "Unknown error" for codes without one.
+const char* status_text(uint8_t status);
+
+}  // namespace qx
+
+#endif  // QX_API_STATUS_H

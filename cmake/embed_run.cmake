@@ -1,0 +1,10 @@
+# Script mode: writes OUTPUT, a C++ source with one entry per file in FILES.
+set(body "// Generated from sim/scenarios/*.json; do not edit.\n#include \"sim/scenario/builtin.h\"\n\nnamespace qx::sim {\n\nconst std::vector<BuiltinScenario>& builtin_scenarios() {\n  static const std::vector<BuiltinScenario> all = {\n")
+foreach(f ${FILES})
+  get_filename_component(name ${f} NAME_WE)
+  file(READ ${f} text)
+  set(body "${body}    {\"${name}\", R\"qxjson(${text})qxjson\"},\n")
+endforeach()
+set(body "${body}  };\n  return all;\n}\n\n}  // namespace qx::sim\n")
+file(WRITE ${OUTPUT}.tmp "${body}")
+file(COPY_FILE ${OUTPUT}.tmp ${OUTPUT} ONLY_IF_DIFFERENT)
