@@ -1,0 +1,71 @@
+// Placeholder handlers for the commands that are not implemented yet. Each one
+// tells the user so and refuses. A handler leaves this file when its command
+// is implemented in its own source file.
+#include <cstdint>
+#include <cstdio>
+
+#include "commands/handlers.h"
+#include "shell/state.h"
+
+namespace qx::commands {
+namespace {
+
+uint32_t not_yet_available() {
+  std::fputs("This command is not available yet.\n", shell::state().out);
+  return 1;
+}
+
+}  // namespace
+
+#define QX_NOT_YET_AVAILABLE(name) \
+  uint32_t name(int, char**, const CommandEntry&) { return not_yet_available(); }
+
+// inventory
+QX_NOT_YET_AVAILABLE(cmd_get)
+QX_NOT_YET_AVAILABLE(cmd_topology)
+QX_NOT_YET_AVAILABLE(cmd_smart)
+// configuration
+QX_NOT_YET_AVAILABLE(cmd_create_array)
+QX_NOT_YET_AVAILABLE(cmd_assign)
+QX_NOT_YET_AVAILABLE(cmd_import)
+QX_NOT_YET_AVAILABLE(cmd_maxcreatesize)
+QX_NOT_YET_AVAILABLE(cmd_set)
+QX_NOT_YET_AVAILABLE(cmd_set_array)
+// background activities
+QX_NOT_YET_AVAILABLE(cmd_init)
+QX_NOT_YET_AVAILABLE(cmd_cc)
+QX_NOT_YET_AVAILABLE(cmd_rebuild)
+QX_NOT_YET_AVAILABLE(cmd_rebuild_array)
+QX_NOT_YET_AVAILABLE(cmd_migrate)
+QX_NOT_YET_AVAILABLE(cmd_migrate_array)
+QX_NOT_YET_AVAILABLE(cmd_copyback)
+QX_NOT_YET_AVAILABLE(cmd_mp)
+QX_NOT_YET_AVAILABLE(cmd_scrub)
+QX_NOT_YET_AVAILABLE(cmd_locate)
+QX_NOT_YET_AVAILABLE(cmd_forceonline)
+// events and firmware
+QX_NOT_YET_AVAILABLE(cmd_event)
+QX_NOT_YET_AVAILABLE(cmd_flash)
+// enclosures and encryption
+QX_NOT_YET_AVAILABLE(cmd_enc)
+QX_NOT_YET_AVAILABLE(cmd_aesop)
+QX_NOT_YET_AVAILABLE(cmd_aesentry)
+QX_NOT_YET_AVAILABLE(cmd_aesport)
+// diagnostics
+QX_NOT_YET_AVAILABLE(cmd_sat)
+QX_NOT_YET_AVAILABLE(cmd_ecc)
+QX_NOT_YET_AVAILABLE(cmd_register)
+QX_NOT_YET_AVAILABLE(cmd_wipe)
+QX_NOT_YET_AVAILABLE(cmd_map)
+QX_NOT_YET_AVAILABLE(cmd_rct)
+QX_NOT_YET_AVAILABLE(cmd_diskidofvd)
+QX_NOT_YET_AVAILABLE(cmd_diskidofhd)
+QX_NOT_YET_AVAILABLE(cmd_devmap)
+QX_NOT_YET_AVAILABLE(cmd_tier)
+QX_NOT_YET_AVAILABLE(cmd_hl)
+QX_NOT_YET_AVAILABLE(cmd_segment)
+QX_NOT_YET_AVAILABLE(cmd_dpmsg)
+
+#undef QX_NOT_YET_AVAILABLE
+
+}  // namespace qx::commands
