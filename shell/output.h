@@ -1,0 +1,33 @@
+// The output stream: every message and result of the shell and the command
+// handlers is written here (standard output, or the "-output" file). Only the
+// option parser writes to standard error.
+#ifndef QX_SHELL_OUTPUT_H
+#define QX_SHELL_OUTPUT_H
+
+#include <cstdarg>
+
+namespace qx::shell {
+
+// printf-style output.
+void print(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+void vprint(const char* fmt, va_list args) __attribute__((format(printf, 1, 0)));
+
+// Plain text, written as it stands (never used as a format: a '%' prints as is).
+void print_text(const char* text);
+
+// Labelled lines: the label (with its own colon) left-aligned in a column of
+// `width` characters (a longer label is printed whole), one space, the value.
+void print_label(int width, const char* label, const char* value);      // "%-*s %s\n"
+void print_label_num(int width, const char* label, long value);         // "%-*s %ld\n"
+void print_label_num2(int width, const char* label, long first, long second);  // "%-*s %ld %ld\n"
+void print_label_kb(int width, const char* label, long long kb);        // "%-*s %lld K\n"
+void print_label_kb_unsigned(int width, const char* label, unsigned long long kb);  // "%-*s %llu K\n"
+void print_label_mb(int width, const char* label, long long mb);        // "%-*s %lld M\n"
+// A labelled line whose value is formatted first ("%04x-%04x", ...), then
+// printed as "%-*s %s\n".
+void print_label_format(int width, const char* label, const char* fmt, ...)
+    __attribute__((format(printf, 3, 4)));
+
+}  // namespace qx::shell
+
+#endif  // QX_SHELL_OUTPUT_H

@@ -1,0 +1,91 @@
+// Checks and conversions of option arguments, and the tables that turn codes
+// into names and back.
+#ifndef QX_SHELL_VALUES_H
+#define QX_SHELL_VALUES_H
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "api/records.h"
+
+namespace qx::shell {
+
+// True when every character is a decimal digit; also true for "" (which
+// converts to 0).
+bool is_decimal_number(const char* text);
+// The leading decimal number, as strtol with base 10 gives it (leading blanks
+// and a sign accepted, 0 without digits). Callers keep the low bits they need.
+long decimal_value(const char* text);
+
+// True for "0x" or "0X" followed by at least one hexadecimal digit and
+// nothing else.
+bool is_hex_number(const char* text);
+// The value of the digits after the "0x" of a text that passed
+// is_hex_number(); digits beyond the eighth shift the upper ones out.
+uint32_t hex_value(const char* text);
+
+// Copies an argument into `dest`, dropping surrounding double quotes.
+// Unquoted: at most n - 1 characters, `dest` holds n bytes. Quoted (the text
+// begins with '"'): the first and last characters are dropped and at most n of
+// the rest are kept, so `dest` must hold n + 1 bytes. A lone '"' gives "".
+void copy_argument(char* dest, const char* source, size_t n);
+// The length of an argument without its surrounding quotes: what a command
+// judges against its length limit before copying.
+size_t argument_length(const char* source);
+
+// At most `max_chars` characters of `text` (up to its NUL), each one outside
+// the printable range 0x20..0x7E replaced by '?'. Used for model and serial
+// texts that come from the adapter.
+std::string printable_text(const char* text, size_t max_chars);
+
+// RAID level codes of the library.
+enum : uint8_t {
+  kRaid0 = 0,
+  kRaid1 = 1,
+  kRaid5 = 5,
+  kRaid6 = 6,
+  kTierCapacity = 10,
+  kTierSafe = 11,
+  kTierHybrid = 12,
+  kJbod = 15,
+  kRaid10 = 16,
+  kRaid1E = 17,
+  kRaid50 = 80,
+  kRaid60 = 96,
+};
+inline constexpr uint8_t kNoCode = 255;  // "not a mode" / "not an action"
+
+// "RAID5", "twinTier safe", ...; "unknown" for any other code.
+const char* raid_level_name(uint8_t level);
+// The level code of a -r value ("0", "1", "10", "1E" in any case, "5", "50",
+// "6", "60", "tc", "ts", "hybrid"); kNoCode for anything else.
+uint8_t raid_mode_code(const char* text);
+
+// Background-activity actions as the library's control calls take them.
+enum : uint8_t {
+  kBgaStart = 0,
+  kBgaPause = 2,
+  kBgaResume = 3,
+  kBgaStop = 4,
+};
+// "start", "pause", "resume", "stop" (exactly, lower case); kNoCode otherwise.
+uint8_t bga_action_code(const char* text);
+
+// PCIe link speed: "2.5Gb/s", "5Gb/s", "8Gb/s"; "Unknown" for other codes.
+const char* link_speed_name(uint8_t speed);
+
+// Forms of a physical-disk record for disk_type_text().
+enum : uint8_t {
+  kPlainForm = 0,     // type bits at byte 66 (QX_PD_GetHDInfo)
+  kExtendedForm = 1,  // link bits at 70, device type at 71 (QX_PD_GetHDInfo_Ext)
+};
+// "SATA PD", "SAS ATAPI CD/DVD", "unknown 0x7", ...
+std::string disk_type_text(const QX_PD_INFO& record, uint8_t form);
+
+// The first `count` bytes as decimal numbers joined by ", ".
+std::string number_list_text(const uint8_t* numbers, uint8_t count);
+
+}  // namespace qx::shell
+
+#endif  // QX_SHELL_VALUES_H
