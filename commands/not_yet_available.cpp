@@ -2,16 +2,15 @@
 // tells the user so and refuses. A handler leaves this file when its command
 // is implemented in its own source file.
 #include <cstdint>
-#include <cstdio>
 
 #include "commands/handlers.h"
-#include "shell/state.h"
+#include "shell/output.h"
 
 namespace qx::commands {
 namespace {
 
 uint32_t not_yet_available() {
-  std::fputs("This command is not available yet.\n", shell::state().out);
+  shell::print_text("This command is not available yet.\n");
   return 1;
 }
 
