@@ -15,14 +15,14 @@ bool is_hex_digit(char c) {
 
 char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
+}  // namespace
+
 bool equals_ignoring_case(const char* a, const char* b) {
   for (; *a != '\0' && *b != '\0'; ++a, ++b) {
     if (lower(*a) != lower(*b)) return false;
   }
   return *a == *b;
 }
-
-}  // namespace
 
 bool is_decimal_number(const char* text) {
   for (; *text != '\0'; ++text) {

@@ -34,6 +34,9 @@ void copy_argument(char* dest, const char* source, size_t n);
 // judges against its length limit before copying.
 size_t argument_length(const char* source);
 
+// True when the texts are equal with the letters A to Z taken as a to z.
+bool equals_ignoring_case(const char* a, const char* b);
+
 // At most `max_chars` characters of `text` (up to its NUL), each one outside
 // the printable range 0x20..0x7E replaced by '?'. Used for model and serial
 // texts that come from the adapter.

@@ -1,0 +1,17 @@
+// What the shell needs from the console, per operating system.
+#ifndef QX_PLATFORM_CONSOLE_H
+#define QX_PLATFORM_CONSOLE_H
+
+namespace qx::platform {
+
+// Calls `on_event` when the console asks the process to end (an interrupt
+// key, the console or terminal going away, a termination request); the
+// process then ends as it would have without the handler.
+void install_console_control_handler(void (*on_event)());
+
+// True when standard input is an interactive terminal.
+bool stdin_is_terminal();
+
+}  // namespace qx::platform
+
+#endif  // QX_PLATFORM_CONSOLE_H

@@ -1,0 +1,33 @@
+#if defined(_WIN32)
+
+#include <windows.h>
+
+#include <cstdio>
+#include <io.h>
+
+#include "platform/console.h"
+
+namespace qx::platform {
+namespace {
+
+void (*volatile g_on_event)() = nullptr;
+
+// Runs on a thread the system creates for the control event. Returning FALSE
+// lets the next handler, in the end the system's default one, end the process.
+BOOL WINAPI on_control_event(DWORD) {
+  if (g_on_event != nullptr) g_on_event();
+  return FALSE;
+}
+
+}  // namespace
+
+void install_console_control_handler(void (*on_event)()) {
+  g_on_event = on_event;
+  SetConsoleCtrlHandler(on_control_event, TRUE);
+}
+
+bool stdin_is_terminal() { return _isatty(_fileno(stdin)) != 0; }
+
+}  // namespace qx::platform
+
+#endif  // _WIN32
