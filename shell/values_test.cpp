@@ -99,6 +99,16 @@ TEST(CopyArgument, LengthIsJudgedWithoutQuotes) {
   EXPECT_EQ(argument_length(""), 0u);
 }
 
+TEST(EqualsIgnoringCase, OnlyLettersFold) {
+  EXPECT_TRUE(equals_ignoring_case("-OUTPUT", "-output"));
+  EXPECT_TRUE(equals_ignoring_case("Hba", "hBA"));
+  EXPECT_TRUE(equals_ignoring_case("", ""));
+  EXPECT_FALSE(equals_ignoring_case("hba", "hb"));
+  EXPECT_FALSE(equals_ignoring_case("hb", "hba"));
+  EXPECT_FALSE(equals_ignoring_case("[", "{"));  // not letters: 0x5B and 0x7B differ
+  EXPECT_FALSE(equals_ignoring_case("--output", "-output"));
+}
+
 TEST(PrintableText, ReplacesControlBytesAndStopsAtTheLimit) {
   EXPECT_EQ(printable_text("KITE-S1 x", 20), "KITE-S1 x");
   EXPECT_EQ(printable_text("a\tb\x7f" "c\x80", 20), "a?b?c?");
