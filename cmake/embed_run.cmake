@@ -1,4 +1,6 @@
-# Script mode: writes OUTPUT, a C++ source with one entry per file in FILES.
+# Script mode: writes OUTPUT, a C++ source with one entry per JSON file in DIR.
+file(GLOB FILES ${DIR}/*.json)
+list(SORT FILES)
 set(body "// Generated from sim/scenarios/*.json; do not edit.\n#include \"sim/scenario/builtin.h\"\n\nnamespace qx::sim {\n\nconst std::vector<BuiltinScenario>& builtin_scenarios() {\n  static const std::vector<BuiltinScenario> all = {\n")
 foreach(f ${FILES})
   get_filename_component(name ${f} NAME_WE)

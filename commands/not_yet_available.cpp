@@ -20,11 +20,15 @@ uint32_t not_yet_available() {
   uint32_t name(int, char**, const CommandEntry&) { return not_yet_available(); }
 
 // inventory
+QX_NOT_YET_AVAILABLE(cmd_info)
+QX_NOT_YET_AVAILABLE(cmd_adapter)
 QX_NOT_YET_AVAILABLE(cmd_get)
 QX_NOT_YET_AVAILABLE(cmd_topology)
 QX_NOT_YET_AVAILABLE(cmd_smart)
 // configuration
+QX_NOT_YET_AVAILABLE(cmd_create)
 QX_NOT_YET_AVAILABLE(cmd_create_array)
+QX_NOT_YET_AVAILABLE(cmd_delete)
 QX_NOT_YET_AVAILABLE(cmd_assign)
 QX_NOT_YET_AVAILABLE(cmd_import)
 QX_NOT_YET_AVAILABLE(cmd_maxcreatesize)

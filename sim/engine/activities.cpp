@@ -1,0 +1,120 @@
+#include "sim/engine/activities.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "sim/engine/events.h"
+#include "sim/model/vd.h"
+#include "sim/store/table.h"
+
+namespace qx::sim {
+
+namespace {
+
+// SQL for the completion time of a running activity, matching completion_ms().
+const char* const kCompletionSql =
+    "(since_ms + ((10000 - progress) * duration_s * 1000 + 9999) / 10000)";
+
+// Event codes in the VD event class for a completed VD activity.
+std::optional<uint16_t> vd_completion_code(ActivityKind kind) {
+  switch (kind) {
+    case ActivityKind::kSynchronize: return 25;
+    case ActivityKind::kRedundancyCheck: return 35;
+    case ActivityKind::kInitQuick: return 45;
+    case ActivityKind::kInitBackground: return 55;
+    case ActivityKind::kInitForeground: return 65;
+    case ActivityKind::kRebuild: return 75;
+    case ActivityKind::kMigration: return 85;
+    case ActivityKind::kCopyBack: return 95;
+    case ActivityKind::kMediaPatrol:
+    case ActivityKind::kDataScrub:
+      break;
+  }
+  return std::nullopt;
+}
+
+void apply_vd_completion(Db& db, int adapter, const Activity& a) {
+  std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, a.vd);
+  if (!vd) return;
+  switch (a.kind) {
+    case ActivityKind::kInitQuick:
+    case ActivityKind::kInitBackground:
+    case ActivityKind::kInitForeground:
+      if (vd->state == QX_VD_FUNCTIONAL) vd->state = QX_VD_FUNCTIONAL_INITIALIZED;
+      break;
+    case ActivityKind::kRebuild:
+      if (vd->state == QX_VD_DEGRADED) vd->state = QX_VD_FUNCTIONAL;
+      break;
+    default:
+      break;
+  }
+  update_row(db, vd_model(), adapter, *vd);
+}
+
+void complete(Db& db, int adapter, const Activity& a, int64_t at_ms) {
+  if (is_disk_activity(a.kind)) {
+    if (a.kind == ActivityKind::kMediaPatrol)
+      log_event(db, adapter, {QX_EVT_CLASS_PD, 22, a.pd, kSeverityInfo, {}}, at_ms);
+  } else {
+    apply_vd_completion(db, adapter, a);
+    if (std::optional<uint16_t> code = vd_completion_code(a.kind))
+      log_event(db, adapter, {QX_EVT_CLASS_VD, *code, a.vd, kSeverityInfo, {}}, at_ms);
+  }
+  delete_row(db, activity_model(), adapter, a);
+}
+
+}  // namespace
+
+int64_t progress_at(const Activity& a, int64_t now_ms) {
+  if (a.state != ActivityState::kRunning || now_ms <= a.since_ms) return a.progress;
+  int64_t gained = (now_ms - a.since_ms) * kFullProgress / (a.duration_s * 1000);
+  return std::min(kFullProgress, a.progress + gained);
+}
+
+int64_t completion_ms(const Activity& a) {
+  return a.since_ms + ((kFullProgress - a.progress) * a.duration_s * 1000 + kFullProgress - 1) / kFullProgress;
+}
+
+bool activities_due(Db& db, int adapter, int64_t now_ms) {
+  Stmt stmt = db.prepare(std::string("SELECT EXISTS (SELECT 1 FROM activities WHERE adapter = ?1 AND "
+                                     "state = 'running' AND ") +
+                         kCompletionSql + " <= ?2)");
+  stmt.bind(1, int64_t{adapter}).bind(2, now_ms);
+  stmt.step();
+  return stmt.column_int(0) != 0;
+}
+
+void complete_due_activities(Db& db, int adapter, int64_t now_ms) {
+  std::vector<Activity> due = select_rows(db, activity_model(), adapter,
+                                          std::string("state = 'running' AND ") + kCompletionSql + " <= ?1",
+                                          {json(now_ms)}, kCompletionSql);
+  for (const Activity& a : due) complete(db, adapter, a, completion_ms(a));
+}
+
+std::optional<Activity> vd_activity(Db& db, int adapter, uint16_t vd) {
+  std::vector<Activity> rows = select_rows(db, activity_model(), adapter, "vd = ?1", {json(vd)}, "id", 1);
+  if (rows.empty()) return std::nullopt;
+  return rows.front();
+}
+
+std::optional<Activity> pd_activity(Db& db, int adapter, uint16_t pd) {
+  std::vector<Activity> rows = select_rows(db, activity_model(), adapter, "pd = ?1", {json(pd)}, "id", 1);
+  if (rows.empty()) return std::nullopt;
+  return rows.front();
+}
+
+Activity settled(const Activity& a, int64_t now_ms) {
+  Activity out = a;
+  out.progress = progress_at(a, now_ms);
+  out.since_ms = now_ms;
+  return out;
+}
+
+uint16_t next_activity_id(Db& db, int adapter) {
+  Stmt stmt = db.prepare("SELECT COALESCE(MAX(id), -1) + 1 FROM activities WHERE adapter = ?1");
+  stmt.bind(1, int64_t{adapter});
+  stmt.step();
+  return static_cast<uint16_t>(stmt.column_int(0));
+}
+
+}  // namespace qx::sim

@@ -1,0 +1,41 @@
+// The activity engine: background activities move on with simulated time,
+// and one that reaches 100 % completes, changing the state as an adapter
+// would and logging its events.
+#ifndef QX_SIM_ENGINE_ACTIVITIES_H
+#define QX_SIM_ENGINE_ACTIVITIES_H
+
+#include <cstdint>
+#include <optional>
+
+#include "sim/model/activity.h"
+#include "sim/store/db.h"
+
+namespace qx::sim {
+
+// Progress (0 .. kFullProgress) of the activity at simulated time `now_ms`.
+int64_t progress_at(const Activity& activity, int64_t now_ms);
+
+// Simulated time at which a running activity reaches 100 %.
+int64_t completion_ms(const Activity& activity);
+
+// Whether a running activity of the adapter has completed by `now_ms` and
+// not been brought up to date yet (so a call must write before answering).
+bool activities_due(Db& db, int adapter, int64_t now_ms);
+
+// Applies every completion due by `now_ms`, oldest first. Needs a write transaction.
+void complete_due_activities(Db& db, int adapter, int64_t now_ms);
+
+// The activity of a VD or a disk, if one exists (running or not).
+std::optional<Activity> vd_activity(Db& db, int adapter, uint16_t vd);
+std::optional<Activity> pd_activity(Db& db, int adapter, uint16_t pd);
+
+// Takes a snapshot of the progress at `now_ms` into the row (before its
+// state changes, so progress is kept across pause and resume).
+Activity settled(const Activity& activity, int64_t now_ms);
+
+// The next free activity id on the adapter.
+uint16_t next_activity_id(Db& db, int adapter);
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_ENGINE_ACTIVITIES_H

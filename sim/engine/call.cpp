@@ -1,0 +1,83 @@
+#include "sim/engine/call.h"
+
+#include <cstdio>
+#include <exception>
+
+#include "api/status.h"
+#include "sim/engine/activities.h"
+#include "sim/engine/clock.h"
+#include "sim/engine/faults.h"
+#include "sim/store/table.h"
+
+namespace qx::sim {
+
+const Adapter& Session::adapter() {
+  if (!adapter_) adapter_ = select_by_id(db_, adapter_model(), adapter_id_, adapter_id_).value();
+  return *adapter_;
+}
+
+namespace {
+
+bool adapter_exists(Db& db, int adapter) {
+  Stmt stmt = db.prepare("SELECT 1 FROM adapters WHERE id = ?1");
+  stmt.bind(1, int64_t{adapter});
+  return stmt.step();
+}
+
+// One attempt in a transaction of the given kind. Empty when the attempt
+// found that it must write although it holds only a read transaction.
+std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transaction::Kind kind,
+                               const CallBody& body) {
+  std::optional<Transaction> txn(std::in_place, db, kind);
+  const bool can_write = kind == Transaction::Kind::kWrite;
+  int64_t now = read_clock(db).now_ms();
+
+  // The engine's own changes (completed activities, spent faults) are
+  // committed on their own, so that a failing body cannot undo them.
+  bool engine_wrote = false;
+  if (adapter >= 0 && activities_due(db, adapter, now)) {
+    if (!can_write) return std::nullopt;
+    complete_due_activities(db, adapter, now);
+    engine_wrote = true;
+  }
+  if (std::optional<Fault> fault = find_fault(db, function, adapter)) {
+    if (fault_is_limited(*fault)) {
+      if (!can_write) return std::nullopt;
+      spend_fault(db, *fault);
+      engine_wrote = true;
+    }
+    if (engine_wrote) txn->commit();
+    return fault->status;
+  }
+  if (engine_wrote) {
+    txn->commit();
+    txn.emplace(db, kind);
+  }
+  if (adapter >= 0 && !adapter_exists(db, adapter)) return kInvalidAdapterId;
+
+  Session session(db, adapter, now);
+  uint8_t status = body(session);
+  if (status == kOk && can_write) txn->commit();
+  return status;
+}
+
+}  // namespace
+
+uint8_t run_call(Db& db, const char* function, int adapter, Access access, const CallBody& body) {
+  Transaction::Kind kind = access == Access::kWrite ? Transaction::Kind::kWrite : Transaction::Kind::kRead;
+  for (int tries = 0;; ++tries) {
+    try {
+      if (std::optional<uint8_t> status = attempt(db, function, adapter, kind, body)) return *status;
+      kind = Transaction::Kind::kWrite;  // the state must be brought up to date first
+    } catch (const DbError& e) {
+      if (e.busy() && tries < 20) continue;
+      std::fprintf(stderr, "qx_api: %s: %s: %s\n", function, db.path().c_str(), e.what());
+      return kFailed;
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "qx_api: %s: %s\n", function, e.what());
+      return kFailed;
+    }
+  }
+}
+
+}  // namespace qx::sim

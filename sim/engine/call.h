@@ -1,0 +1,46 @@
+// How every library call runs: as one transaction on the state, after the
+// activities of its adapter are brought up to the current simulated time and
+// after injected faults have had their say.
+#ifndef QX_SIM_ENGINE_CALL_H
+#define QX_SIM_ENGINE_CALL_H
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "sim/model/adapter.h"
+#include "sim/store/db.h"
+
+namespace qx::sim {
+
+enum class Access { kRead, kWrite };
+
+// What a call's body works with.
+class Session {
+ public:
+  Session(Db& db, int adapter, int64_t now_ms) : db_(db), adapter_id_(adapter), now_ms_(now_ms) {}
+  Db& db() { return db_; }
+  int adapter_id() const { return adapter_id_; }
+  int64_t now_ms() const { return now_ms_; }
+  // The adapter the call names (read once per call).
+  const Adapter& adapter();
+
+ private:
+  Db& db_;
+  int adapter_id_;
+  int64_t now_ms_;
+  std::optional<Adapter> adapter_;
+};
+
+using CallBody = std::function<uint8_t(Session&)>;
+
+// Runs `body` for the call `function` on `adapter` (-1 for calls that name
+// none). A changing call (kWrite) takes the write lock for its whole run and
+// commits only when the body answers 0; a reading call sees one consistent
+// snapshot. An adapter that does not exist answers 13. Internal failures are
+// reported on standard error and answer 1.
+uint8_t run_call(Db& db, const char* function, int adapter, Access access, const CallBody& body);
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_ENGINE_CALL_H

@@ -1,0 +1,30 @@
+#include "sim/engine/events.h"
+
+#include "sim/store/table.h"
+
+namespace qx::sim {
+
+uint32_t log_event(Db& db, int adapter, const NewEvent& e, int64_t at_ms) {
+  Stmt last = db.prepare("SELECT COALESCE(MAX(seq), 0) FROM events WHERE adapter = ?1");
+  last.bind(1, int64_t{adapter});
+  last.step();
+  int64_t seq = last.column_int(0) + 1;
+
+  Event row;
+  row.seq = static_cast<uint32_t>(seq);
+  row.event_class = e.event_class;
+  row.code = e.code;
+  row.time = static_cast<uint32_t>(at_ms / 1000);
+  row.device_id = e.device_id;
+  row.severity = e.severity;
+  row.adapter_number = static_cast<uint8_t>(adapter);
+  row.params = e.params;
+  insert_row(db, event_model(), adapter, row);
+
+  Stmt trim = db.prepare("DELETE FROM events WHERE adapter = ?1 AND seq <= ?2");
+  trim.bind(1, int64_t{adapter}).bind(2, seq - kEventLogCapacity);
+  trim.run();
+  return row.seq;
+}
+
+}  // namespace qx::sim

@@ -1,0 +1,54 @@
+// Background activities: initialization, consistency check, rebuild,
+// migration, copy back on VDs; media patrol and data scrub on disks.
+#ifndef QX_SIM_MODEL_ACTIVITY_H
+#define QX_SIM_MODEL_ACTIVITY_H
+
+#include <cstdint>
+
+#include "api/records.h"
+#include "sim/model/field.h"
+#include "sim/model/vd.h"
+
+namespace qx::sim {
+
+enum class ActivityKind : uint8_t {
+  kRebuild,
+  kSynchronize,
+  kRedundancyCheck,
+  kInitForeground,
+  kInitBackground,
+  kMigration,
+  kInitQuick,
+  kCopyBack,
+  kMediaPatrol,
+  kDataScrub,
+};
+
+// The states a VD or disk activity can be in; the numbers are the BGA state
+// codes of the status records minus one.
+enum class ActivityState : uint8_t { kRunning, kAborted, kPaused, kAutoPaused, kInterrupted };
+
+inline constexpr int64_t kFullProgress = 10000;  // progress is counted in 1/100 of a percent
+
+struct Activity {
+  uint16_t id = 0;
+  ActivityKind kind = ActivityKind::kInitBackground;
+  uint16_t vd = kNoId;         // target VD, or kNoId
+  uint16_t pd = kNoId;         // target disk, or kNoId
+  ActivityState state = ActivityState::kRunning;
+  int64_t progress = 0;        // 0 .. kFullProgress at `since_ms`
+  int64_t duration_s = 3600;   // simulated seconds from 0 to 100 %
+  int64_t since_ms = 0;        // simulated time at which `progress` was taken
+};
+
+const Model<Activity>& activity_model();
+
+// The BGA type bit of a VD activity (QX_BGA_REBUILD ...), the activity code of
+// a disk activity (QX_PD_BGA_...).
+uint8_t bga_type(ActivityKind kind);
+uint8_t bga_state(ActivityState state);
+bool is_disk_activity(ActivityKind kind);
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_MODEL_ACTIVITY_H

@@ -1,0 +1,77 @@
+// A simulated adapter: every field of its information record, plus the
+// settings that shape how it behaves.
+#ifndef QX_SIM_MODEL_ADAPTER_H
+#define QX_SIM_MODEL_ADAPTER_H
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "api/records.h"
+#include "sim/model/field.h"
+
+namespace qx::sim {
+
+struct Adapter {
+  uint8_t id = 0;
+  // identity
+  uint16_t vendor_id = 0;
+  uint16_t subsystem_vendor_id = 0;
+  uint16_t device_id = 0;
+  uint16_t subsystem_id = 0;
+  uint8_t chip_revision = 0;
+  std::string serial;
+  std::string model;
+  // versions
+  std::array<uint32_t, 4> driver_version{};
+  std::array<uint16_t, 4> bios_version{};
+  std::array<uint16_t, 4> firmware_version{};
+  std::array<uint16_t, 4> boot_loader_version{};
+  std::array<uint16_t, 4> rom_version{};
+  bool has_rom_version = false;
+  // ports and links
+  uint8_t port_count = 0;
+  uint8_t port_types = 0;
+  std::array<uint8_t, 128> sas_addresses{};  // 16 ports of 8 bytes
+  uint8_t pcie_max_speed = 0;
+  uint8_t pcie_current_speed = 0;
+  uint8_t pcie_max_width = 0;
+  uint8_t pcie_current_width = 0;
+  uint8_t aes_port_count = 0;
+  // capabilities
+  uint8_t features = 0;
+  uint32_t adv_features = 0;
+  uint32_t adv_features2 = 0;
+  uint16_t raid_modes = 0;
+  uint16_t stripe_sizes = 0;
+  uint8_t buzzer = 0;
+  uint8_t expander_support = 0;
+  uint8_t pm_support = 0;
+  // limits
+  uint8_t max_disks_per_vd = 0;
+  uint8_t max_disks_per_array = 0;
+  uint8_t max_vds_per_array = 0;
+  uint8_t max_raid6_parity = 0;
+  uint8_t max_arrays = 0;
+  uint8_t max_total_blocks_narrow = 0;
+  uint16_t max_total_blocks_wide = 0;
+  uint8_t highest_pd_id = 0;
+  uint8_t max_vds = 0;
+  uint16_t max_disks = 0;
+  uint16_t max_buffer_kb = 0;
+  uint8_t max_tier_ssds = 0;
+  uint8_t max_ssd_segments = 0;
+  std::array<uint8_t, 6> image_health{};
+  // behaviour of the simulation
+  uint64_t disk_reserved_kb = 0;     // space at the start of every disk kept for configuration data
+  uint32_t bga_rate_mb_s = 0;        // speed of background activities, MB of VD per simulated second
+};
+
+const Model<Adapter>& adapter_model();
+
+// The adapter information record as the library reports it.
+QX_ADAPTER_INFO to_record(const Adapter& adapter);
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_MODEL_ADAPTER_H

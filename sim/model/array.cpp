@@ -1,0 +1,25 @@
+#include "sim/model/array.h"
+
+namespace qx::sim {
+
+const Model<Array>& array_model() {
+  using R = Array;
+  static const Model<Array> model = [] {
+    Model<R> m;
+    m.table = "arrays";
+    m.doc = "Arrays of an array-capable adapter: member disks and the geometry their VDs share.";
+    m.key = {"id"};
+    m.fields = {
+        integer_field<R>("id", &R::id, 0, "array id", "array id, unique on the adapter", 0, 0xFFFE),
+        integer_field<R>("raid_level", &R::raid_level, 5, "array RAID level", "RAID level code"),
+        integer_field<R>("parity_disks", &R::parity_disks, 0, "array parity disks", "parity disks"),
+        integer_field<R>("stripe_kb", &R::stripe_kb, 64, "array stripe size", "stripe size in KB"),
+        integer_field<R>("sector_size", &R::sector_size, 512, "array sector size", "sector size in bytes"),
+        vector_field<R>("pds", &R::pds, 128, "array member disks", "member disk ids in order"),
+    };
+    return m;
+  }();
+  return model;
+}
+
+}  // namespace qx::sim

@@ -1,0 +1,25 @@
+// Arrays (disk groups) of array-capable adapters.
+#ifndef QX_SIM_MODEL_ARRAY_H
+#define QX_SIM_MODEL_ARRAY_H
+
+#include <cstdint>
+#include <vector>
+
+#include "sim/model/field.h"
+
+namespace qx::sim {
+
+struct Array {
+  uint16_t id = 0;
+  uint8_t raid_level = 0;
+  uint8_t parity_disks = 0;
+  uint16_t stripe_kb = 64;
+  uint32_t sector_size = 512;
+  std::vector<uint16_t> pds;   // member disks in order
+};
+
+const Model<Array>& array_model();
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_MODEL_ARRAY_H

@@ -1,0 +1,61 @@
+// A simulated physical disk: every field of its information record, its RAID
+// status and its per-disk configuration.
+#ifndef QX_SIM_MODEL_DISK_H
+#define QX_SIM_MODEL_DISK_H
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "api/records.h"
+#include "sim/model/field.h"
+
+namespace qx::sim {
+
+enum class SpareKind : uint8_t { kNone, kGlobal, kDedicated };
+
+struct Disk {
+  uint16_t id = 0;
+  // where it is attached
+  uint8_t link_kind = QX_LINK_HBA_PORT;
+  uint16_t parent_id = 0;
+  uint8_t port = 0;
+  uint16_t enclosure_id = 0;
+  std::array<uint8_t, 8> sas_address{};
+  // what it is
+  uint8_t type_bits = 0;
+  uint8_t link_bits = 0;
+  uint8_t device_type = 0;
+  uint32_t capabilities = 0;
+  uint8_t pio_modes = 0, mdma_modes = 0, udma_modes = 0;
+  uint8_t current_pio = 0, current_mdma = 0, current_udma = 0;
+  std::string model, serial, firmware, ppid;
+  uint64_t size_kb = 0;
+  uint32_t sector_size = 0;
+  bool ssd = false;
+  bool locate_led = false;
+  // state
+  bool present = true;        // false after the disk was pulled
+  bool offline = false;
+  bool foreign = false;
+  SpareKind spare = SpareKind::kNone;
+  uint16_t spare_array = 0;   // array of a dedicated spare
+  bool has_file_system = false;
+  bool has_os = false;
+  // configuration
+  bool write_cache = false;
+  bool smart = false;
+  uint8_t link_speed = 0;     // 1 1.5 Gb/s, 2 3 Gb/s, 3 6 Gb/s, 4 12 Gb/s
+};
+
+const Model<Disk>& disk_model();
+
+// The information record of a disk (both forms share the layout).
+QX_PD_INFO to_record(const Disk& disk, uint8_t adapter_id);
+
+// True for a disk that can hold VD data (not a CD/DVD, tape or other device).
+bool is_data_disk(const Disk& disk);
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_MODEL_DISK_H

@@ -1,0 +1,42 @@
+// The adapter's event log.
+#ifndef QX_SIM_MODEL_EVENT_H
+#define QX_SIM_MODEL_EVENT_H
+
+#include <array>
+#include <cstdint>
+
+#include "api/records.h"
+#include "sim/model/field.h"
+
+namespace qx::sim {
+
+enum Severity : uint8_t {
+  kSeverityUnknown = 0,
+  kSeverityOther = 1,
+  kSeverityInfo = 2,
+  kSeverityWarning = 3,
+  kSeverityMinor = 4,
+  kSeverityMajor = 5,
+  kSeverityCritical = 6,
+  kSeverityFatal = 7,
+};
+
+struct Event {
+  uint32_t seq = 0;
+  uint16_t event_class = 0;
+  uint16_t code = 0;
+  uint32_t time = 0;
+  uint16_t device_id = 0;
+  uint8_t severity = kSeverityInfo;
+  uint8_t adapter_number = 0;
+  std::array<uint32_t, 4> params{};
+  uint8_t sense_length = 0;
+  std::array<uint8_t, 30> sense{};
+};
+
+const Model<Event>& event_model();
+QX_EVENT to_record(const Event& event);
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_MODEL_EVENT_H

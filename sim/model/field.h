@@ -1,0 +1,270 @@
+// One description of each model struct's fields drives the database columns,
+// the row binding, the scenario reader and writer, and the generated docs.
+//
+// A field converts between the struct member and a JSON value; the JSON value
+// is also what goes into (and comes out of) the database column, so there is
+// exactly one conversion per field kind.
+#ifndef QX_SIM_MODEL_FIELD_H
+#define QX_SIM_MODEL_FIELD_H
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace qx::sim {
+
+using json = nlohmann::ordered_json;
+
+// A value that does not fit its field. The message names the value and what
+// was expected; the caller adds where the value came from.
+class FieldError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+enum class FieldKind {
+  kInteger,   // JSON number; INTEGER column
+  kBool,      // JSON true/false; INTEGER column 0/1
+  kText,      // JSON string of bounded length; TEXT column
+  kHex,       // JSON string of hexadecimal digits (a fixed byte array); TEXT column
+  kVersion,   // JSON string "a.b.c.d"; TEXT column
+  kList,      // JSON array of integers; TEXT column holding the JSON text
+  kEnum,      // JSON string out of a fixed set of names; TEXT column
+};
+
+template <class T>
+struct Field {
+  std::string name;
+  FieldKind kind;
+  json default_value;
+  int64_t min = 0;             // integers and list elements: range; text: unused
+  int64_t max = 0;             // integers: range; text: maximum length; hex: byte count
+  std::vector<std::string> choices;  // enum names
+  std::string feeds;           // the library record field it feeds, for docs
+  std::string doc;
+  bool in_scenario = true;     // false: kept in the database only (internal bookkeeping)
+  std::function<json(const T&)> get;
+  std::function<void(T&, const json&)> set;  // validates; throws FieldError
+};
+
+// The fields of one model struct and the table that stores it.
+template <class T>
+struct Model {
+  std::string table;                 // database table and scenario key
+  std::string doc;
+  std::vector<std::string> key;      // key columns (besides "adapter" for per-adapter tables)
+  bool per_adapter = true;           // rows belong to an adapter (an "adapter" column)
+  std::vector<Field<T>> fields;
+
+  const Field<T>* find(std::string_view name) const {
+    for (const Field<T>& f : fields)
+      if (f.name == name) return &f;
+    return nullptr;
+  }
+  // A struct with every field at its default.
+  T defaults() const {
+    T value{};
+    for (const Field<T>& f : fields) f.set(value, f.default_value);
+    return value;
+  }
+};
+
+// --- value checks shared by every field kind --------------------------------
+
+std::string describe(const json& value);  // short text of a value for messages
+int64_t expect_integer(const json& value, int64_t min, int64_t max);
+bool expect_bool(const json& value);
+const std::string& expect_string(const json& value);
+// At most `bytes` bytes as hexadecimal digits, two per byte; missing bytes are zero.
+std::vector<uint8_t> parse_hex(const std::string& text, size_t bytes);
+std::string format_hex(const uint8_t* data, size_t bytes);
+std::array<int64_t, 4> parse_version(const std::string& text, int64_t max_part);
+std::string format_version(const std::array<int64_t, 4>& parts);
+
+// --- builders ---------------------------------------------------------------
+
+template <class T, class M>
+Field<T> integer_field(std::string name, M T::*member, int64_t def, std::string feeds, std::string doc,
+                       int64_t min = static_cast<int64_t>(std::numeric_limits<M>::min()),
+                       int64_t max = static_cast<int64_t>(std::numeric_limits<M>::max())) {
+  static_assert(std::is_integral_v<M> && !std::is_same_v<M, bool>);
+  Field<T> f;
+  f.name = std::move(name);
+  f.kind = FieldKind::kInteger;
+  f.default_value = def;
+  f.min = min;
+  f.max = max;
+  f.feeds = std::move(feeds);
+  f.doc = std::move(doc);
+  f.get = [member](const T& o) { return json(static_cast<int64_t>(o.*member)); };
+  f.set = [member, min, max](T& o, const json& v) { o.*member = static_cast<M>(expect_integer(v, min, max)); };
+  return f;
+}
+
+template <class T>
+Field<T> bool_field(std::string name, bool T::*member, bool def, std::string feeds, std::string doc) {
+  Field<T> f;
+  f.name = std::move(name);
+  f.kind = FieldKind::kBool;
+  f.default_value = def;
+  f.feeds = std::move(feeds);
+  f.doc = std::move(doc);
+  f.get = [member](const T& o) { return json(o.*member); };
+  f.set = [member](T& o, const json& v) { o.*member = expect_bool(v); };
+  return f;
+}
+
+template <class T>
+Field<T> text_field(std::string name, std::string T::*member, size_t max_length, std::string def,
+                    std::string feeds, std::string doc) {
+  Field<T> f;
+  f.name = std::move(name);
+  f.kind = FieldKind::kText;
+  f.default_value = def;
+  f.max = static_cast<int64_t>(max_length);
+  f.feeds = std::move(feeds);
+  f.doc = std::move(doc);
+  f.get = [member](const T& o) { return json(o.*member); };
+  f.set = [member, max_length](T& o, const json& v) {
+    const std::string& s = expect_string(v);
+    if (s.size() > max_length)
+      throw FieldError(describe(v) + " is longer than " + std::to_string(max_length) + " characters");
+    o.*member = s;
+  };
+  return f;
+}
+
+template <class T, size_t N>
+Field<T> hex_field(std::string name, std::array<uint8_t, N> T::*member, std::string def, std::string feeds,
+                   std::string doc) {
+  Field<T> f;
+  f.name = std::move(name);
+  f.kind = FieldKind::kHex;
+  f.default_value = def;
+  f.max = static_cast<int64_t>(N);
+  f.feeds = std::move(feeds);
+  f.doc = std::move(doc);
+  f.get = [member](const T& o) { return json(format_hex((o.*member).data(), N)); };
+  f.set = [member](T& o, const json& v) {
+    std::vector<uint8_t> bytes = parse_hex(expect_string(v), N);
+    std::copy(bytes.begin(), bytes.end(), (o.*member).begin());
+  };
+  return f;
+}
+
+template <class T, class E>
+Field<T> version_field(std::string name, std::array<E, 4> T::*member, std::string def, std::string feeds,
+                       std::string doc) {
+  Field<T> f;
+  f.name = std::move(name);
+  f.kind = FieldKind::kVersion;
+  f.default_value = def;
+  f.max = static_cast<int64_t>(std::numeric_limits<E>::max());
+  f.feeds = std::move(feeds);
+  f.doc = std::move(doc);
+  f.get = [member](const T& o) {
+    std::array<int64_t, 4> parts{};
+    for (size_t i = 0; i < 4; ++i) parts[i] = static_cast<int64_t>((o.*member)[i]);
+    return json(format_version(parts));
+  };
+  f.set = [member](T& o, const json& v) {
+    std::array<int64_t, 4> parts =
+        parse_version(expect_string(v), static_cast<int64_t>(std::numeric_limits<E>::max()));
+    for (size_t i = 0; i < 4; ++i) (o.*member)[i] = static_cast<E>(parts[i]);
+  };
+  return f;
+}
+
+// A fixed-size array of small integers, written as a JSON array of exactly N numbers.
+template <class T, class E, size_t N>
+Field<T> list_field(std::string name, std::array<E, N> T::*member, json def, std::string feeds, std::string doc,
+                    int64_t min = static_cast<int64_t>(std::numeric_limits<E>::min()),
+                    int64_t max = static_cast<int64_t>(std::numeric_limits<E>::max())) {
+  Field<T> f;
+  f.name = std::move(name);
+  f.kind = FieldKind::kList;
+  f.default_value = std::move(def);
+  f.min = min;
+  f.max = max;
+  f.feeds = std::move(feeds);
+  f.doc = std::move(doc);
+  f.get = [member](const T& o) {
+    json out = json::array();
+    for (E e : o.*member) out.push_back(static_cast<int64_t>(e));
+    return out;
+  };
+  f.set = [member, min, max](T& o, const json& v) {
+    if (!v.is_array() || v.size() != N)
+      throw FieldError("expected a list of " + std::to_string(N) + " numbers, got " + describe(v));
+    for (size_t i = 0; i < N; ++i) (o.*member)[i] = static_cast<E>(expect_integer(v[i], min, max));
+  };
+  return f;
+}
+
+// A list of up to `max_items` integers of any length, held in a vector.
+template <class T, class E>
+Field<T> vector_field(std::string name, std::vector<E> T::*member, size_t max_items, std::string feeds,
+                      std::string doc, int64_t min = static_cast<int64_t>(std::numeric_limits<E>::min()),
+                      int64_t max = static_cast<int64_t>(std::numeric_limits<E>::max())) {
+  Field<T> f;
+  f.name = std::move(name);
+  f.kind = FieldKind::kList;
+  f.default_value = json::array();
+  f.min = min;
+  f.max = max;
+  f.feeds = std::move(feeds);
+  f.doc = std::move(doc);
+  f.get = [member](const T& o) {
+    json out = json::array();
+    for (E e : o.*member) out.push_back(static_cast<int64_t>(e));
+    return out;
+  };
+  f.set = [member, max_items, min, max](T& o, const json& v) {
+    if (!v.is_array() || v.size() > max_items)
+      throw FieldError("expected a list of at most " + std::to_string(max_items) + " numbers, got " + describe(v));
+    std::vector<E> items;
+    for (const json& item : v) items.push_back(static_cast<E>(expect_integer(item, min, max)));
+    o.*member = std::move(items);
+  };
+  return f;
+}
+
+// One name out of a fixed set; stored as the name, held in the struct as its index.
+template <class T, class E>
+Field<T> enum_field(std::string name, E T::*member, std::vector<std::string> choices, E def, std::string feeds,
+                    std::string doc) {
+  static_assert(std::is_enum_v<E>);
+  Field<T> f;
+  f.name = std::move(name);
+  f.kind = FieldKind::kEnum;
+  f.default_value = choices.at(static_cast<size_t>(def));
+  f.choices = choices;
+  f.feeds = std::move(feeds);
+  f.doc = std::move(doc);
+  f.get = [member, choices](const T& o) { return json(choices.at(static_cast<size_t>(o.*member))); };
+  f.set = [member, choices](T& o, const json& v) {
+    const std::string& s = expect_string(v);
+    for (size_t i = 0; i < choices.size(); ++i) {
+      if (choices[i] == s) {
+        o.*member = static_cast<E>(i);
+        return;
+      }
+    }
+    std::string all;
+    for (const std::string& c : choices) all += (all.empty() ? "" : ", ") + c;
+    throw FieldError(describe(v) + " is not one of: " + all);
+  };
+  return f;
+}
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_MODEL_FIELD_H

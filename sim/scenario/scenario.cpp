@@ -1,0 +1,390 @@
+#include "sim/scenario/scenario.h"
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <vector>
+
+#include "sim/engine/activities.h"
+#include "sim/engine/clock.h"
+#include "sim/model/activity.h"
+#include "sim/model/adapter.h"
+#include "sim/model/array.h"
+#include "sim/model/battery.h"
+#include "sim/model/disk.h"
+#include "sim/model/event.h"
+#include "sim/model/fault.h"
+#include "sim/model/vd.h"
+#include "sim/scenario/builtin.h"
+#include "sim/store/schema.h"
+#include "sim/store/table.h"
+
+namespace qx::sim {
+
+namespace {
+
+// Everything a scenario describes, checked and ready to be written.
+struct AdapterData {
+  Adapter adapter;
+  std::vector<Disk> disks;
+  std::vector<Vd> vds;
+  std::vector<Block> blocks;
+  std::vector<Array> arrays;
+  std::vector<Activity> activities;
+  std::vector<Event> events;
+  std::optional<Battery> battery;
+};
+
+struct ScenarioData {
+  std::string description;
+  Clock clock;
+  std::vector<AdapterData> adapters;
+  std::vector<Fault> faults;
+};
+
+[[noreturn]] void fail(const std::string& path, const std::string& what) { throw ScenarioError(path + ": " + what); }
+
+void expect_object(const json& value, const std::string& path) {
+  if (!value.is_object()) fail(path, "expected an object, got " + describe(value));
+}
+
+void check_keys(const json& object, const std::string& path, const std::set<std::string>& allowed) {
+  for (auto it = object.begin(); it != object.end(); ++it)
+    if (!allowed.count(it.key())) fail(path, "unknown key '" + it.key() + "'");
+}
+
+// One object of a model. `position` is the object's index in its list; an
+// object without its "id" takes `position + id_base` as id.
+template <class T>
+T read_object(const Model<T>& model, const json& object, const std::string& path,
+              const std::set<std::string>& nested_keys, std::optional<int64_t> position = std::nullopt) {
+  expect_object(object, path);
+  std::set<std::string> allowed = nested_keys;
+  for (const Field<T>& f : model.fields)
+    if (f.in_scenario) allowed.insert(f.name);
+  check_keys(object, path, allowed);
+
+  T row = model.defaults();
+  if (position) {
+    if (const Field<T>* id = model.find("id")) {
+      try {
+        id->set(row, json(*position));
+      } catch (const FieldError&) {
+        fail(path, "too many entries");
+      }
+    }
+  }
+  for (const Field<T>& f : model.fields) {
+    if (!f.in_scenario || !object.contains(f.name)) continue;
+    try {
+      f.set(row, object.at(f.name));
+    } catch (const FieldError& e) {
+      fail(path + "." + f.name, e.what());
+    }
+  }
+  return row;
+}
+
+template <class T>
+json write_object(const Model<T>& model, const T& row) {
+  json object = json::object();
+  for (const Field<T>& f : model.fields)
+    if (f.in_scenario) object[f.name] = f.get(row);
+  return object;
+}
+
+template <class T>
+std::vector<T> read_list(const Model<T>& model, const json& parent, const std::string& key, const std::string& path,
+                         int64_t id_base = 0) {
+  std::vector<T> rows;
+  if (!parent.contains(key)) return rows;
+  const json& list = parent.at(key);
+  if (!list.is_array()) fail(path + "." + key, "expected a list, got " + describe(list));
+  for (size_t i = 0; i < list.size(); ++i)
+    rows.push_back(read_object(model, list[i], path + "." + key + "[" + std::to_string(i) + "]", {},
+                               static_cast<int64_t>(i) + id_base));
+  return rows;
+}
+
+std::string entry(const std::string& path, const std::string& key, size_t index) {
+  return path + "." + key + "[" + std::to_string(index) + "]";
+}
+
+// Ids of a list must be unique; returns id -> index.
+template <class T, class F>
+std::map<int64_t, size_t> unique_ids(const std::vector<T>& rows, F id_of, const std::string& path,
+                                     const std::string& key, const std::string& id_name = "id") {
+  std::map<int64_t, size_t> index;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    int64_t id = id_of(rows[i]);
+    if (!index.emplace(id, i).second)
+      fail(entry(path, key, i) + "." + id_name, "value " + std::to_string(id) + " is used twice");
+  }
+  return index;
+}
+
+bool valid_raid_level(uint8_t level) {
+  switch (level) {
+    case QX_RAID0: case QX_RAID1: case QX_RAID5: case QX_RAID6: case QX_TIER_CAPACITY: case QX_TIER_SAFE:
+    case QX_TIER_HYBRID: case QX_JBOD: case QX_RAID10: case QX_RAID1E: case QX_RAID50: case QX_RAID60:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void check_adapter(const AdapterData& a, const std::string& path) {
+  std::map<int64_t, size_t> disks = unique_ids(a.disks, [](const Disk& d) { return d.id; }, path, "disks");
+  std::map<int64_t, size_t> vds = unique_ids(a.vds, [](const Vd& v) { return v.id; }, path, "vds");
+  unique_ids(a.blocks, [](const Block& b) { return b.id; }, path, "blocks");
+  unique_ids(a.arrays, [](const Array& r) { return r.id; }, path, "arrays");
+  unique_ids(a.activities, [](const Activity& x) { return x.id; }, path, "activities");
+  unique_ids(a.events, [](const Event& e) { return e.seq; }, path, "events", "seq");
+
+  for (size_t i = 0; i < a.vds.size(); ++i) {
+    const Vd& v = a.vds[i];
+    if (!valid_raid_level(v.raid_level))
+      fail(entry(path, "vds", i) + ".raid_level", "value " + std::to_string(v.raid_level) + " is not a RAID level");
+    if (v.target_of != kNoId && (!vds.count(v.target_of) || v.target_of == v.id))
+      fail(entry(path, "vds", i) + ".target_of", "value " + std::to_string(v.target_of) + " names no other VD");
+  }
+
+  std::set<std::pair<int64_t, int64_t>> members;  // (vd, member)
+  std::map<int64_t, std::vector<const Block*>> by_disk;
+  for (size_t i = 0; i < a.blocks.size(); ++i) {
+    const Block& b = a.blocks[i];
+    std::string at = entry(path, "blocks", i);
+    auto disk = disks.find(b.pd);
+    if (disk == disks.end()) fail(at + ".pd", "value " + std::to_string(b.pd) + " names no disk");
+    if (b.vd != kNoId && !vds.count(b.vd)) fail(at + ".vd", "value " + std::to_string(b.vd) + " names no VD");
+    if (b.vd != kNoId && !members.emplace(b.vd, b.member).second)
+      fail(at + ".member", "value " + std::to_string(b.member) + " is used twice in VD " + std::to_string(b.vd));
+    const Disk& d = a.disks[disk->second];
+    if (b.size_kb == 0) fail(at + ".size_kb", "value 0: a block needs a size");
+    if (b.start_kb + b.size_kb > d.size_kb)
+      fail(at + ".size_kb", "value " + std::to_string(b.size_kb) + " runs past the end of disk " +
+                                std::to_string(d.id));
+    for (const Block* other : by_disk[b.pd])
+      if (b.start_kb < other->start_kb + other->size_kb && other->start_kb < b.start_kb + b.size_kb)
+        fail(at + ".start_kb", "value " + std::to_string(b.start_kb) + " overlaps block " +
+                                   std::to_string(other->id));
+    by_disk[b.pd].push_back(&b);
+  }
+  for (size_t i = 0; i < a.vds.size(); ++i) {
+    int64_t blocks = 0, highest_member = -1;
+    for (const Block& b : a.blocks) {
+      if (b.vd != a.vds[i].id) continue;
+      ++blocks;
+      highest_member = std::max<int64_t>(highest_member, b.member);
+    }
+    if (blocks == 0) fail(entry(path, "vds", i), "VD " + std::to_string(a.vds[i].id) + " has no blocks");
+    if (a.vds[i].members != 0 && highest_member >= a.vds[i].members)
+      fail(entry(path, "vds", i) + ".members", "value " + std::to_string(a.vds[i].members) +
+                                                   " is too small for member " + std::to_string(highest_member));
+  }
+
+  for (size_t i = 0; i < a.arrays.size(); ++i)
+    for (uint16_t pd : a.arrays[i].pds)
+      if (!disks.count(pd)) fail(entry(path, "arrays", i) + ".pds", "value " + std::to_string(pd) + " names no disk");
+
+  std::set<std::pair<bool, int64_t>> busy;  // (is disk, id)
+  for (size_t i = 0; i < a.activities.size(); ++i) {
+    const Activity& x = a.activities[i];
+    std::string at = entry(path, "activities", i);
+    if (is_disk_activity(x.kind)) {
+      if (x.vd != kNoId) fail(at + ".vd", "a disk activity has no VD");
+      if (!disks.count(x.pd)) fail(at + ".pd", "value " + std::to_string(x.pd) + " names no disk");
+    } else {
+      if (x.pd != kNoId) fail(at + ".pd", "a VD activity has no disk");
+      if (!vds.count(x.vd)) fail(at + ".vd", "value " + std::to_string(x.vd) + " names no VD");
+    }
+    bool on_disk = is_disk_activity(x.kind);
+    if (!busy.emplace(on_disk, on_disk ? x.pd : x.vd).second)
+      fail(at, std::string("a second activity on ") + (on_disk ? "disk " : "VD ") +
+                   std::to_string(on_disk ? x.pd : x.vd));
+  }
+}
+
+Clock read_clock_object(const json& doc) {
+  Clock clock;
+  if (!doc.contains("clock")) return clock;
+  const json& c = doc.at("clock");
+  expect_object(c, "clock");
+  check_keys(c, "clock", {"frozen", "time_ms", "offset_ms"});
+  try {
+    if (c.contains("frozen")) clock.frozen = expect_bool(c.at("frozen"));
+  } catch (const FieldError& e) {
+    fail("clock.frozen", e.what());
+  }
+  auto integer = [&](const char* key) {
+    try {
+      return expect_integer(c.at(key), -(int64_t{1} << 50), int64_t{1} << 50);
+    } catch (const FieldError& e) {
+      fail(std::string("clock.") + key, e.what());
+    }
+  };
+  if (c.contains("offset_ms") && c.contains("time_ms")) fail("clock", "give either time_ms or offset_ms, not both");
+  if (clock.frozen && c.contains("offset_ms")) fail("clock.offset_ms", "a frozen clock takes time_ms");
+  if (c.contains("offset_ms")) clock.offset_ms = integer("offset_ms");
+  if (clock.frozen) {
+    clock.frozen_at_ms = c.contains("time_ms") ? integer("time_ms") : real_time_ms();
+  } else if (c.contains("time_ms")) {
+    clock.set(integer("time_ms"));
+  }
+  return clock;
+}
+
+ScenarioData read_document(const json& doc) {
+  expect_object(doc, "scenario");
+  check_keys(doc, "scenario", {"description", "clock", "adapters", "faults"});
+  ScenarioData data;
+  if (doc.contains("description")) {
+    if (!doc.at("description").is_string()) fail("description", "expected a string, got " + describe(doc.at("description")));
+    data.description = doc.at("description").get<std::string>();
+  }
+  data.clock = read_clock_object(doc);
+
+  if (doc.contains("adapters")) {
+    const json& list = doc.at("adapters");
+    if (!list.is_array()) fail("adapters", "expected a list, got " + describe(list));
+    if (list.size() > 16) fail("adapters", "at most 16 adapters, got " + std::to_string(list.size()));
+    for (size_t i = 0; i < list.size(); ++i) {
+      std::string path = "adapters[" + std::to_string(i) + "]";
+      const json& object = list[i];
+      AdapterData a;
+      a.adapter = read_object(adapter_model(), object, path,
+                              {"disks", "vds", "blocks", "arrays", "activities", "events", "battery"},
+                              static_cast<int64_t>(i));
+      if (a.adapter.id != i) fail(path + ".id", "value " + std::to_string(a.adapter.id) + ", expected " +
+                                                    std::to_string(i) + " (adapters are numbered in order)");
+      a.disks = read_list(disk_model(), object, "disks", path);
+      a.vds = read_list(vd_model(), object, "vds", path);
+      a.blocks = read_list(block_model(), object, "blocks", path);
+      for (Vd& v : a.vds) {  // without "members", every member slot has its block
+        if (v.members != 0) continue;
+        for (const Block& b : a.blocks)
+          if (b.vd == v.id) v.members = static_cast<uint8_t>(std::max<int>(v.members, b.member + 1));
+      }
+      a.arrays = read_list(array_model(), object, "arrays", path);
+      a.activities = read_list(activity_model(), object, "activities", path);
+      a.events = read_list(event_model(), object, "events", path, 1);
+      if (object.contains("battery")) a.battery = read_object(battery_model(), object.at("battery"), path + ".battery", {});
+      check_adapter(a, path);
+      data.adapters.push_back(std::move(a));
+    }
+  }
+  data.faults = read_list(fault_model(), doc, "faults", "scenario", 1);
+  unique_ids(data.faults, [](const Fault& f) { return f.id; }, "scenario", "faults");
+  for (size_t i = 0; i < data.faults.size(); ++i) {
+    if (data.faults[i].function.rfind("QX_", 0) != 0 && data.faults[i].function.rfind("qx_", 0) != 0)
+      fail(entry("scenario", "faults", i) + ".function",
+           "value \"" + data.faults[i].function + "\" is not the name of a library function");
+    if (data.faults[i].adapter >= static_cast<int>(data.adapters.size()))
+      fail(entry("scenario", "faults", i) + ".adapter", "value " + std::to_string(data.faults[i].adapter) + " names no adapter");
+    if (data.faults[i].remaining == 0) fail(entry("scenario", "faults", i) + ".remaining", "value 0: the fault would never apply");
+  }
+  return data;
+}
+
+template <class T>
+void insert_all(Db& db, const Model<T>& model, int adapter, const std::vector<T>& rows) {
+  for (const T& row : rows) insert_row(db, model, adapter, row);
+}
+
+}  // namespace
+
+json parse_scenario(const std::string& text) {
+  try {
+    return json::parse(text);
+  } catch (const json::parse_error& e) {
+    // The library's message names the byte offset; say it as line and column.
+    size_t line = 1, column = 1;
+    for (size_t i = 0; i + 1 < e.byte && i < text.size(); ++i) {
+      if (text[i] == '\n') {
+        ++line;
+        column = 1;
+      } else {
+        ++column;
+      }
+    }
+    throw ScenarioError("line " + std::to_string(line) + ", column " + std::to_string(column) +
+                        ": not valid JSON");
+  }
+}
+
+void load_scenario(Db& db, const json& doc) {
+  ScenarioData data = read_document(doc);
+  clear_state(db);
+  write_clock(db, data.clock);
+  int64_t now = data.clock.now_ms();
+  for (const AdapterData& a : data.adapters) {
+    int id = a.adapter.id;
+    insert_row(db, adapter_model(), id, a.adapter);
+    insert_all(db, disk_model(), id, a.disks);
+    insert_all(db, vd_model(), id, a.vds);
+    insert_all(db, block_model(), id, a.blocks);
+    insert_all(db, array_model(), id, a.arrays);
+    for (Activity x : a.activities) {
+      x.since_ms = now;
+      insert_row(db, activity_model(), id, x);
+    }
+    insert_all(db, event_model(), id, a.events);
+    if (a.battery) insert_row(db, battery_model(), id, *a.battery);
+  }
+  insert_all(db, fault_model(), kAnyAdapter, data.faults);
+}
+
+json export_scenario(Db& db) {
+  Clock clock = read_clock(db);
+  int64_t now = clock.now_ms();
+  json doc = json::object();
+  doc["clock"] = clock.frozen ? json{{"frozen", true}, {"time_ms", clock.frozen_at_ms}}
+                              : json{{"frozen", false}, {"offset_ms", clock.offset_ms}};
+  json adapters = json::array();
+  for (const Adapter& a : select_rows(db, adapter_model(), kAnyAdapter)) {
+    int id = a.id;
+    json object = write_object(adapter_model(), a);
+    auto put_list = [&](const char* key, const auto& model) {
+      json list = json::array();
+      for (const auto& row : select_rows(db, model, id)) list.push_back(write_object(model, row));
+      object[key] = list;
+    };
+    put_list("disks", disk_model());
+    put_list("vds", vd_model());
+    put_list("blocks", block_model());
+    put_list("arrays", array_model());
+    json activities = json::array();
+    for (const Activity& x : select_rows(db, activity_model(), id))
+      activities.push_back(write_object(activity_model(), settled(x, now)));
+    object["activities"] = activities;
+    put_list("events", event_model());
+    std::vector<Battery> battery = select_rows(db, battery_model(), id);
+    if (!battery.empty()) object["battery"] = write_object(battery_model(), battery.front());
+    adapters.push_back(object);
+  }
+  doc["adapters"] = adapters;
+  json faults = json::array();
+  for (const Fault& f : select_rows(db, fault_model(), kAnyAdapter)) faults.push_back(write_object(fault_model(), f));
+  doc["faults"] = faults;
+  return doc;
+}
+
+json read_scenario(const std::string& name_or_path) {
+  if (std::optional<json> builtin = builtin_scenario(name_or_path)) return *builtin;
+  if (name_or_path.find('/') == std::string::npos && name_or_path.find('.') == std::string::npos)
+    throw ScenarioError("no built-in scenario is named '" + name_or_path + "' (see 'qxsim scenarios')");
+  std::ifstream in(name_or_path, std::ios::binary);
+  if (!in) throw ScenarioError(name_or_path + ": cannot be read");
+  std::stringstream text;
+  text << in.rdbuf();
+  try {
+    return parse_scenario(text.str());
+  } catch (const ScenarioError& e) {
+    throw ScenarioError(name_or_path + ": " + e.what());
+  }
+}
+
+}  // namespace qx::sim

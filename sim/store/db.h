@@ -1,0 +1,98 @@
+// A thin RAII layer over SQLite: one connection, prepared statements kept per
+// SQL text, and errors turned into exceptions carrying SQLite's message.
+#ifndef QX_SIM_STORE_DB_H
+#define QX_SIM_STORE_DB_H
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+
+#include <nlohmann/json.hpp>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace qx::sim {
+
+class DbError : public std::runtime_error {
+ public:
+  DbError(const std::string& what, int code) : std::runtime_error(what), code_(code) {}
+  int code() const { return code_; }
+  bool busy() const;  // the database was locked by another process too long
+ private:
+  int code_;
+};
+
+// A use of a prepared statement. It is reset when the use ends, so a
+// statement left half-read never holds the database.
+class Stmt {
+ public:
+  Stmt(sqlite3* db, sqlite3_stmt* stmt) : db_(db), stmt_(stmt) {}
+  ~Stmt();
+  Stmt(Stmt&& other) noexcept : db_(other.db_), stmt_(other.stmt_) { other.stmt_ = nullptr; }
+  Stmt(const Stmt&) = delete;
+  Stmt& operator=(const Stmt&) = delete;
+  Stmt& operator=(Stmt&&) = delete;
+  // Parameters are numbered from 1, as in SQLite.
+  Stmt& bind(int index, int64_t value);
+  Stmt& bind(int index, const std::string& value);
+  Stmt& bind_null(int index);
+  Stmt& bind_json(int index, const nlohmann::ordered_json& value);  // numbers and booleans as integers, else text
+  bool step();     // true while a row is available
+  void run();      // steps to the end, expecting no rows
+  int64_t column_int(int index) const;
+  std::string column_text(int index) const;
+  bool column_null(int index) const;
+  int column_count() const;
+  void reset();
+
+ private:
+  sqlite3* db_;
+  sqlite3_stmt* stmt_;
+};
+
+class Db {
+ public:
+  enum class Mode { kOpenExisting, kCreate };
+  Db(const std::string& path, Mode mode);
+  ~Db();
+  Db(const Db&) = delete;
+  Db& operator=(const Db&) = delete;
+
+  void exec(const std::string& sql);
+  // A prepared statement for `sql`, reset and with its bindings cleared; the
+  // connection keeps it for later calls with the same text.
+  Stmt prepare(const std::string& sql);
+  const std::string& path() const { return path_; }
+  int64_t changes() const;
+  sqlite3* raw() { return db_; }
+
+ private:
+  sqlite3* db_ = nullptr;
+  std::string path_;
+  std::unordered_map<std::string, sqlite3_stmt*> statements_;
+};
+
+// One transaction; rolled back unless committed.
+class Transaction {
+ public:
+  enum class Kind { kRead, kWrite };
+  Transaction(Db& db, Kind kind);
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+  void commit();
+  void rollback();
+  Kind kind() const { return kind_; }
+
+ private:
+  Db& db_;
+  Kind kind_;
+  bool open_ = true;
+};
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_STORE_DB_H

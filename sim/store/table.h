@@ -1,0 +1,134 @@
+// Rows of model structs in database tables, driven by the models' field
+// descriptions: the columns, the statements and the binding all come from
+// the same list of fields.
+#ifndef QX_SIM_STORE_TABLE_H
+#define QX_SIM_STORE_TABLE_H
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/model/field.h"
+#include "sim/store/db.h"
+
+namespace qx::sim {
+
+// SQL column type of a field kind, and the JSON value of a column.
+const char* column_type(FieldKind kind);
+json column_value(const Stmt& stmt, int index, FieldKind kind);
+
+// Binds the value of every field of `row` (and the adapter, for per-adapter
+// tables) to parameters 1, 2, ... in column order.
+template <class T>
+void bind_row(Stmt& stmt, const Model<T>& model, int adapter, const T& row) {
+  int index = 1;
+  if (model.per_adapter) stmt.bind(index++, int64_t{adapter});
+  for (const Field<T>& f : model.fields) stmt.bind_json(index++, f.get(row));
+}
+
+template <class T>
+std::string column_names(const Model<T>& model) {
+  std::string out = model.per_adapter ? "adapter" : "";
+  for (const Field<T>& f : model.fields) out += (out.empty() ? "\"" : ", \"") + f.name + "\"";
+  return out;
+}
+
+template <class T>
+std::string create_table_sql(const Model<T>& model) {
+  std::string sql = "CREATE TABLE " + model.table + " (";
+  if (model.per_adapter) sql += "adapter INTEGER NOT NULL, ";
+  for (const Field<T>& f : model.fields) sql += "\"" + f.name + "\" " + column_type(f.kind) + " NOT NULL, ";
+  sql += "PRIMARY KEY (";
+  std::string key = model.per_adapter ? "adapter" : "";
+  for (const std::string& k : model.key) key += (key.empty() ? "\"" : ", \"") + k + "\"";
+  sql += key + ")) WITHOUT ROWID";
+  return sql;
+}
+
+// Reads the fields of one row whose columns start at `first` in field order.
+template <class T>
+T read_row(const Model<T>& model, const Stmt& stmt, int first) {
+  T row{};
+  int index = first;
+  for (const Field<T>& f : model.fields) f.set(row, column_value(stmt, index++, f.kind));
+  return row;
+}
+
+template <class T>
+void insert_row(Db& db, const Model<T>& model, int adapter, const T& row) {
+  size_t columns = model.fields.size() + (model.per_adapter ? 1 : 0);
+  std::string params;
+  for (size_t i = 1; i <= columns; ++i) params += (i > 1 ? ", ?" : "?") + std::to_string(i);
+  Stmt stmt = db.prepare("INSERT INTO " + model.table + " (" + column_names(model) + ") VALUES (" + params + ")");
+  bind_row(stmt, model, adapter, row);
+  stmt.run();
+}
+
+// The WHERE condition that selects one row by its key, with the key values
+// bound from parameter `first` on.
+template <class T>
+std::string key_condition(const Model<T>& model, int first) {
+  std::string where = model.per_adapter ? "adapter = ?" + std::to_string(first++) : "";
+  for (const std::string& k : model.key)
+    where += (where.empty() ? "\"" : " AND \"") + k + "\" = ?" + std::to_string(first++);
+  return where.empty() ? "1" : where;
+}
+
+template <class T>
+void bind_key(Stmt& stmt, const Model<T>& model, int first, int adapter, const T& row) {
+  if (model.per_adapter) stmt.bind(first++, int64_t{adapter});
+  for (const std::string& k : model.key) stmt.bind_json(first++, model.find(k)->get(row));
+}
+
+// Replaces the row with the same key.
+template <class T>
+void update_row(Db& db, const Model<T>& model, int adapter, const T& row) {
+  std::string set;
+  int index = 1;
+  for (const Field<T>& f : model.fields) set += (set.empty() ? "\"" : ", \"") + f.name + "\" = ?" + std::to_string(index++);
+  Stmt stmt = db.prepare("UPDATE " + model.table + " SET " + set + " WHERE " + key_condition(model, index));
+  index = 1;
+  for (const Field<T>& f : model.fields) stmt.bind_json(index++, f.get(row));
+  bind_key(stmt, model, index, adapter, row);
+  stmt.run();
+}
+
+template <class T>
+void delete_row(Db& db, const Model<T>& model, int adapter, const T& row) {
+  Stmt stmt = db.prepare("DELETE FROM " + model.table + " WHERE " + key_condition(model, 1));
+  bind_key(stmt, model, 1, adapter, row);
+  stmt.run();
+}
+
+// Rows of one adapter (or of the whole table when the model is not per
+// adapter) that satisfy `where` (SQL over the field names, parameters ?1,
+// ?2, ... taken from `binds`), in the order `order_by` gives.
+template <class T>
+std::vector<T> select_rows(Db& db, const Model<T>& model, int adapter, const std::string& where = "1",
+                           const std::vector<json>& binds = {}, const std::string& order_by = "",
+                           int64_t limit = -1) {
+  std::string sql = "SELECT " + column_names(model) + " FROM " + model.table + " WHERE (" + where + ")";
+  int adapter_param = static_cast<int>(binds.size()) + 1;
+  if (model.per_adapter) sql += " AND adapter = ?" + std::to_string(adapter_param);
+  sql += " ORDER BY " + (order_by.empty() ? std::string(model.key.empty() ? "1" : "\"" + model.key[0] + "\"") : order_by);
+  if (limit >= 0) sql += " LIMIT " + std::to_string(limit);
+  Stmt stmt = db.prepare(sql);
+  for (size_t i = 0; i < binds.size(); ++i) stmt.bind_json(static_cast<int>(i + 1), binds[i]);
+  if (model.per_adapter) stmt.bind(adapter_param, int64_t{adapter});
+  std::vector<T> rows;
+  int first = model.per_adapter ? 1 : 0;
+  while (stmt.step()) rows.push_back(read_row(model, stmt, first));
+  return rows;
+}
+
+// The row whose (single) key is `id`.
+template <class T>
+std::optional<T> select_by_id(Db& db, const Model<T>& model, int adapter, int64_t id) {
+  std::vector<T> rows = select_rows(db, model, adapter, "\"" + model.key.at(0) + "\" = ?1", {json(id)}, "", 1);
+  if (rows.empty()) return std::nullopt;
+  return rows.front();
+}
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_STORE_TABLE_H

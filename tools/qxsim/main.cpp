@@ -1,0 +1,78 @@
+// qxsim: load, show and steer the simulated controller's state.
+#include <cstdio>
+#include <ctime>
+#include <exception>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "tools/qxsim/actions.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"qxsim: control tool of the simulated RAID controller.\n"
+               "The state lives in $QX_SIM_HOME (else $XDG_STATE_HOME/qxraid, else ~/.local/state/qxraid)."};
+  app.require_subcommand(1);
+  app.set_help_all_flag("--help-all", "Show the help of every subcommand");
+
+  qxsim::Options opt;
+
+  CLI::App* init = app.add_subcommand("init", "Load a scenario into the state");
+  init->add_option("-s,--scenario", opt.scenario, "Built-in scenario name or JSON file")->capture_default_str();
+  init->add_flag("-f,--force", opt.force, "Replace an existing state");
+
+  CLI::App* show = app.add_subcommand("show", "Print the state as a scenario (JSON)");
+  app.add_subcommand("scenarios", "List the built-in scenarios");
+  CLI::App* where = app.add_subcommand("where", "Print the state file's path");
+
+  CLI::App* clock = app.add_subcommand("clock", "Simulated time");
+  clock->require_subcommand(1);
+  CLI::App* advance = clock->add_subcommand("advance", "Move simulated time forward");
+  advance->add_option("seconds", opt.seconds, "Seconds to advance")->required()->check(CLI::Range(0.0, 1e12));
+  clock->add_subcommand("freeze", "Stop simulated time");
+  clock->add_subcommand("resume", "Let simulated time run again");
+  clock->add_subcommand("show", "Print simulated time");
+  CLI::App* set = clock->add_subcommand("set", "Jump to a simulated time");
+  set->add_option("time", opt.time, "Seconds since 1970-01-01 00:00 UTC")->required()->check(CLI::Range(0.0, 4e9));
+
+  CLI::App* fault = app.add_subcommand("fault", "Injected failures of QX_ calls");
+  fault->require_subcommand(1);
+  CLI::App* fault_add = fault->add_subcommand("add", "Make a call fail");
+  fault_add->add_option("function", opt.function, "QX_ function name")->required();
+  fault_add->add_option("-s,--status", opt.status, "Status the call answers")->check(CLI::Range(1, 255))
+      ->capture_default_str();
+  fault_add->add_option("-a,--adapter", opt.adapter, "Adapter id (default: any adapter)")->check(CLI::Range(0, 15));
+  CLI::Option* times = fault_add->add_option("-n,--times", opt.times, "Fail this many calls")
+                           ->check(CLI::Range(1, 1000000));
+  fault_add->add_flag("--always", opt.always, "Fail every call (the default)")->excludes(times);
+  fault->add_subcommand("list", "List the injected failures");
+  CLI::App* fault_clear = fault->add_subcommand("clear", "Remove one failure, or all");
+  fault_clear->add_option("id", opt.fault_id, "Fault id (default: all)");
+
+  CLI::App* pd = app.add_subcommand("pd", "Physical disks");
+  pd->require_subcommand(1);
+  for (const char* action : {"pull", "insert", "fail"}) {
+    CLI::App* sub = pd->add_subcommand(action, std::string(action == std::string("pull")     ? "Pull a disk out"
+                                                           : action == std::string("insert") ? "Put a pulled disk back"
+                                                                                             : "Make a disk fail"));
+    sub->add_option("id", opt.pd, "PD id")->required()->check(CLI::Range(0, 65534));
+    sub->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  }
+
+  CLI::App* events = app.add_subcommand("events", "Print an adapter's event log");
+  events->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+
+  (void)show;
+  (void)where;
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e);
+  }
+
+  try {
+    return qxsim::run(app, opt);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "qxsim: %s\n", e.what());
+    return 1;
+  }
+}
