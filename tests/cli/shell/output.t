@@ -1,0 +1,136 @@
+# "-output FILE": where it may stand, how it is spelled, and what the command sees.
+
+=== output after the command goes to the file and nothing to the console
+$ qxcli error -c 13 -output out.txt
+<<< file out.txt
+
+Error code 13: Invalid adapter id.
+<<< status 0
+
+=== the file is appended to, never truncated
+$ qxcli error -c 0 -output log.txt
+<<< status 0
+$ qxcli error -c 1 -output log.txt
+<<< file log.txt
+
+Error code 0: No error.
+
+Error code 1: Failed.
+<<< status 0
+
+=== the spelling ignores case
+$ qxcli error -c 4 -OUTPUT upper.txt
+<<< file upper.txt
+
+Error code 4: Resource not available.
+<<< status 0
+$ qxcli error -c 5 -Output mixed.txt
+<<< file mixed.txt
+
+Error code 5: Data out of range.
+<<< status 0
+
+=== the redirection may stand between the options
+$ qxcli error -output out.txt -c 7
+<<< file out.txt
+
+Error code 7: Invalid request parameter.
+<<< status 0
+
+=== after an adapter number
+$ qxcli 1 help -i -output out.txt
+<<< file out.txt
+ecc          :Induce ECC error to a PD (SAS) at specified LBA.
+hl           :Tier Link Test Command.
+register     :operation the register on adapter.
+devmap       :Map device ID to device magic number in the OS.
+diskidofvd   :Get Windows disk id by a given VD id.
+map          :Maps LBA addr from physical LBA to/from logical LBA.
+rct          :Get the RCT of a given HD.
+topology     :Get the SAS topology of current adapter.
+scrub        :Start, stop, pause or resume data scrubbing on a physical disk.
+maxcreatesize :Get maxsize that vd can create with.
+wipe         :Wipe out disk drive RMD data.
+error        :Translate error code to error description.
+version      :Get application version.
+flash        :Update, backup or erase flash image and erase hba or pd page.
+
+<<< status 0
+
+=== before the command word, -output is the command word
+$ qxcli -output out.txt error -c 6
+<<< file out.txt (escaped)
+Invalid command '-\x01utput'!
+<<< status 1
+
+=== -output and its file alone make an unknown command
+$ qxcli -output out.txt
+<<< file out.txt (escaped)
+Invalid command '-\x01utput'!
+<<< status 1
+
+=== only the first -output redirects; a second one is a bad option
+$ qxcli error -c 8 -output first.txt -output second.txt
+<<< stderr
+error: invalid option -- 'o'
+<<< file first.txt
+<<< status 1
+
+=== the long spelling does not redirect, and the command ignores it
+$ qxcli error --output out.txt -c 9
+<<< stdout
+
+Error code 9: Invalid physical disk id.
+<<< status 0
+$ qxcli error -c 9 --output=out.txt
+<<< stdout
+
+Error code 9: Invalid physical disk id.
+<<< status 0
+
+=== -output as the last word is no redirection
+$ qxcli error -c 10 -output
+<<< stderr
+error: invalid option -- 'o'
+<<< status 1
+
+=== the file name after -output is a word the command skips
+$ qxcli help -i -output out.txt
+<<< file out.txt
+ecc          :Induce ECC error to a PD (SAS) at specified LBA.
+hl           :Tier Link Test Command.
+segment      :TwinTier segment test command.
+mp           :Start or stop media patrol for a physical disk.
+register     :operation the register on adapter.
+diskidofvd   :Get Windows disk id by a given VD id.
+diskidofhd   :Get Windows disk id by a given HD id.
+map          :Maps LBA addr from physical LBA to/from logical LBA.
+rct          :Get the RCT of a given HD.
+topology     :Get the SAS topology of current adapter.
+scrub        :Start, stop, pause or resume data scrubbing on a physical disk.
+maxcreatesize :Get maxsize that vd can create with.
+wipe         :Wipe out disk drive RMD data.
+error        :Translate error code to error description.
+version      :Get application version.
+flash        :Update, backup or erase flash image and erase hba or pd page.
+tier         :TwinTier Test Command.
+dpmsg        :Dump Debug Message.
+
+<<< status 0
+
+=== messages of a refused command land in the file, parser messages do not
+$ qxcli error -x -output parser.txt
+<<< stderr
+error: invalid option -- 'x'
+<<< file parser.txt
+<<< status 1
+$ qxcli nosuch -output unknown.txt
+<<< file unknown.txt
+Invalid command 'nosuch'!
+<<< status 1
+
+=== a file that cannot be opened ends the program before anything runs
+$ qxcli error -c 11 -output no/such/dir/out.txt
+<<< stdout
+Cannot open output file 'no/such/dir/out.txt': No such file or directory
+<<< status 1
