@@ -134,3 +134,18 @@ $ qxcli error -c 11 -output no/such/dir/out.txt
 <<< stdout
 Cannot open output file 'no/such/dir/out.txt': No such file or directory
 <<< status 1
+
+=== help reads the words after the options, the file name among them
+$ qxcli help version -output out.txt
+<<< file out.txt
+No help available for 'out.txt'
+<<< status 0
+$ qxcli help -output names.txt version
+<<< file names.txt
+No help available for 'names.txt'
+Description:Get application version.
+version 
+
+Options: N/A
+
+<<< status 0
