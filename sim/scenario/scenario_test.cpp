@@ -1,0 +1,145 @@
+#include "sim/scenario/scenario.h"
+
+#include <gtest/gtest.h>
+
+#include "sim/scenario/builtin.h"
+#include "sim/store/table.h"
+#include "sim/testing/temp_state.h"
+
+namespace qx::sim {
+namespace {
+
+using testing::TempState;
+
+json roundtrip(TempState& state, const json& doc) {
+  std::unique_ptr<Db> db = state.open();
+  Transaction txn(*db, Transaction::Kind::kWrite);
+  load_scenario(*db, doc);
+  txn.commit();
+  return export_scenario(*db);
+}
+
+// The message a scenario is refused with, or "" when it loads.
+std::string refusal(const std::string& text) {
+  TempState state("empty");
+  std::unique_ptr<Db> db = state.open();
+  try {
+    Transaction txn(*db, Transaction::Kind::kWrite);
+    load_scenario(*db, parse_scenario(text));
+    txn.commit();
+  } catch (const ScenarioError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(Scenario, ShowInitShowReproducesTheState) {
+  for (const char* name : {"default", "empty", "large"}) {
+    TempState state(name);
+    json first = export_scenario(*state.open());
+    json second = roundtrip(state, first);
+    EXPECT_EQ(first, second) << name;
+    EXPECT_EQ(first.dump(), second.dump()) << name << ": the same keys in the same order";
+  }
+}
+
+TEST(Scenario, RoundTripKeepsActivitiesFaultsAndAFrozenClock) {
+  TempState state("empty");
+  json doc = parse_scenario(R"({
+    "clock": {"frozen": true, "time_ms": 1767225600000},
+    "adapters": [{
+      "disks": [{"id": 4, "size_kb": 1000000}, {"id": 5, "size_kb": 1000000}],
+      "vds": [{"id": 2, "raid_level": 1, "size_kb": 400000}],
+      "blocks": [{"id": 0, "pd": 4, "vd": 2, "member": 0, "start_kb": 262144, "size_kb": 400000},
+                 {"id": 1, "pd": 5, "vd": 2, "member": 1, "start_kb": 262144, "size_kb": 400000}],
+      "activities": [{"kind": "init_background", "vd": 2, "progress": 2500, "duration_s": 100},
+                     {"kind": "media_patrol", "pd": 5, "state": "paused", "progress": 10}]
+    }],
+    "faults": [{"function": "QX_LD_GetInfo", "adapter": 0, "status": 6, "remaining": 2}]
+  })");
+  json first = roundtrip(state, doc);
+  EXPECT_EQ(first["clock"]["time_ms"], 1767225600000);
+  EXPECT_EQ(first["adapters"][0]["activities"][0]["progress"], 2500);
+  EXPECT_EQ(first["adapters"][0]["activities"][1]["id"], 1) << "ids default to the position";
+  EXPECT_EQ(first["adapters"][0]["vds"][0]["members"], 2) << "member slots default to the blocks";
+  EXPECT_EQ(first["faults"][0]["remaining"], 2);
+  EXPECT_EQ(roundtrip(state, first), first);
+}
+
+TEST(Scenario, DefaultsFillWhatIsLeftOut) {
+  TempState state("empty");
+  json out = roundtrip(state, parse_scenario(R"({"adapters": [{"disks": [{}, {"serial": "X1"}]}]})"));
+  const json& disk = out["adapters"][0]["disks"][1];
+  EXPECT_EQ(disk["id"], 1);
+  EXPECT_EQ(disk["serial"], "X1");
+  EXPECT_EQ(disk["sector_size"], 512);
+  EXPECT_EQ(disk["link_kind"], 255);
+  EXPECT_EQ(out["adapters"][0]["id"], 0);
+}
+
+TEST(Scenario, RefusalsNameTheKeyAndTheValue) {
+  struct Case {
+    const char* text;
+    const char* message;
+  };
+  const Case cases[] = {
+      {R"({"adapters": [}")", "line 1, column 15: not valid JSON"},
+      {R"({"adapter": []})", "scenario: unknown key 'adapter'"},
+      {R"({"adapters": [{"disks": [{"sizekb": 1}]}]})", "adapters[0].disks[0]: unknown key 'sizekb'"},
+      {R"({"adapters": [{"disks": [{"size_kb": "big"}]}]})",
+       "adapters[0].disks[0].size_kb: expected an integer, got \"big\""},
+      {R"({"adapters": [{"port_count": 300}]})", "adapters[0].port_count: value 300 is out of range 0..16"},
+      {R"({"adapters": [{"model": "a model name that is far too long"}]})",
+       "adapters[0].model: \"a model name that is far too long\" is longer than 20 characters"},
+      {R"({"adapters": [{"buzzer": true}]})", "adapters[0].buzzer: expected an integer, got true"},
+      {R"({"adapters": [{"disks": [{"offline": 1}]}]})", "adapters[0].disks[0].offline: expected true or false, got 1"},
+      {R"({"adapters": [{"disks": [{"spare": "hot"}]}]})",
+       "adapters[0].disks[0].spare: \"hot\" is not one of: none, global, dedicated"},
+      {R"({"adapters": [{"driver_version": "1.2.3"}]})",
+       "adapters[0].driver_version: \"1.2.3\" is not a version of four numbers like \"1.2.3.4\""},
+      {R"({"adapters": [{"id": 1}]})", "adapters[0].id: value 1, expected 0 (adapters are numbered in order)"},
+      {R"({"adapters": [{"disks": [{"id": 3}, {"id": 3}]}]})", "adapters[0].disks[1].id: value 3 is used twice"},
+      {R"({"adapters": [{"disks": [{"size_kb": 100}], "vds": [{}],
+           "blocks": [{"pd": 0, "vd": 0, "size_kb": 200}]}]})",
+       "adapters[0].blocks[0].size_kb: value 200 runs past the end of disk 0"},
+      {R"({"adapters": [{"disks": [{"size_kb": 1000}], "vds": [{}],
+           "blocks": [{"pd": 0, "vd": 0, "size_kb": 200}, {"pd": 0, "vd": 0, "member": 1, "start_kb": 100, "size_kb": 50}]}]})",
+       "adapters[0].blocks[1].start_kb: value 100 overlaps block 0"},
+      {R"({"adapters": [{"vds": [{"raid_level": 3}]}]})", "adapters[0].vds[0].raid_level: value 3 is not a RAID level"},
+      {R"({"adapters": [{"vds": [{}]}]})", "adapters[0].vds[0]: VD 0 has no blocks"},
+      {R"({"adapters": [{"activities": [{"kind": "rebuild", "vd": 9}]}]})",
+       "adapters[0].activities[0].vd: value 9 names no VD"},
+      {R"({"faults": [{"function": "GetInfo"}]})",
+       "scenario.faults[0].function: value \"GetInfo\" is not the name of a library function"},
+      {R"({"clock": {"frozen": true, "offset_ms": 5}})", "clock.offset_ms: a frozen clock takes time_ms"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(refusal(c.text), c.message) << c.text;
+}
+
+TEST(Scenario, HexadecimalTextIsAcceptedForIntegers) {
+  TempState state("empty");
+  json out = roundtrip(state, parse_scenario(R"({"adapters": [{"adv_features": "0x08002441"}]})"));
+  EXPECT_EQ(out["adapters"][0]["adv_features"], 0x08002441);
+}
+
+TEST(Scenario, ARefusedScenarioLeavesTheStateAlone) {
+  TempState state("default");
+  json before = export_scenario(*state.open());
+  EXPECT_THROW(init_state(state.dir(), "/nonexistent/scenario.json", true), ScenarioError);
+  EXPECT_THROW(init_state(state.dir(), "nosuchname", true), ScenarioError);
+  EXPECT_EQ(export_scenario(*state.open()), before);
+  EXPECT_THROW(init_state(state.dir(), "empty", false), StateError) << "an existing state needs --force";
+}
+
+TEST(Scenario, BuiltinListNamesEveryScenario) {
+  std::vector<std::string> names;
+  for (const auto& [name, description] : builtin_scenario_list()) {
+    names.push_back(name);
+    EXPECT_FALSE(description.empty()) << name;
+    EXPECT_TRUE(builtin_scenario(name).has_value()) << name;
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"default", "empty", "large"}));
+}
+
+}  // namespace
+}  // namespace qx::sim

@@ -1,0 +1,182 @@
+// The state under several processes at once, and under a process killed in
+// the middle of a change.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "sim/engine/call.h"
+#include "sim/engine/events.h"
+#include "sim/model/event.h"
+#include "sim/store/schema.h"
+#include "sim/store/state_dir.h"
+#include "sim/store/table.h"
+#include "sim/testing/temp_state.h"
+
+namespace qx::sim {
+namespace {
+
+using testing::TempState;
+
+int64_t event_count(Db& db, int adapter) {
+  Stmt stmt = db.prepare("SELECT COUNT(*) FROM events WHERE adapter = ?1");
+  stmt.bind(1, int64_t{adapter});
+  stmt.step();
+  return stmt.column_int(0);
+}
+
+// Runs `child` in a forked process; returns its exit status.
+template <class F>
+pid_t spawn(F child) {
+  pid_t pid = ::fork();
+  if (pid == 0) {
+    int code = 1;
+    try {
+      code = child();
+    } catch (...) {
+      code = 2;
+    }
+    ::_exit(code);
+  }
+  return pid;
+}
+
+int wait_exit(pid_t pid) {
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(Store, ConcurrentWritersLoseNoUpdate) {
+  TempState state("default");
+  int64_t before = event_count(*state.open(), 0);
+  constexpr int kProcesses = 6;
+  constexpr int kCallsEach = 40;
+  std::vector<pid_t> children;
+  for (int p = 0; p < kProcesses; ++p) {
+    children.push_back(spawn([&] {
+      std::unique_ptr<Db> db = state.open();
+      for (int i = 0; i < kCallsEach; ++i) {
+        uint8_t status = run_call(*db, "test_write", 0, Access::kWrite, [&](Session& s) {
+          log_event(s.db(), 0, {QX_EVT_CLASS_MISC, 7, static_cast<uint16_t>(p), kSeverityInfo, {}}, s.now_ms());
+          return uint8_t{0};
+        });
+        if (status != 0) return 3;
+      }
+      return 0;
+    }));
+  }
+  for (pid_t pid : children) EXPECT_EQ(wait_exit(pid), 0);
+
+  std::unique_ptr<Db> db = state.open();
+  EXPECT_EQ(event_count(*db, 0), before + kProcesses * kCallsEach);
+  std::set<uint32_t> seqs;
+  for (const Event& e : select_rows(*db, event_model(), 0)) seqs.insert(e.seq);
+  EXPECT_EQ(static_cast<int64_t>(seqs.size()), before + kProcesses * kCallsEach) << "sequence numbers are unique";
+  EXPECT_EQ(*seqs.rbegin(), static_cast<uint32_t>(before + kProcesses * kCallsEach)) << "and without gaps";
+}
+
+// A child that writes many rows in one transaction and is killed before or
+// after it commits. The state is as it was before, or as after, never between.
+void kill_during_change(bool commit_first) {
+  TempState state("default");
+  int64_t before = event_count(*state.open(), 0);
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  pid_t pid = spawn([&] {
+    std::unique_ptr<Db> db = state.open();
+    Transaction txn(*db, Transaction::Kind::kWrite);
+    for (int i = 0; i < 500; ++i) log_event(*db, 0, {QX_EVT_CLASS_MISC, 7, 0, kSeverityInfo, {}}, 0);
+    if (commit_first) txn.commit();
+    char byte = 1;
+    if (::write(ready[1], &byte, 1) != 1) return 4;
+    ::pause();
+    return 0;
+  });
+  char byte;
+  ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, nullptr, 0);
+  ::close(ready[0]);
+  ::close(ready[1]);
+
+  std::unique_ptr<Db> db = state.open();
+  Stmt check = db->prepare("PRAGMA integrity_check");
+  ASSERT_TRUE(check.step());
+  EXPECT_EQ(check.column_text(0), "ok");
+  EXPECT_EQ(event_count(*db, 0), before + (commit_first ? 500 : 0));
+}
+
+TEST(Store, KillBeforeCommitLeavesTheOldState) { kill_during_change(false); }
+TEST(Store, KillAfterCommitKeepsTheNewState) { kill_during_change(true); }
+
+TEST(Store, FirstUseByManyProcessesCreatesOneState) {
+  TempState state;
+  std::string dir = state.dir() + "/nested/home";
+  std::vector<pid_t> children;
+  for (int p = 0; p < 4; ++p)
+    children.push_back(spawn([&] {
+      std::unique_ptr<Db> db = open_state(dir);
+      return select_rows(*db, event_model(), 0).empty() ? 5 : 0;
+    }));
+  for (pid_t pid : children) EXPECT_EQ(wait_exit(pid), 0);
+  std::unique_ptr<Db> db = open_state(dir);
+  EXPECT_EQ(check_schema(*db), "");
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    EXPECT_EQ(entry.path().filename().string().find(".new."), std::string::npos) << "no temporary file is left";
+}
+
+TEST(Store, RefusesAStateThatIsNotOurs) {
+  TempState state;
+  {
+    std::ofstream garbage(state.file());
+    garbage << "this is not a database, just text that is long enough to fill a header page ..........";
+  }
+  try {
+    open_state(state.dir());
+    FAIL() << "a file that is not a database must be refused";
+  } catch (const StateError& e) {
+    EXPECT_NE(std::string(e.what()).find(state.file()), std::string::npos) << e.what();
+  }
+  // Refused, and never overwritten.
+  std::ifstream in(state.file());
+  std::string first;
+  in >> first;
+  EXPECT_EQ(first, "this");
+}
+
+TEST(Store, RefusesAnotherSchemaVersion) {
+  TempState state("empty");
+  {
+    std::unique_ptr<Db> db = state.open();
+    set_meta_int(*db, "schema_version", kSchemaVersion + 1);
+  }
+  try {
+    open_state(state.dir());
+    FAIL() << "a state of another schema version must be refused";
+  } catch (const StateError& e) {
+    EXPECT_NE(std::string(e.what()).find("schema version"), std::string::npos) << e.what();
+  }
+}
+
+TEST(Store, LibraryInitializeReportsABadStateOnOneLine) {
+  TempState state;
+  { std::ofstream(state.file()) << "garbage garbage garbage garbage garbage garbage garbage garbage garbage"; }
+  std::string command = "QX_SIM_HOME=" + state.dir() + " " QX_QXCLI_PATH " version 2>" + state.dir() + "/err";
+  int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  std::ifstream err(state.dir() + "/err");
+  std::string line, extra;
+  std::getline(err, line);
+  EXPECT_NE(line.find(state.file()), std::string::npos) << line;
+  EXPECT_FALSE(std::getline(err, extra)) << "one line only";
+}
+
+}  // namespace
+}  // namespace qx::sim
