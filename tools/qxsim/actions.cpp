@@ -17,6 +17,7 @@
 #include "sim/model/fault.h"
 #include "sim/scenario/builtin.h"
 #include "sim/scenario/scenario.h"
+#include "sim/scenario/schema_doc.h"
 #include "sim/store/state_dir.h"
 #include "sim/store/table.h"
 
@@ -161,6 +162,10 @@ int run(const CLI::App& app, const Options& o) {
   if (app.got_subcommand("init")) return init(o);
   if (app.got_subcommand("show")) return show();
   if (app.got_subcommand("scenarios")) return scenarios();
+  if (app.got_subcommand("schema")) {
+    std::fputs(schema_markdown().c_str(), stdout);
+    return 0;
+  }
   if (app.got_subcommand("where")) {
     std::printf("%s\n", state_file(state_directory()).c_str());
     return 0;

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
   CLI::App* show = app.add_subcommand("show", "Print the state as a scenario (JSON)");
   app.add_subcommand("scenarios", "List the built-in scenarios");
   CLI::App* where = app.add_subcommand("where", "Print the state file's path");
+  app.add_subcommand("schema", "Print the reference of every scenario key (Markdown)");
 
   CLI::App* clock = app.add_subcommand("clock", "Simulated time");
   clock->require_subcommand(1);
