@@ -16,6 +16,7 @@ enum Status : uint8_t {
   kInvalidParameter = 7,
   kInvalidVdId = 8,
   kInvalidPdId = 9,
+  kInvalidBlockId = 12,
   kInvalidAdapterId = 13,
   kInvalidRaidMode = 14,
   kInvalidArrayId = 17,

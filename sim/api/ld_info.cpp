@@ -1,0 +1,80 @@
+// Reading VDs: QX_LD_GetInfo, QX_LD_GetStatus, QX_LD_GetTargetLDInfo.
+#include <set>
+#include <vector>
+
+#include "api/qx_api.h"
+#include "api/status.h"
+#include "sim/api/library.h"
+#include "sim/engine/paging.h"
+#include "sim/engine/vd_records.h"
+
+using qx::sim::Access;
+using qx::sim::ListSource;
+using qx::sim::Session;
+using qx::sim::VdView;
+
+namespace {
+
+// The listed VDs of the call's adapter, each answered as `Record`.
+template <class Record>
+ListSource<VdView, Record> vd_source(Session& s, std::function<Record(const VdView&)> record) {
+  ListSource<VdView, Record> source;
+  source.missing_status = qx::kVdMissing;
+  source.page = [&s](int64_t start, int64_t limit) {
+    return qx::sim::listed_vds(s.db(), s.adapter_id(), start, limit);
+  };
+  source.one = [&s](int64_t id) { return qx::sim::listed_vd(s.db(), s.adapter_id(), id); };
+  source.id_of = [](const VdView& v) { return int64_t{v.vd.id}; };
+  source.record = std::move(record);
+  return source;
+}
+
+}  // namespace
+
+extern "C" {
+
+QX_API_EXPORT uint8_t QX_LD_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
+  return qx::sim::api_call("QX_LD_GetInfo", adapter, Access::kRead, [&](Session& s) {
+    return qx::sim::serve_list(query, s.adapter().max_buffer_kb,
+                               vd_source<QX_VD_INFO>(s, [](const VdView& v) { return qx::sim::vd_info_record(v); }));
+  });
+}
+
+QX_API_EXPORT uint8_t QX_LD_GetStatus(uint8_t adapter, QX_QUERY_HEADER* query) {
+  return qx::sim::api_call("QX_LD_GetStatus", adapter, Access::kRead, [&](Session& s) {
+    // Which of the answered VDs have a member disk under media patrol, read
+    // once for the whole answer.
+    std::set<uint16_t> patrolled;
+    auto source = vd_source<QX_VD_STATUS>(s, [&](const VdView& v) {
+      return qx::sim::vd_status_record(v, s.now_ms(), patrolled.count(v.vd.id) != 0);
+    });
+    auto read_page = source.page;
+    source.page = [&, read_page](int64_t start, int64_t limit) {
+      std::vector<VdView> page = read_page(start, limit);
+      if (!page.empty())
+        patrolled = qx::sim::vds_with_patrolling_member(s.db(), s.adapter_id(), page.front().vd.id, page.back().vd.id);
+      return page;
+    };
+    auto read_one = source.one;
+    source.one = [&, read_one](int64_t id) {
+      std::optional<VdView> one = read_one(id);
+      if (one) patrolled = qx::sim::vds_with_patrolling_member(s.db(), s.adapter_id(), one->vd.id, one->vd.id);
+      return one;
+    };
+    return qx::sim::serve_list(query, s.adapter().max_buffer_kb, source);
+  });
+}
+
+QX_API_EXPORT uint8_t QX_LD_GetTargetLDInfo(uint8_t adapter, uint16_t vd_id, QX_VD_INFO* target) {
+  if (target == nullptr) return qx::kInvalidParameter;
+  return qx::sim::api_call("QX_LD_GetTargetLDInfo", adapter, Access::kRead, [&](Session& s) {
+    if (!qx::sim::listed_vd(s.db(), s.adapter_id(), vd_id)) return uint8_t{qx::kVdMissing};
+    std::optional<VdView> built = qx::sim::migration_target(s.db(), s.adapter_id(), vd_id);
+    // A VD that is not migrating has no target.
+    if (!built) return uint8_t{qx::kInvalidRequest};
+    *target = qx::sim::vd_info_record(*built);
+    return uint8_t{qx::kOk};
+  });
+}
+
+}  // extern "C"

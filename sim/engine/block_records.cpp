@@ -1,0 +1,44 @@
+#include "sim/engine/block_records.h"
+
+#include <algorithm>
+
+#include "sim/store/table.h"
+
+namespace qx::sim {
+
+std::vector<Block> blocks_on_disk(Db& db, int adapter, uint16_t pd) {
+  return select_rows(db, block_model(), adapter, "pd = ?1", {json(pd)}, "start_kb");
+}
+
+std::vector<Block> blocks_on_disks(Db& db, int adapter, uint16_t first_pd, uint16_t last_pd) {
+  return select_rows(db, block_model(), adapter, "pd BETWEEN ?1 AND ?2", {json(first_pd), json(last_pd)},
+                     "pd, start_kb");
+}
+
+QX_BLOCK_INFO block_info_record(const Block& b) {
+  QX_BLOCK_INFO r{};
+  r.block_id = b.id;
+  r.pd_id = b.pd;
+  const bool owned = b.vd != kNoId;
+  r.flags = owned ? QX_BLOCK_OWNED : 0;
+  r.vd_id = owned ? b.vd : uint16_t{QX_BLOCK_NO_VD};
+  r.start_kb = b.start_kb;
+  r.size_kb = b.size_kb;
+  return r;
+}
+
+QX_HD_BLOCK hd_block_record(uint16_t pd, const std::vector<Block>& blocks) {
+  QX_HD_BLOCK r{};
+  r.pd_id = pd;
+  if (blocks.empty()) {
+    r.block_count = 0;
+    std::fill(r.block_ids, r.block_ids + QX_HD_BLOCK_FIXED_TABLE, uint16_t{QX_HD_BLOCK_UNUSED});
+    return r;
+  }
+  const size_t count = std::min<size_t>(blocks.size(), QX_HD_BLOCK_MAX);
+  r.block_count = static_cast<uint8_t>(count);
+  for (size_t i = 0; i < count; ++i) r.block_ids[i] = blocks[i].id;
+  return r;
+}
+
+}  // namespace qx::sim

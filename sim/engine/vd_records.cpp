@@ -1,0 +1,119 @@
+#include "sim/engine/vd_records.h"
+
+#include <algorithm>
+#include <map>
+
+#include "sim/engine/activities.h"
+#include "sim/model/record_text.h"
+#include "sim/store/table.h"
+
+namespace qx::sim {
+
+namespace {
+
+// The blocks and activities of the VDs `vds` (ascending ids), read with one
+// query each over the id range the VDs span.
+std::vector<VdView> with_parts(Db& db, int adapter, std::vector<Vd> vds) {
+  std::vector<VdView> views;
+  if (vds.empty()) return views;
+  const std::vector<json> range = {json(vds.front().id), json(vds.back().id)};
+  std::map<uint16_t, size_t> index;
+  for (Vd& vd : vds) {
+    index.emplace(vd.id, views.size());
+    views.push_back({std::move(vd), {}, std::nullopt});
+  }
+  for (Block& b : select_rows(db, block_model(), adapter, "vd BETWEEN ?1 AND ?2", range, "vd, member")) {
+    auto it = index.find(b.vd);
+    if (it != index.end()) views[it->second].blocks.push_back(std::move(b));
+  }
+  for (Activity& a : select_rows(db, activity_model(), adapter, "vd BETWEEN ?1 AND ?2", range, "id")) {
+    auto it = index.find(a.vd);
+    if (it != index.end() && !views[it->second].activity) views[it->second].activity = std::move(a);
+  }
+  return views;
+}
+
+}  // namespace
+
+std::vector<VdView> listed_vds(Db& db, int adapter, int64_t start, int64_t limit) {
+  return with_parts(db, adapter,
+                    select_rows(db, vd_model(), adapter, "target_of = ?1 AND id >= ?2", {json(kNoId), json(start)},
+                                "id", limit));
+}
+
+std::optional<VdView> listed_vd(Db& db, int adapter, int64_t id) {
+  std::vector<VdView> views = with_parts(
+      db, adapter, select_rows(db, vd_model(), adapter, "target_of = ?1 AND id = ?2", {json(kNoId), json(id)}));
+  if (views.empty()) return std::nullopt;
+  return std::move(views.front());
+}
+
+std::optional<VdView> migration_target(Db& db, int adapter, uint16_t source) {
+  std::vector<VdView> views =
+      with_parts(db, adapter, select_rows(db, vd_model(), adapter, "target_of = ?1", {json(source)}, "id", 1));
+  if (views.empty()) return std::nullopt;
+  return std::move(views.front());
+}
+
+uint8_t member_slots(const VdView& view) {
+  int slots = view.vd.members;
+  for (const Block& b : view.blocks) slots = std::max(slots, b.member + 1);
+  return static_cast<uint8_t>(std::min(slots, QX_VD_BLOCK_SLOTS));
+}
+
+QX_VD_INFO vd_info_record(const VdView& view) {
+  const Vd& v = view.vd;
+  QX_VD_INFO r{};
+  r.vd_id = v.id;
+  r.state = v.state;
+  r.bga_state = view.activity ? bga_state(view.activity->state) : static_cast<uint8_t>(QX_BGA_NONE);
+  r.stripe_kb = v.stripe_kb;
+  r.raid_level = v.raid_level;
+  const uint8_t slots = member_slots(view);
+  r.pd_count = slots;
+  r.cache_flags = v.cache_flags;
+  if (slots == 0) {
+    // No slot at all: the fixed table, every entry empty.
+    r.block_count = 0;
+    std::fill(r.block_ids, r.block_ids + QX_VD_FIXED_BLOCK_TABLE, uint16_t{0xFF});
+  } else {
+    r.block_count = slots;
+    std::fill(r.block_ids, r.block_ids + slots, uint16_t{QX_VD_BLOCK_EMPTY});
+    for (const Block& b : view.blocks)
+      if (b.member < slots) r.block_ids[b.member] = b.id;
+  }
+  const auto time = static_cast<uint32_t>(static_cast<int32_t>(v.last_write_time));
+  r.last_write_high = static_cast<uint16_t>(time >> 16);
+  r.last_write_low = static_cast<uint16_t>(time & 0xFFFF);
+  r.array_id = v.array_id;
+  r.size_kb = v.size_kb;
+  copy_text(r.name, v.name);
+  r.sub_vd_count = v.sub_vd_count;
+  r.parity_disks = v.parity_disks;
+  return r;
+}
+
+QX_VD_STATUS vd_status_record(const VdView& view, int64_t now_ms, bool member_patrol) {
+  QX_VD_STATUS r{};
+  r.state = view.vd.state;
+  if (const std::optional<Activity>& a = view.activity) {
+    r.bga_type = bga_type(a->kind);
+    r.percent = static_cast<uint16_t>(progress_at(*a, now_ms) / 100);
+    r.bga_state = bga_state(a->state);
+  }
+  if (member_patrol) r.flags |= QX_VD_STATUS_MEDIA_PATROL;
+  return r;
+}
+
+std::set<uint16_t> vds_with_patrolling_member(Db& db, int adapter, uint16_t first, uint16_t last) {
+  Stmt stmt = db.prepare(
+      "SELECT DISTINCT blocks.vd FROM blocks JOIN activities ON activities.adapter = blocks.adapter AND "
+      "activities.pd = blocks.pd WHERE blocks.adapter = ?1 AND blocks.vd BETWEEN ?2 AND ?3 AND "
+      "activities.kind = 'media_patrol' AND activities.state = 'running'");
+  stmt.bind(1, int64_t{adapter}).bind(2, int64_t{first}).bind(3, int64_t{last});
+  std::set<uint16_t> vds;
+  while (stmt.step()) vds.insert(static_cast<uint16_t>(stmt.column_int(0)));
+  return vds;
+}
+
+}  // namespace qx::sim

@@ -1,0 +1,54 @@
+// A VD as the library reports it: its row together with what the records
+// derive from other tables (the blocks it owns, in member order, and its
+// background activity), and the VD information and status records built
+// from that.
+#ifndef QX_SIM_ENGINE_VD_RECORDS_H
+#define QX_SIM_ENGINE_VD_RECORDS_H
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <vector>
+
+#include "api/records.h"
+#include "sim/model/activity.h"
+#include "sim/model/vd.h"
+#include "sim/store/db.h"
+
+namespace qx::sim {
+
+struct VdView {
+  Vd vd;
+  std::vector<Block> blocks;          // the blocks the VD owns, by member slot
+  std::optional<Activity> activity;   // its background activity, running or not
+};
+
+// Up to `limit` listed VDs (migration targets are not listed) with ids from
+// `start` on, in id order. Reads a page with three queries, whatever its size.
+std::vector<VdView> listed_vds(Db& db, int adapter, int64_t start, int64_t limit);
+
+// One listed VD.
+std::optional<VdView> listed_vd(Db& db, int adapter, int64_t id);
+
+// The VD that the migration of `source` builds, if `source` is migrating.
+std::optional<VdView> migration_target(Db& db, int adapter, uint16_t source);
+
+// Member slots the VD's records show: its `members`, or one per owned block
+// when that is larger; at most QX_VD_BLOCK_SLOTS.
+uint8_t member_slots(const VdView& view);
+
+// The VD information record: block ids by member slot, QX_VD_BLOCK_EMPTY
+// for a slot whose disk is gone; the BGA state of its activity.
+QX_VD_INFO vd_info_record(const VdView& view);
+
+// The VD status record at simulated time `now_ms`. `member_patrol`: a member
+// disk runs a media patrol.
+QX_VD_STATUS vd_status_record(const VdView& view, int64_t now_ms, bool member_patrol);
+
+// The VDs with ids from `first` to `last` that have a member disk running a
+// media patrol; one query.
+std::set<uint16_t> vds_with_patrolling_member(Db& db, int adapter, uint16_t first, uint16_t last);
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_ENGINE_VD_RECORDS_H
