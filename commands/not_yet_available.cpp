@@ -20,8 +20,6 @@ uint32_t not_yet_available() {
   uint32_t name(int, char**, const CommandEntry&) { return not_yet_available(); }
 
 // inventory
-QX_NOT_YET_AVAILABLE(cmd_info)
-QX_NOT_YET_AVAILABLE(cmd_adapter)
 QX_NOT_YET_AVAILABLE(cmd_get)
 QX_NOT_YET_AVAILABLE(cmd_topology)
 QX_NOT_YET_AVAILABLE(cmd_smart)

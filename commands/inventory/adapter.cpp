@@ -1,0 +1,69 @@
+// `adapter [-i id]`: show the adapters and the current one, or make another
+// adapter current.
+#include "api/qx_api.h"
+#include "commands/handlers.h"
+#include "shell/gating.h"
+#include "shell/getopt.h"
+#include "shell/handler_support.h"
+#include "shell/output.h"
+#include "shell/state.h"
+#include "shell/values.h"
+
+namespace qx::commands {
+namespace {
+
+const shell::LongOption kOptions[] = {
+    {"id", shell::kRequiredArgument, nullptr, 'i'},
+    shell::kOutputLongOption,
+    shell::kHelpLongOption,
+    shell::kEndOfLongOptions,
+};
+
+}  // namespace
+
+uint32_t cmd_adapter(int argc, char** argv, const CommandEntry& self) {
+  shell::ShellState& s = shell::state();
+  int id_count = 0;
+  uint8_t id = 0;
+  shell::start_options();
+  for (int option; (option = shell::next_option(argc, argv, "i:" QX_OUTPUT_OPTION "h", kOptions)) != -1;) {
+    switch (option) {
+      case shell::kOutputOption:
+      case 0:
+        break;
+      case 'i': {
+        ++id_count;
+        const char* arg = shell::option_arg();
+        if (!shell::require_decimal(arg, "-i : invalid adapter id '%s'\n", arg)) return 1;
+        id = static_cast<uint8_t>(shell::decimal_value(arg) & 0xFF);
+        if (id >= s.adapter_count) {
+          shell::print("Adapter %s does not exist.\n", arg);
+          return 1;
+        }
+        break;
+      }
+      case '?':
+        return 1;
+      default:
+        return shell::print_command_help(self);
+    }
+  }
+  if (id_count > 1) return shell::duplicated_option();
+
+  if (id_count == 1) {
+    // The tables follow the new adapter; the commands it offers are not
+    // gated again.
+    s.current_adapter = id;
+    shell::select_command_tables();
+    return 0;
+  }
+  // The shell holds the records of at most this many adapters.
+  uint8_t count = QX_Adapter_GetCount();
+  if (count > shell::kMaxAdapters) count = shell::kMaxAdapters;
+  s.adapter_count = count;
+  shell::print("Total number of adapters: %d\n", s.adapter_count);
+  shell::print("Current default adapter ID for CLI commands: %d\n", s.current_adapter);
+  return 0;
+}
+
+}  // namespace qx::commands

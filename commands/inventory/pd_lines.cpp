@@ -1,0 +1,223 @@
+#include "commands/inventory/pd_lines.h"
+
+#include <cstring>
+#include <string>
+
+#include "api/qx_api.h"
+#include "api/status.h"
+#include "commands/inventory/block_entries.h"
+#include "shell/list_query.h"
+#include "shell/output.h"
+#include "shell/state.h"
+#include "shell/values.h"
+
+namespace qx::commands {
+namespace {
+
+constexpr int kWidth = kPdLabelWidth;
+constexpr uint8_t kTypeNonDisk = QX_PD_TYPE_ATAPI_CDDVD | QX_PD_TYPE_TAPE | QX_PD_TYPE_OTHER;
+
+bool all_bits(uint32_t value, uint32_t bits) { return (value & bits) == bits; }
+
+// A fixed-width text field of the record (not always NUL-terminated),
+// without its leading spaces.
+template <size_t N>
+std::string field_text(const char (&field)[N]) {
+  std::string text(field, strnlen(field, N));
+  const size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+void print_link(const QX_PD_INFO& info) {
+  switch (info.link_kind) {
+    case QX_LINK_HBA_PORT:
+      shell::print_label_format(kWidth, "Linked at:", "HBA port %d", info.port);
+      break;
+    case QX_LINK_EXPANDER:
+      shell::print_label_format(kWidth, "Linked at:", "Expander %d, port %d", info.parent_id, info.port);
+      break;
+    case QX_LINK_PM:
+      shell::print_label_format(kWidth, "Linked at:", "PM %d, port %d", info.parent_id, info.port);
+      break;
+    case QX_LINK_ENCLOSURE_HBA_PORT:
+      shell::print_label_format(kWidth, "Linked at:", "enclosure %d, HBA port %d", info.enclosure_id, info.port);
+      break;
+    default:
+      shell::print_label_format(kWidth, "Linked at:", "unknown device, type %d, id %d, port %d", info.link_kind,
+                                info.parent_id, info.port);
+      break;
+  }
+}
+
+bool is_sas(const PdRecord& pd) {
+  if (pd.form == shell::kPlainForm) return (pd.info.type_bits & QX_PD_TYPE_SAS) != 0;
+  return all_bits(pd.info.link_bits, QX_PD_LINK_BIT1 | QX_PD_LINK_BIT2);
+}
+
+bool is_pata(const PdRecord& pd) {
+  if (pd.form == shell::kPlainForm) return pd.info.type_bits == QX_PD_TYPE_PATA;
+  return all_bits(pd.info.link_bits, QX_PD_LINK_PATA);
+}
+
+void print_sas_address(const PdRecord& pd) {
+  const QX_PD_INFO& info = pd.info;
+  const bool on_port = info.link_kind == QX_LINK_HBA_PORT || info.link_kind == QX_LINK_PM;
+  if (shell::current_adapter_info().expander_support == 0 || (!is_sas(pd) && on_port)) return;
+  char digits[17];
+  for (int i = 0; i < 8; ++i) std::snprintf(digits + 2 * i, 3, "%02X", info.sas_address[i]);
+  shell::print_label(kWidth, "SAS address:", digits);
+}
+
+void print_size(const PdRecord& pd) {
+  const bool no_size = pd.form == shell::kPlainForm ? (pd.info.type_bits & QX_PD_TYPE_ATAPI_CDDVD) != 0
+                                                    : pd.info.device_type != QX_DEVICE_DISK;
+  if (no_size) {
+    shell::print_label(kWidth, "Size:", "not available");
+  } else {
+    shell::print_label_kb(kWidth, "Size:", static_cast<long long>(pd.info.size_kb));
+  }
+}
+
+const char* switchable(bool capable, bool on) {
+  if (!capable) return "not supported";
+  return on ? "supported (on)" : "supported (off)";
+}
+
+// Write cache and SMART from the PD's configuration; returns its link speed
+// code (0 when the configuration cannot be read).
+uint8_t print_caches(const QX_PD_INFO& info) {
+  const bool write_cache = (info.capabilities & QX_PD_CAP_WRITE_CACHE) != 0;
+  const bool smart = (info.capabilities & QX_PD_CAP_SMART) != 0;
+  QX_PD_CONFIG config{};
+  if (shell::query_one(QX_PD_GetConfig, info.adapter_id, info.pd_id, config) != kOk) {
+    shell::print_label(kWidth, "Write cache:", write_cache ? "supported" : "not supported");
+    shell::print_label(kWidth, "SMART:", smart ? "supported" : "not supported");
+    return 0;
+  }
+  const bool cache_fixed = (shell::current_adapter_info().adv_features & QX_ADV_NO_PD_CACHE) != 0;
+  shell::print_label(kWidth, "Write cache:",
+                     cache_fixed ? "not supported" : switchable(write_cache, config.write_cache != 0));
+  shell::print_label(kWidth, "SMART:", switchable(smart, config.smart != 0));
+  return config.link_speed;
+}
+
+void print_mode_line(const char* label, uint8_t mode) {
+  if (mode != QX_NO_TRANSFER_MODE) shell::print_label_num(kWidth, label, mode);
+}
+
+void print_speeds(const PdRecord& pd, uint8_t link_speed) {
+  const QX_PD_INFO& info = pd.info;
+  if (is_pata(pd)) {
+    print_mode_line("Supported PIO:", info.pio_modes);
+    print_mode_line("Supported MDMA:", info.mdma_modes);
+    print_mode_line("Supported UDMA:", info.udma_modes);
+    print_mode_line("Current PIO:", info.current_pio);
+    print_mode_line("Current MDMA:", info.current_mdma);
+    print_mode_line("Current UDMA:", info.current_udma);
+    return;
+  }
+  const uint32_t caps = info.capabilities;
+  std::string speeds;
+  if (caps & QX_PD_CAP_1G5) speeds += "1.5 ";
+  if (caps & QX_PD_CAP_3G) speeds += "3 ";
+  if (caps & QX_PD_CAP_6G) speeds += "6 ";
+  if (caps & QX_PD_CAP_12G) speeds += "12 ";
+  if (caps & (QX_PD_CAP_1G5 | QX_PD_CAP_3G | QX_PD_CAP_6G)) speeds += "Gb/s";
+  shell::print_label(kWidth, "supported speed:", speeds.c_str());
+  static const char* const kCurrent[] = {"unknown", "1.5 Gb/s", "3 Gb/s", "6 Gb/s", "12 Gb/s"};
+  shell::print_label(kWidth, "Current speed:", link_speed <= QX_PD_SPEED_12G ? kCurrent[link_speed] : "unknown");
+}
+
+void print_locate_led(const QX_PD_INFO& info) {
+  const bool present = (info.link_bits & QX_PD_LINK_LOCATE_LED) != 0 || info.link_kind == QX_LINK_ENCLOSURE ||
+                       info.link_kind == QX_LINK_EXPANDER || info.link_kind == QX_LINK_ENCLOSURE_HBA_PORT;
+  if (!present) {
+    shell::print_label(kWidth, "Locate LED status:", "Not Support");
+  } else {
+    shell::print_label(kWidth, "Locate LED status:", info.locate_led != 0 ? "on" : "off");
+  }
+}
+
+void print_running_os(uint16_t pd_id) {
+  const uint8_t status = QX_DiskHasOS(shell::state().current_adapter, QX_OS_CHECK_PDS, 1, &pd_id);
+  const char* answer = "unknown";
+  if (status == kVdHasOs || status == kDiskHasOs) answer = "yes";
+  if (status == kOk) answer = "no";
+  shell::print_label(kWidth, "Running OS:", answer);
+}
+
+}  // namespace
+
+bool PdRecord::is_disk() const {
+  if (form == shell::kPlainForm) return (info.type_bits & kTypeNonDisk) == 0;
+  return info.device_type == QX_DEVICE_DISK;
+}
+
+void print_pd_lines(const PdRecord& pd) {
+  const QX_PD_INFO& info = pd.info;
+  shell::print_label_num(kWidth, "Adapter:", info.adapter_id);
+  shell::print_label_num(kWidth, "PD ID:", info.pd_id);
+  shell::print_label(kWidth, "Type:", shell::disk_type_text(info, pd.form).c_str());
+  print_link(info);
+  print_sas_address(pd);
+  print_size(pd);
+  const uint8_t link_speed = print_caches(info);
+  shell::print_label(kWidth, "NCQ:", (info.capabilities & QX_PD_CAP_NCQ) != 0 ? "supported (on)" : "not supported");
+  shell::print_label(kWidth, "48 bits LBA:", (info.capabilities & QX_PD_CAP_LBA48) != 0 ? "supported" : "not supported");
+  print_speeds(pd, link_speed);
+  shell::print_label(kWidth, "model:", field_text(info.model).c_str());
+  shell::print_label(kWidth, "Serial:", field_text(info.serial).c_str());
+  shell::print_label(kWidth, "Firmware version:", std::string(info.firmware, strnlen(info.firmware, sizeof info.firmware)).c_str());
+  print_locate_led(info);
+  print_running_os(info.pd_id);
+  if (info.ssd != 0) shell::print_label(kWidth, "SSD Type:", "SSD");
+  shell::print_label(kWidth, "PPID:", std::string(info.ppid, strnlen(info.ppid, sizeof info.ppid)).c_str());
+}
+
+void print_block_lines(const QX_HD_BLOCK& blocks) {
+  std::string ids;
+  std::string vds;
+  for (const BlockEntry& e : block_entries(blocks.block_ids, QX_HD_BLOCK_MAX, blocks.block_count, std::nullopt)) {
+    if (e.empty) continue;
+    ids += std::to_string(e.id) + "  ";
+    std::optional<BlockOwner> owner = block_owner(e.id);
+    if (owner && owner->vd_id) vds += std::to_string(*owner->vd_id) + "  ";
+  }
+  shell::print_label(kWidth, "block ids:", ids.c_str());
+  if (!vds.empty()) shell::print_label(kWidth, "associated VDs:", vds.c_str());
+}
+
+void print_pd_activity_line(const QX_PD_BGA_STATUS& status) {
+  const char* label = nullptr;
+  if (status.activity == QX_PD_BGA_MEDIA_PATROL) label = "Media patrol: ";
+  if (status.activity == QX_PD_BGA_DATA_SCRUB) label = "Data scrub: ";
+  if (label == nullptr || status.state == QX_BGA_NONE) return;
+  char text[96];
+  const int percent = status.percent;
+  switch (status.state) {
+    case QX_BGA_RUNNING:
+      if (percent <= 100) {
+        std::snprintf(text, sizeof text, "running, %d%% done", percent);
+      } else if (percent == 255) {
+        std::snprintf(text, sizeof text, " Percentage is %d%% ,Invalid,suggest updating PD LD or RCT", percent);
+      } else {
+        std::snprintf(text, sizeof text, "Invalid Percentage  %d%% ", percent);
+      }
+      break;
+    case QX_BGA_ABORTED:
+      std::snprintf(text, sizeof text, "aborted");
+      break;
+    case QX_BGA_PAUSED:
+      std::snprintf(text, sizeof text, "paused at %d%%", percent);
+      break;
+    case QX_BGA_AUTO_PAUSED:
+      std::snprintf(text, sizeof text, "auto-paused");
+      break;
+    default:
+      std::snprintf(text, sizeof text, "unknown BGA status %d", status.state);
+      break;
+  }
+  shell::print_label(kWidth, label, text);
+}
+
+}  // namespace qx::commands
