@@ -15,24 +15,6 @@ namespace {
 const char* const kCompletionSql =
     "(since_ms + ((10000 - progress) * duration_s * 1000 + 9999) / 10000)";
 
-// Event codes in the VD event class for a completed VD activity.
-std::optional<uint16_t> vd_completion_code(ActivityKind kind) {
-  switch (kind) {
-    case ActivityKind::kSynchronize: return 25;
-    case ActivityKind::kRedundancyCheck: return 35;
-    case ActivityKind::kInitQuick: return 45;
-    case ActivityKind::kInitBackground: return 55;
-    case ActivityKind::kInitForeground: return 65;
-    case ActivityKind::kRebuild: return 75;
-    case ActivityKind::kMigration: return 85;
-    case ActivityKind::kCopyBack: return 95;
-    case ActivityKind::kMediaPatrol:
-    case ActivityKind::kDataScrub:
-      break;
-  }
-  return std::nullopt;
-}
-
 void apply_vd_completion(Db& db, int adapter, const Activity& a) {
   std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, a.vd);
   if (!vd) return;
@@ -57,7 +39,7 @@ void complete(Db& db, int adapter, const Activity& a, int64_t at_ms) {
       log_event(db, adapter, {QX_EVT_CLASS_PD, 22, a.pd, kSeverityInfo, {}}, at_ms);
   } else {
     apply_vd_completion(db, adapter, a);
-    if (std::optional<uint16_t> code = vd_completion_code(a.kind))
+    if (std::optional<uint16_t> code = vd_event_code(a.kind, ActivityStep::kCompleted))
       log_event(db, adapter, {QX_EVT_CLASS_VD, *code, a.vd, kSeverityInfo, {}}, at_ms);
   }
   delete_row(db, activity_model(), adapter, a);
@@ -108,6 +90,24 @@ Activity settled(const Activity& a, int64_t now_ms) {
   out.progress = progress_at(a, now_ms);
   out.since_ms = now_ms;
   return out;
+}
+
+std::optional<uint16_t> vd_event_code(ActivityKind kind, ActivityStep step) {
+  uint16_t first = 0;  // the "started" code of the activity's group of ten
+  switch (kind) {
+    case ActivityKind::kSynchronize: first = 20; break;
+    case ActivityKind::kRedundancyCheck: first = 30; break;
+    case ActivityKind::kInitQuick: first = 40; break;
+    case ActivityKind::kInitBackground: first = 50; break;
+    case ActivityKind::kInitForeground: first = 60; break;
+    case ActivityKind::kRebuild: first = 70; break;
+    case ActivityKind::kMigration: first = 80; break;
+    case ActivityKind::kCopyBack: first = 90; break;
+    case ActivityKind::kMediaPatrol:
+    case ActivityKind::kDataScrub:
+      return std::nullopt;
+  }
+  return static_cast<uint16_t>(first + static_cast<uint16_t>(step));
 }
 
 uint16_t next_activity_id(Db& db, int adapter) {

@@ -36,6 +36,13 @@ Activity settled(const Activity& activity, int64_t now_ms);
 // The next free activity id on the adapter.
 uint16_t next_activity_id(Db& db, int adapter);
 
+// Steps of a VD activity that the event log records.
+enum class ActivityStep : uint16_t { kStarted = 0, kPaused = 2, kResumed = 3, kAborted = 4, kCompleted = 5 };
+
+// The code in the VD event class for a step of a VD activity; none for disk
+// activities.
+std::optional<uint16_t> vd_event_code(ActivityKind kind, ActivityStep step);
+
 }  // namespace qx::sim
 
 #endif  // QX_SIM_ENGINE_ACTIVITIES_H

@@ -16,6 +16,8 @@ const Model<Array>& array_model() {
         integer_field<R>("stripe_kb", &R::stripe_kb, 64, "array stripe size", "stripe size in KB"),
         integer_field<R>("sector_size", &R::sector_size, 512, "array sector size", "sector size in bytes"),
         vector_field<R>("pds", &R::pds, 128, "array member disks", "member disk ids in order"),
+        bool_field<R>("package", &R::package, false, "package VD delete",
+                      "the array and its VD were created as one unit (a package VD, deleted as one by its array id)"),
     };
     return m;
   }();

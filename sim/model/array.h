@@ -16,6 +16,7 @@ struct Array {
   uint16_t stripe_kb = 64;
   uint32_t sector_size = 512;
   std::vector<uint16_t> pds;   // member disks in order
+  bool package = false;        // created together with its one VD, as a package VD
 };
 
 const Model<Array>& array_model();

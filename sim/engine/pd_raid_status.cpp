@@ -1,0 +1,66 @@
+#include "sim/engine/pd_raid_status.h"
+
+#include <algorithm>
+#include <set>
+
+#include "sim/engine/block_records.h"
+#include "sim/engine/disk_records.h"
+#include "sim/model/activity.h"
+#include "sim/model/array.h"
+#include "sim/store/table.h"
+
+namespace qx::sim {
+
+namespace {
+
+// The views of `disks` (ascending ids), reading blocks, arrays and media
+// patrols of their id range at once.
+std::vector<PdRaidView> views_of(Db& db, int adapter, const std::vector<Disk>& disks) {
+  std::vector<PdRaidView> out;
+  if (disks.empty()) return out;
+  const uint16_t first = disks.front().id;
+  const uint16_t last = disks.back().id;
+  std::set<uint16_t> members;
+  for (const Block& b : blocks_on_disks(db, adapter, first, last))
+    if (b.vd != kNoId) members.insert(b.pd);
+  for (const Array& a : select_rows(db, array_model(), adapter)) members.insert(a.pds.begin(), a.pds.end());
+  std::set<uint16_t> patrolling;
+  for (const Activity& a : select_rows(db, activity_model(), adapter,
+                                       "kind = 'media_patrol' AND state = 'running' AND pd BETWEEN ?1 AND ?2",
+                                       {json(first), json(last)}))
+    patrolling.insert(a.pd);
+  for (const Disk& d : disks) out.push_back({d, members.count(d.id) != 0, patrolling.count(d.id) != 0});
+  return out;
+}
+
+}  // namespace
+
+std::vector<PdRaidView> pd_raid_views(Db& db, int adapter, int64_t start, int64_t limit) {
+  return views_of(db, adapter, present_disks(db, adapter, start, limit));
+}
+
+std::optional<PdRaidView> pd_raid_view(Db& db, int adapter, int64_t id) {
+  std::optional<Disk> disk = present_disk(db, adapter, id);
+  if (!disk) return std::nullopt;
+  return views_of(db, adapter, {*disk}).front();
+}
+
+QX_PD_RAID_STATUS pd_raid_status_record(const PdRaidView& v) {
+  QX_PD_RAID_STATUS r{};
+  r.pd_id = v.disk.id;
+  const bool spare = v.disk.spare != SpareKind::kNone;
+  if (v.disk.spare == SpareKind::kGlobal) r.flags |= QX_PD_RAID_GLOBAL_SPARE;
+  if (v.disk.spare == SpareKind::kDedicated) {
+    r.flags |= QX_PD_RAID_DEDICATED_SPARE;
+    r.spare_array_id = v.disk.spare_array;
+  }
+  // A member disk is assigned; a spare that holds a member's block stands in for it.
+  if (v.member) r.flags |= QX_PD_RAID_IN_USE;
+  if (!v.member && !spare) r.flags |= QX_PD_RAID_FREE;
+  if (v.disk.offline) r.flags |= QX_PD_RAID_OFFLINE;
+  if (v.patrolling) r.flags |= QX_PD_RAID_MEDIA_PATROL;
+  if (v.disk.foreign) r.flags |= QX_PD_RAID_FOREIGN;
+  return r;
+}
+
+}  // namespace qx::sim

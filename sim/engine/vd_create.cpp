@@ -1,0 +1,253 @@
+#include "sim/engine/vd_create.h"
+
+#include <algorithm>
+#include <set>
+
+#include "api/status.h"
+#include "sim/engine/bga_control.h"
+#include "sim/engine/capacity.h"
+#include "sim/engine/disk_records.h"
+#include "sim/engine/vd_events.h"
+#include "sim/model/disk.h"
+#include "sim/model/vd.h"
+#include "sim/store/table.h"
+
+namespace qx::sim {
+
+namespace {
+
+constexpr int64_t kQuickInitSeconds = 5;       // a fast initialization clears the start and end of the VD
+constexpr uint16_t kSizeRuleDeviceId = 0x6300;  // above it a size counts only when forced
+constexpr uint16_t kVdIdLimit = 0xFF;           // the records mark "no VD" with 0xFF
+constexpr uint8_t kCacheBits = QX_CACHE_WRITE_THROUGH | QX_CACHE_READ_AHEAD;
+
+// The bit of a level in the adapter's RAID mode bits.
+uint16_t raid_mode_bit(uint8_t level) {
+  switch (level) {
+    case QX_RAID0: return QX_RAID_MODE_RAID0;
+    case QX_RAID1: return QX_RAID_MODE_RAID1;
+    case QX_RAID10: return QX_RAID_MODE_RAID10;
+    case QX_RAID1E: return QX_RAID_MODE_RAID1E;
+    case QX_RAID5: return QX_RAID_MODE_RAID5;
+    case QX_RAID6: return QX_RAID_MODE_RAID6;
+    case QX_RAID50: return QX_RAID_MODE_RAID50;
+    case QX_JBOD: return QX_RAID_MODE_JBOD;
+    case QX_RAID60: return QX_RAID_MODE_RAID60;
+    case QX_TIER_CAPACITY: return QX_RAID_MODE_TIER_CAPACITY;
+    case QX_TIER_SAFE: return QX_RAID_MODE_TIER_SAFE;
+    case QX_TIER_HYBRID: return QX_RAID_MODE_TIER_HYBRID;
+    default: return 0;
+  }
+}
+
+// Levels with redundancy to build in the background.
+bool has_redundancy(uint8_t level) {
+  return level != QX_RAID0 && level != QX_JBOD && level != QX_TIER_CAPACITY;
+}
+
+bool valid_name(const char (&name)[QX_NAME_SIZE]) {
+  size_t length = std::find(name, name + QX_NAME_SIZE, '\0') - name;
+  if (length == 0 || length == QX_NAME_SIZE) return false;
+  for (size_t i = 0; i < length; ++i) {
+    unsigned char c = static_cast<unsigned char>(name[i]);
+    bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    if (!letter && !(c >= '0' && c <= '9') && c != ' ' && c != '_') return false;
+  }
+  return true;
+}
+
+uint8_t check_cache(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
+  if ((r.cache_policy & ~kCacheBits) != 0) return kInvalidParameter;
+  // With the hybrid switch the write-through bit of a hybrid VD means restore, not cache.
+  bool switch_bit = r.raid_level == QX_TIER_HYBRID && (a.adv_features & QX_ADV_HYBRID_SWITCH) != 0;
+  if ((a.adv_features & QX_ADV_NO_VD_WRITE_CACHE) && !(r.cache_policy & QX_CACHE_WRITE_THROUGH) && !switch_bit)
+    return kNotSupported;
+  if ((a.adv_features & QX_ADV_NO_VD_READ_CACHE) && (r.cache_policy & QX_CACHE_READ_AHEAD)) return kNotSupported;
+  return kOk;
+}
+
+uint8_t check_init(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
+  switch (r.init_mode) {
+    case QX_INIT_QUICK:
+    case QX_INIT_NONE:
+      return kOk;
+    case QX_INIT_BACKGROUND:
+      if (!(a.features & QX_FEATURE_BACKGROUND_INIT) || !has_redundancy(r.raid_level)) return kNotSupported;
+      return kOk;
+    case QX_INIT_INTELLIGENT:
+      if (!is_tier_level(r.raid_level) || !(a.adv_features & QX_ADV_TIER_INTELLIGENT_INIT)) return kNotSupported;
+      return kOk;
+    default:
+      return kInvalidParameter;
+  }
+}
+
+// The disks of the request, checked one by one in order.
+uint8_t read_members(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST& r,
+                     std::vector<Disk>& members) {
+  for (int i = 0; i < r.pd_count; ++i) {
+    std::optional<Disk> d = present_disk(db, adapter, r.pd_ids[i]);
+    if (!d) return kPdMissing;
+    if (!is_data_disk(*d)) return kAtapiInVd;
+    if (d->offline || d->foreign) return kInvalidPdId;
+    if (d->spare != SpareKind::kNone) return kPdIsSpare;
+    if (!(a.adv_features & QX_ADV_MULTI_VD) && holds_vd_block(db, adapter, d->id)) return kPdAssigned;
+    members.push_back(*d);
+  }
+  return kOk;
+}
+
+// The disks must match where the adapter demands it.
+uint8_t check_mix(const Adapter& a, uint8_t level, const std::vector<Disk>& members) {
+  const Disk& first = members.front();
+  constexpr uint8_t kTransport = QX_PD_TYPE_SATA | QX_PD_TYPE_PATA | QX_PD_TYPE_SAS;
+  int ssds = 0;
+  for (const Disk& d : members) {
+    if (a.features & QX_FEATURE_SAME_TYPE_ONLY) {
+      bool same = (d.type_bits & kTransport) == (first.type_bits & kTransport) &&
+                  (is_tier_level(level) || d.ssd == first.ssd);
+      if (!same) return kPdTypeMismatch;
+    }
+    if (d.sector_size != first.sector_size) return kPdBlockSizeMismatch;
+    ssds += d.ssd ? 1 : 0;
+  }
+  if (is_tier_level(level))
+    return check_tier_members(ssds, static_cast<int>(members.size()) - ssds, a.max_tier_ssds);
+  return kOk;
+}
+
+uint8_t check_request(const Adapter& a, const QX_CREATE_VD_REQUEST& r, uint8_t parity) {
+  if (a.max_arrays != 0) return kNotSupportedOnAdapter;  // VDs there live on arrays
+  if (!is_raid_level(r.raid_level)) return kInvalidRaidMode;
+  if (!(a.raid_modes & raid_mode_bit(r.raid_level))) return kNotSupported;
+  if (r.pd_count == 0 || r.pd_count > QX_MAX_CREATE_PDS) return kInvalidPdCount;
+  if (a.max_disks_per_vd != 0 && r.pd_count > a.max_disks_per_vd) return kInvalidPdCount;
+  std::set<uint16_t> ids(r.pd_ids, r.pd_ids + r.pd_count);
+  if (ids.size() != r.pd_count) return kInvalidParameter;
+  if (uint8_t s = check_members(r.raid_level, r.pd_count, parity, a.max_raid6_parity)) return s;
+  if (!stripe_supported(a, r.stripe_kb)) return kInvalidBlockSize;
+  if (rounding_unit_kb(r.rounding) == 0) return kInvalidParameter;
+  if (r.rounding != QX_ROUNDING_NONE && (a.adv_features & QX_ADV_NO_ROUNDING)) return kNotSupported;
+  if (uint8_t s = check_cache(a, r)) return s;
+  if (uint8_t s = check_init(a, r)) return s;
+  if (!valid_name(r.name)) return kVdNameInvalid;
+  return kOk;
+}
+
+// The size the request asks for, in KB (0: all). Adapters with a newer
+// device id take a size only when it is forced, except for the tier levels.
+uint64_t requested_kb(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
+  if (a.device_id > kSizeRuleDeviceId && r.force_size == 0 && !is_tier_level(r.raid_level)) return 0;
+  return r.size_mb;
+}
+
+std::optional<uint16_t> next_vd_id(Db& db, int adapter, const Adapter& a) {
+  int64_t limit = a.max_vds != 0 ? std::min<int64_t>(a.max_vds, kVdIdLimit) : kVdIdLimit;
+  Stmt stmt = db.prepare("SELECT id FROM vds WHERE adapter = ?1 ORDER BY id");
+  stmt.bind(1, int64_t{adapter});
+  int64_t expected = 0;
+  int64_t count = 0;
+  std::optional<int64_t> gap;
+  while (stmt.step()) {
+    int64_t id = stmt.column_int(0);
+    if (!gap && id != expected) gap = expected;
+    expected = id + 1;
+    ++count;
+  }
+  if (count >= limit) return std::nullopt;
+  int64_t id = gap.value_or(expected);
+  if (id >= kVdIdLimit) return std::nullopt;
+  return static_cast<uint16_t>(id);
+}
+
+}  // namespace
+
+bool stripe_supported(const Adapter& a, uint16_t stripe_kb) {
+  uint16_t mask = a.stripe_sizes != 0 ? a.stripe_sizes : ((a.adv_features & QX_ADV_BIG_STRIPE) ? 0x7F : 0x0F);
+  for (int bit = 0; bit < 7; ++bit)
+    if (stripe_kb == (16u << bit)) return (mask >> bit) & 1u;
+  return false;
+}
+
+VdPlan plan_vd(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
+  VdPlan plan;
+  plan.parity = r.parity_disks != 0 ? r.parity_disks : default_parity(r.raid_level);
+  if ((plan.status = check_request(a, r, plan.parity)) != kOk) return plan;
+
+  std::vector<Disk> members;
+  if ((plan.status = read_members(db, adapter, a, r, members)) != kOk) return plan;
+  if ((plan.status = check_mix(a, r.raid_level, members)) != kOk) return plan;
+
+  CapacityRequest want;
+  want.level = r.raid_level;
+  want.parity = plan.parity;
+  want.stripe_kb = r.stripe_kb;
+  want.rounding = r.rounding;
+  uint64_t size_mb = requested_kb(a, r);
+  if (size_mb > UINT64_MAX / kMbKb) {
+    plan.status = kNoResource;
+    return plan;
+  }
+  want.requested_kb = size_mb * kMbKb;
+  std::vector<std::vector<Extent>> free;
+  for (const Disk& d : members) {
+    free.push_back(disk_free_extents(db, adapter, a, d));
+    want.members.push_back({largest_extent_kb(free.back()), d.ssd});
+  }
+  CapacityPlan space = plan_capacity(want);
+  plan.largest_kb = space.largest_kb;
+  if ((plan.status = space.status) != kOk) return plan;
+  plan.capacity_kb = space.capacity_kb;
+  for (size_t i = 0; i < members.size(); ++i) {
+    // A block is never larger than the disk's largest stretch, so it fits.
+    uint64_t start = first_fit(free[i], space.block_kb[i]).value();
+    plan.placements.push_back({members[i].id, start, space.block_kb[i]});
+  }
+  return plan;
+}
+
+uint8_t create_vd(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST& r, int64_t now_ms,
+                  uint16_t* new_id) {
+  VdPlan plan = plan_vd(db, adapter, a, r);
+  if (plan.status != kOk) return plan.status;
+  std::optional<uint16_t> id = next_vd_id(db, adapter, a);
+  if (!id) return kNoVdId;
+  std::optional<std::vector<uint16_t>> block_ids = free_block_ids(db, adapter, a, plan.placements.size());
+  if (!block_ids) return kNoResource;
+
+  Vd vd;
+  vd.id = *id;
+  vd.name = std::string(r.name, std::find(r.name, r.name + QX_NAME_SIZE, '\0'));
+  vd.state = QX_VD_FUNCTIONAL;
+  vd.raid_level = r.raid_level;
+  vd.stripe_kb = r.stripe_kb;
+  vd.cache_flags = r.cache_policy;
+  vd.size_kb = plan.capacity_kb;
+  vd.parity_disks = r.raid_level == QX_RAID6 || r.raid_level == QX_RAID60 ? plan.parity : 0;
+  vd.sub_vd_count = sub_vds(r.raid_level);
+  vd.members = r.pd_count;
+  vd.last_write_time = now_ms / 1000;
+  insert_row(db, vd_model(), adapter, vd);
+  carve_blocks(db, adapter, vd.id, plan.placements, *block_ids);
+  log_vd_event(db, adapter, vd, kVdEventCreated, kSeverityInfo, now_ms);
+
+  if (r.init_mode != QX_INIT_NONE) {
+    // Initialization overwrites what the disks held.
+    for (const Placement& p : plan.placements) {
+      Disk d = select_by_id(db, disk_model(), adapter, p.pd).value();
+      if (d.has_file_system) {
+        d.has_file_system = false;
+        update_row(db, disk_model(), adapter, d);
+      }
+    }
+    if (r.init_mode == QX_INIT_QUICK)
+      start_vd_activity(db, adapter, vd.id, ActivityKind::kInitQuick, kQuickInitSeconds, now_ms);
+    else
+      start_vd_activity(db, adapter, vd.id, ActivityKind::kInitBackground, activity_duration_s(a, vd.size_kb),
+                        now_ms);
+  }
+  *new_id = vd.id;
+  return kOk;
+}
+
+}  // namespace qx::sim

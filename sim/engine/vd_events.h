@@ -1,0 +1,29 @@
+// The VD events an adapter logs, with the marks the log's readers rely on:
+// parameter 3 set to 1 for a hybrid-tier VD, and the deleted VD's name in the
+// parameters of its "deleted" event.
+#ifndef QX_SIM_ENGINE_VD_EVENTS_H
+#define QX_SIM_ENGINE_VD_EVENTS_H
+
+#include <cstdint>
+
+#include "sim/model/event.h"
+#include "sim/model/vd.h"
+#include "sim/store/db.h"
+
+namespace qx::sim {
+
+// VD event codes the configuration calls log.
+enum : uint16_t {
+  kVdEventCreated = 2,
+  kVdEventDeleted = 3,
+};
+
+// Logs event `code` of the VD class about `vd`.
+void log_vd_event(Db& db, int adapter, const Vd& vd, uint16_t code, uint8_t severity, int64_t now_ms);
+
+// Logs the "deleted" event of `vd`, carrying its name.
+void log_vd_deleted(Db& db, int adapter, const Vd& vd, int64_t now_ms);
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_ENGINE_VD_EVENTS_H
