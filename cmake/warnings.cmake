@@ -2,6 +2,6 @@
 function(qx_warnings target)
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wpedantic -Werror -Wshadow -Wconversion -Wno-sign-conversion
-    -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Wnull-dereference
+    -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
     -Wformat=2 -Wimplicit-fallthrough)
 endfunction()

@@ -161,7 +161,10 @@ int run_cli(int argc, char** argv) {
   ShellState& s = state();
   s.out = stdout;
 
-  std::vector<char*> words(argv, argv + (argc > 0 ? argc : 0));
+  // Room for the program name and the terminating null pointer up front.
+  std::vector<char*> words;
+  words.reserve(static_cast<size_t>(argc > 0 ? argc : 0) + 2);
+  for (int i = 0; i < argc; ++i) words.push_back(argv[i]);
   if (words.empty()) words.push_back(const_cast<char*>("qxcli"));
   if (!take_adapter_number(words)) return 1;
   const Redirection redirection = redirect_output(words);
