@@ -1,0 +1,309 @@
+// `create` on arrays-less adapters: one VD from a list of disks.
+//
+//   create -r LEVEL -d ID,ID,... [-n NAME] [-b KB] [-c on|off] [-w wt|wb] [-p ra|none]
+//          [-i quick|none|background|intelligent] [-g 0|1|10] [-q N] [-s MB]
+//          [--waiveconfirmation] [--forcesize]
+//
+// The options fill the create request; the checks that follow refuse what
+// the host can tell is wrong (the disk count for the level, the disks'
+// states) before the adapter is asked, and fill the defaults that depend on
+// the adapter (cache policy, parity disks, name).
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "api/qx_api.h"
+#include "api/status.h"
+#include "commands/config/create_options.h"
+#include "commands/config/create_rules.h"
+#include "commands/handlers.h"
+#include "shell/confirm.h"
+#include "shell/handler_support.h"
+#include "shell/list_query.h"
+#include "shell/output.h"
+#include "shell/state.h"
+#include "shell/values.h"
+
+namespace qx::commands {
+namespace {
+
+constexpr uint16_t kSizeRuleDeviceId = 0x6300;  // above it a size counts only when forced
+constexpr uint16_t kDefaultVdPageSize = 32;     // VD records per page when the adapter gives no size
+constexpr uint8_t kRaid6Parity = 2;
+constexpr uint8_t kRaid60Parity = 4;
+constexpr uint32_t kRefusedAsNotSupported = kNotSupported;  // the result of a refused mode or parity setting
+
+bool is_tier(uint8_t level) {
+  return level == shell::kTierCapacity || level == shell::kTierSafe || level == shell::kTierHybrid;
+}
+
+bool valid_name_character(unsigned char c) {
+  return c == ' ' || c == '_' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// The bit of a level in the adapter's RAID mode bits; 0 for a level it
+// cannot have.
+uint16_t raid_mode_bit(uint8_t level) {
+  switch (level) {
+    case shell::kRaid0: return QX_RAID_MODE_RAID0;
+    case shell::kRaid1: return QX_RAID_MODE_RAID1;
+    case shell::kRaid10: return QX_RAID_MODE_RAID10;
+    case shell::kRaid1E: return QX_RAID_MODE_RAID1E;
+    case shell::kRaid5: return QX_RAID_MODE_RAID5;
+    case shell::kRaid6: return QX_RAID_MODE_RAID6;
+    case shell::kRaid50: return QX_RAID_MODE_RAID50;
+    case shell::kJbod: return QX_RAID_MODE_JBOD;
+    case shell::kRaid60: return QX_RAID_MODE_RAID60;
+    case shell::kTierCapacity: return QX_RAID_MODE_TIER_CAPACITY;
+    case shell::kTierSafe: return QX_RAID_MODE_TIER_SAFE;
+    case shell::kTierHybrid: return QX_RAID_MODE_TIER_HYBRID;
+    default: return 0;
+  }
+}
+
+bool battery_present() {
+  if (!(shell::current_adapter_info().adv_features & QX_ADV_BBU)) return false;
+  QX_BBU_INFO battery{};
+  return QX_BBU_GetInfo(shell::state().current_adapter, &battery) == kOk && battery.present != 0;
+}
+
+// Write-through, unless the VD has a write cache to use: the adapter has one
+// and a battery protects it. A hybrid VD on an adapter with the hybrid
+// switch reads the bit as its restore setting and keeps it clear.
+void default_cache_policy(QX_CREATE_VD_REQUEST& r) {
+  const uint32_t features = shell::current_adapter_info().adv_features;
+  const bool no_write_cache = (features & QX_ADV_NO_VD_WRITE_CACHE) != 0 || !battery_present();
+  const bool hybrid_switch = r.raid_level == shell::kTierHybrid && (features & QX_ADV_HYBRID_SWITCH) != 0;
+  if (no_write_cache && !hybrid_switch) r.cache_policy |= QX_CACHE_WRITE_THROUGH;
+}
+
+// The disk count and parity rules of the level; prints why and returns false
+// when they are not met. Fills in the default parity disks.
+bool count_fits(QX_CREATE_VD_REQUEST& r, bool parity_given) {
+  const int n = r.pd_count;
+  const int most = shell::current_adapter_info().max_raid6_parity;
+  switch (r.raid_level) {
+    case shell::kRaid0:
+      if (n >= 2) return true;
+      shell::print("RAID0 needs at least %d PD.\n", 2);
+      return false;
+    case shell::kRaid1:
+      if (n == 2) return true;
+      shell::print("RAID1 needs exactly 2 PDs.\n");
+      return false;
+    case shell::kRaid10:
+      if (n >= 4 && n % 2 == 0) return true;
+      shell::print("RAID10 needs at least 4 or more even number of PDs.\n");
+      return false;
+    case shell::kRaid1E:
+      if (n >= 3 && n % 2 == 1) return true;
+      shell::print("RAID1E needs at least 3 or more odd number of PDs.\n");
+      return false;
+    case shell::kRaid5:
+      if (n >= 3) return true;
+      shell::print("RAID5 needs at least 3 PDs.\n");
+      return false;
+    case shell::kRaid50:
+      if (n >= 6 && n % 2 == 0) return true;
+      shell::print("RAID50 needs least 6 or more even number of PDs.\n");
+      return false;
+    case shell::kRaid6: {
+      if (n < 3) {
+        shell::print("RAID6 needs least 3 PDs.\n");
+        return false;
+      }
+      if (!parity_given) r.parity_disks = kRaid6Parity;
+      const int q = r.parity_disks;
+      if (!parity_given || (q >= 2 && q <= most && q < n)) return true;
+      shell::print("Number of parity disks should be at least 2 and less than %d.\n", most);
+      return false;
+    }
+    case shell::kRaid60: {
+      if (n < 6 || n % 2 != 0) {
+        shell::print("RAID60 needs least 6 or more even number of PDs.\n");
+        return false;
+      }
+      if (!parity_given) r.parity_disks = kRaid60Parity;
+      const int q = r.parity_disks;
+      if (!parity_given) return true;
+      if (q < 4 || q > 2 * most || q % 2 != 0) {
+        shell::print("RAID60 need even number of parity disks between 4 and %d.\n", 2 * most);
+        return false;
+      }
+      if (q >= n) {
+        shell::print("# of parity disks (%d) should be less than # of total disks (%d).\n", q, n);
+        return false;
+      }
+      return true;
+    }
+    default:  // JBOD and the tiers take any number
+      return true;
+  }
+}
+
+// Each disk in turn: within the adapter's ids, its RAID status readable, not
+// offline, spare or foreign, and (except for the tiers) free. The command's
+// result when a disk is refused.
+std::optional<uint32_t> check_disks(const QX_CREATE_VD_REQUEST& r) {
+  const uint8_t adapter = shell::state().current_adapter;
+  for (int i = 0; i < r.pd_count; ++i) {
+    const uint16_t id = r.pd_ids[i];
+    if (id > shell::current_adapter_info().highest_pd_id) {
+      shell::print("Wrong disk %d input.\n", id);
+      return 1;
+    }
+    QX_PD_RAID_STATUS status{};
+    const uint8_t result = shell::query_one(QX_PD_GetHDRaidStatus, adapter, id, status);
+    if (result != kOk) {
+      shell::print("Failed to get status for PD %d (error %d: %s)\n", id, result, status_text(result));
+      return 1;
+    }
+    if (status.flags & QX_PD_RAID_OFFLINE) {
+      shell::print("Offline disk %d can not be used to create VD.\n", id);
+      return 1;
+    }
+    if (status.flags & QX_PD_RAID_ANY_SPARE) {
+      shell::print("Spare disk %d can not be used to create VD.\n", id);
+      return 1;
+    }
+    if (status.flags & QX_PD_RAID_FOREIGN) {
+      shell::print("Foreign disk %d can not be used to create VD.\n", id);
+      return 1;
+    }
+    if (is_tier(r.raid_level)) continue;
+    const uint8_t use = pd_in_use(id, QX_BLOCK_NO_VD);
+    if (use == kPdNotFree) {
+      shell::print("Non-free disk %d can not be used to create VD.\n", id);
+      return 1;
+    }
+    if (use != kOk) {
+      shell::print("Can not get disk %d information(error %d: %s).\n", id, use, status_text(use));
+      return use;
+    }
+  }
+  return std::nullopt;
+}
+
+// Warns about disks that carry a file system and asks whether to go on.
+// The command's result when it ends here.
+std::optional<uint32_t> check_file_systems(const QX_CREATE_VD_REQUEST& r) {
+  QX_MBR_INFO mbr{};
+  mbr.count = r.pd_count;
+  std::copy(r.pd_ids, r.pd_ids + r.pd_count, mbr.pd_ids);
+  const uint8_t result = QX_PD_GetMBRInfo(shell::state().current_adapter, &mbr);
+  if (result != kOk) {
+    shell::print("\nFailed to create virtual disk (error %d: %s).\n", result, status_text(result));
+    return 1;
+  }
+  std::string disks;
+  int count = 0;
+  for (int i = 0; i < r.pd_count; ++i) {
+    if (mbr.has_file_system[i] == 0) continue;
+    disks += std::to_string(mbr.pd_ids[i]) + " ";
+    ++count;
+  }
+  if (count == 0) return std::nullopt;
+  if (count == 1) {
+    shell::print("PD %shas file system on it. Data will be lost if it is used to create VD.\n", disks.c_str());
+  } else {
+    shell::print("PD %shave file system on them. Data will be lost if they are used to create VD.\n", disks.c_str());
+  }
+  if (!shell::ask_unless_declined("Do you still want to create the VD? (y or n)\n")) return 0;
+  return std::nullopt;
+}
+
+// "VD_R5_3": the level's short name and one more than the VDs the adapter
+// has ("TwinTier_c_1" for the tiers). The command's result when the VD list
+// cannot be read into memory.
+std::optional<uint32_t> default_name(QX_CREATE_VD_REQUEST& r) {
+  using Buffer = shell::ListBuffer<QX_VD_INFO>;
+  const uint16_t page = Buffer::page_size(shell::current_adapter_info().max_buffer_kb, kDefaultVdPageSize);
+  Buffer buffer;
+  if (!buffer.allocate(page)) {
+    shell::print("Unable to allocate buffer for %d bytes.\n", static_cast<int>(Buffer::bytes_for(page)));
+    return kNoResource;
+  }
+  const uint8_t adapter = shell::state().current_adapter;
+  long vds = 0;  // a failing page ends the count with what it has
+  shell::page_through<QX_VD_INFO>(
+      buffer, std::nullopt, [adapter](QX_QUERY_HEADER* query) { return QX_LD_GetInfo(adapter, query); },
+      [&vds](const Buffer& answer, bool) {
+        vds += answer.returned();
+        return shell::kNextPage;
+      });
+  char name[48];
+  if (is_tier(r.raid_level)) {
+    std::snprintf(name, sizeof name, "%s_%ld", raid_short_name(r.raid_level), vds + 1);
+  } else {
+    std::snprintf(name, sizeof name, "VD_%s_%ld", raid_short_name(r.raid_level), vds + 1);
+  }
+  std::strncpy(r.name, name, sizeof r.name - 1);  // the name field keeps its NUL
+  return std::nullopt;
+}
+
+}  // namespace
+
+uint32_t cmd_create(int argc, char** argv, const CommandEntry& self) {
+  CreateOptions options;
+  if (std::optional<uint32_t> ended = read_create_options(argc, argv, self, options)) return *ended;
+  QX_CREATE_VD_REQUEST& r = options.request;
+
+  const CreateOptions& o = options;
+  if (o.raid_mode > 1 || o.parity > 1 || o.pd_list > 1 || o.write_policy > 1 || o.read_policy > 1 || o.name > 1 ||
+      o.stripe > 1 || o.size > 1)
+    return shell::duplicated_option();
+  if (o.raid_mode == 0) {
+    shell::missing_option(self, 'r');
+    if (o.pd_list == 0) shell::missing_option(self, 'd');
+    return 1;
+  }
+  if (o.pd_list == 0) return shell::missing_option(self, 'd');
+  if (o.name > 0) {
+    for (const char* c = r.name; *c != '\0'; ++c) {
+      if (!valid_name_character(static_cast<unsigned char>(*c))) {
+        shell::print("-n, name must be numeric, character, space or underline. Now is %s\n", r.name);
+        return 1;
+      }
+    }
+  }
+  if (r.init_mode == QX_INIT_INTELLIGENT && !is_tier(r.raid_level)) {
+    shell::print("intelligent only support on twintier/safe mode.\n");
+    return kRefusedAsNotSupported;
+  }
+
+  const QX_ADAPTER_INFO& adapter = shell::current_adapter_info();
+  if (adapter.device_id > kSizeRuleDeviceId) {
+    if (o.force_size) {
+      r.force_size = 1;
+      r.size_mb = o.size_mb;
+    } else {
+      r.size_mb = is_tier(r.raid_level) ? o.size_mb : 0;
+    }
+  } else {
+    r.size_mb = o.size_mb;
+  }
+  if (o.parity > 0 && r.raid_level != shell::kRaid6 && r.raid_level != shell::kRaid60) {
+    shell::print("RAID mode %s don't support the setting of parity disks.\n", shell::raid_level_name(r.raid_level));
+    return kRefusedAsNotSupported;
+  }
+  if (!o.cache_given) default_cache_policy(r);
+  if (!(adapter.raid_modes & raid_mode_bit(r.raid_level))) {
+    shell::print("Specified RAID mode is not supported.\n");
+    return 1;
+  }
+  if (!count_fits(r, o.parity > 0)) return 1;
+  if (std::optional<uint32_t> ended = check_disks(r)) return *ended;
+  if (!o.waive_confirmation) {
+    if (std::optional<uint32_t> ended = check_file_systems(r)) return *ended;
+  }
+  if (o.name == 0) {
+    if (std::optional<uint32_t> ended = default_name(r)) return *ended;
+  }
+
+  const uint8_t status = QX_LD_Create(shell::state().current_adapter, &r);
+  if (status != kOk) shell::print("\nFailed to create virtual disk (error %d: %s).\n", status, status_text(status));
+  return status;
+}
+
+}  // namespace qx::commands

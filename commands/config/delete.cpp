@@ -1,0 +1,185 @@
+// `delete -o vd|ld|array|spare|packagevd -i ID [-f] [--waiveconfirmation]`:
+// removes one object from the current adapter; a spare becomes a free disk.
+#include <cstdio>
+#include <optional>
+
+#include "api/qx_api.h"
+#include "api/status.h"
+#include "commands/config/delete_vd.h"
+#include "commands/handlers.h"
+#include "shell/confirm.h"
+#include "shell/getopt.h"
+#include "shell/handler_support.h"
+#include "shell/list_query.h"
+#include "shell/output.h"
+#include "shell/state.h"
+#include "shell/values.h"
+
+namespace qx::commands {
+namespace {
+
+constexpr long kFirstInvalidId = 255;
+constexpr int kWaiveConfirmation = 0x100;  // a long option without a letter
+constexpr uint32_t kSpareInUseResult = 82;
+constexpr uint8_t kPackageDeleteFlag = 1;
+
+const shell::LongOption kOptions[] = {
+    {"object", shell::kRequiredArgument, nullptr, 'o'},
+    {"id", shell::kRequiredArgument, nullptr, 'i'},
+    {"force", shell::kNoArgument, nullptr, 'f'},
+    {"waiveconfirmation", shell::kNoArgument, nullptr, kWaiveConfirmation},
+    shell::kOutputLongOption,
+    shell::kHelpLongOption,
+    shell::kEndOfLongOptions,
+};
+
+enum class Object { kNone, kVd, kArray, kSpare, kPackageVd };
+
+// The object an -o argument names; kNone (with the message printed) for
+// one this adapter cannot have or that does not exist.
+Object object_named(const char* name) {
+  auto same = [name](const char* word) { return shell::equals_ignoring_case(name, word); };
+  if (same("vd") || same("ld")) return Object::kVd;
+  if (same("spare")) return Object::kSpare;
+  if (same("packagevd")) return Object::kPackageVd;
+  if (same("array")) {
+    if (shell::state().array_capable) return Object::kArray;
+    shell::print("-o : array is not supported on this adapter\n");
+    return Object::kNone;
+  }
+  shell::print("-o : invalid object '%s'\n", name);
+  return Object::kNone;
+}
+
+uint32_t delete_array(uint16_t id, bool waive_confirmation) {
+  const uint8_t adapter = shell::state().current_adapter;
+  QX_ARRAY_INFO array{};
+  const uint8_t read = shell::query_one(QX_DG_GetInfo, adapter, id, array);
+  if (read != kOk) {
+    shell::print("\nUnable to get info of array %d (error %d: %s).\n", id, read, status_text(read));
+    return 1;
+  }
+  if (!waive_confirmation && !shell::ask_yes_no("Are you sure you want to delete this array? (y or n)\n")) return 0;
+  const uint8_t result = QX_DG_Delete(adapter, id);
+  if (result == kOk) {
+    shell::print("Delete array %d successfully.\n", id);
+  } else {
+    shell::print("Failed to delete array %d (error %d: %s).\n", id, result, status_text(result));
+  }
+  return result;
+}
+
+uint32_t delete_spare(uint16_t id, bool waive_confirmation) {
+  const uint8_t adapter = shell::state().current_adapter;
+  // Read directly: an answer without the disk is "not a spare", not a failure.
+  shell::OneQuery<QX_PD_RAID_STATUS> query{};
+  query.header.query_type = QX_QUERY_ONE;
+  query.header.start_id = id;
+  query.header.requested = 1;
+  const uint8_t read = QX_PD_GetHDRaidStatus(adapter, &query.header);
+  if (read != kOk) {
+    shell::print("\nUnable to get info of spare %d (error %d: %s)\n", id, read, status_text(read));
+    return read;
+  }
+  const uint8_t flags = query.record.flags;
+  if (query.header.returned != 1 || (flags & QX_PD_RAID_ANY_SPARE) == 0) {
+    shell::print("PD %d is not spare disk.\n", id);
+    return 0;
+  }
+  if (flags & QX_PD_RAID_SPARE_IN_USE) {
+    shell::print("Unable to delete spare disk %d  (error %d: %s)\n", id, kSpareInUse, status_text(kSpareInUse));
+    return kSpareInUseResult;
+  }
+  if (!waive_confirmation && (flags & QX_PD_RAID_MEDIA_PATROL) != 0) {
+    char question[96];
+    std::snprintf(question, sizeof question,
+                  "Use spare disk will stop Media patrol on PD %d. Do you want to continue?(y or n)\n", id);
+    if (!shell::ask_yes_no(question)) return kMediaPatrolDeclined;
+  }
+  const uint8_t result = QX_PD_Spare2FreeHD(adapter, id);
+  if (result == kOk) {
+    shell::print("Delete the spare disk %d successfully.\n", id);
+  } else {
+    shell::print("Failed to delete spare disk %d (error %d: %s).\n", id, result, status_text(result));
+  }
+  return result;
+}
+
+uint32_t delete_package_vd(uint16_t id, bool waive_confirmation) {
+  if (!waive_confirmation && !shell::ask_yes_no("Are you sure you want to delete this PackageVD? (y or n)\n"))
+    return 0;
+  const uint8_t result = QX_PackageVD_Delete(shell::state().current_adapter, id, kPackageDeleteFlag);
+  if (result == kOk) {
+    shell::print("Delete PackageVD %d successfully.\n", id);
+  } else {
+    shell::print("Failed to delete PackageVD %d (error %d: %s).\n", id, result, status_text(result));
+  }
+  return result;
+}
+
+}  // namespace
+
+uint32_t cmd_delete(int argc, char** argv, const CommandEntry& self) {
+  int object_count = 0;
+  int id_count = 0;
+  int force_count = 0;
+  bool waive_confirmation = false;
+  Object object = Object::kNone;
+  long id = 0;
+  shell::start_options();
+  for (int option; (option = shell::next_option(argc, argv, "o:i:" QX_OUTPUT_OPTION "fh", kOptions)) != -1;) {
+    switch (option) {
+      case shell::kOutputOption:
+        break;
+      case 'o':
+        ++object_count;
+        object = object_named(shell::option_arg());
+        if (object == Object::kNone) return 1;
+        break;
+      case 'i':
+        ++id_count;
+        if (!shell::require_decimal(shell::option_arg(), "-i : invalid id '%s'\n", shell::option_arg())) return 1;
+        id = shell::decimal_value(shell::option_arg());
+        break;
+      case 'f':
+        ++force_count;
+        break;
+      case kWaiveConfirmation:
+        waive_confirmation = true;
+        break;
+      case '?':
+        return 1;
+      default:
+        return shell::print_command_help(self);
+    }
+  }
+  if (object_count > 1 || id_count > 1 || force_count > 1) return shell::duplicated_option();
+  // The whole number is judged, so that no id wraps round to a valid one.
+  if (id >= kFirstInvalidId) {
+    shell::print("-i : invalid id %ld\n", id);
+    return 1;
+  }
+  if (object_count == 0) {
+    shell::missing_option(self, 'o');
+    if (id_count == 0) shell::missing_option(self, 'i');
+    return 1;
+  }
+  if (id_count == 0) return shell::missing_option(self, 'i');
+
+  const auto target = static_cast<uint16_t>(id);
+  switch (object) {
+    case Object::kVd:
+      return delete_vd(target, {waive_confirmation, force_count > 0});
+    case Object::kArray:
+      return delete_array(target, waive_confirmation);
+    case Object::kSpare:
+      return delete_spare(target, waive_confirmation);
+    case Object::kPackageVd:
+      return delete_package_vd(target, waive_confirmation);
+    case Object::kNone:
+      break;
+  }
+  return 1;
+}
+
+}  // namespace qx::commands
