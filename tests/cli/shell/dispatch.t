@@ -210,3 +210,63 @@ Error code 7: Invalid request parameter.
 > Too many words on the line (at most 64).
 > 
 <<< status 255
+
+=== a prefix that only one enabled main command has
+$ qxcli ad
+<<< stdout
+Total number of adapters: 2
+Current default adapter ID for CLI commands: 0
+<<< status 0
+$ qxcli a
+<<< stdout
+Ambiguous command 'a'!
+<<< status 1
+
+=== switching adapter switches the command tables
+$ qxcli
+<<< stdin
+adapter -i 1
+help -i
+adapter -i 0
+he -i
+quit
+<<< stdout (no eol)
+CLI Version: 4.1.13.56   RaidAPI Version: 1.0.4.2612 (simulated controller)
+Welcome to RAID Command Line Interface.
+
+> > ecc          :Induce ECC error to a PD (SAS) at specified LBA.
+hl           :Tier Link Test Command.
+register     :operation the register on adapter.
+devmap       :Map device ID to device magic number in the OS.
+diskidofvd   :Get Windows disk id by a given VD id.
+map          :Maps LBA addr from physical LBA to/from logical LBA.
+rct          :Get the RCT of a given HD.
+topology     :Get the SAS topology of current adapter.
+scrub        :Start, stop, pause or resume data scrubbing on a physical disk.
+maxcreatesize :Get maxsize that vd can create with.
+wipe         :Wipe out disk drive RMD data.
+error        :Translate error code to error description.
+version      :Get application version.
+flash        :Update, backup or erase flash image and erase hba or pd page.
+
+> > ecc          :Induce ECC error to a PD (SAS) at specified LBA.
+hl           :Tier Link Test Command.
+segment      :TwinTier segment test command.
+mp           :Start or stop media patrol for a physical disk.
+register     :operation the register on adapter.
+diskidofvd   :Get Windows disk id by a given VD id.
+diskidofhd   :Get Windows disk id by a given HD id.
+map          :Maps LBA addr from physical LBA to/from logical LBA.
+rct          :Get the RCT of a given HD.
+topology     :Get the SAS topology of current adapter.
+scrub        :Start, stop, pause or resume data scrubbing on a physical disk.
+maxcreatesize :Get maxsize that vd can create with.
+wipe         :Wipe out disk drive RMD data.
+error        :Translate error code to error description.
+version      :Get application version.
+flash        :Update, backup or erase flash image and erase hba or pd page.
+tier         :TwinTier Test Command.
+dpmsg        :Dump Debug Message.
+
+> 
+<<< status 255

@@ -206,3 +206,24 @@ $ qxcli error -c 1 -c x
 <<< stdout
 -c : id should be a number
 <<< status 1
+
+=== the parser's message names the typed word, the required-option message the command
+$ qxcli inf -x
+<<< stdout
+info: option -o is required
+<<< stderr
+inf: invalid option -- 'x'
+<<< status 1
+$ qxcli INFO --obj hba
+<<< stdout
+info: option -o is required
+<<< stderr
+info: unrecognized option '--obj'
+<<< status 1
+
+=== with POSIXLY_CORRECT a stray word hides the options behind it
+env POSIXLY_CORRECT=yes
+$ qxcli info stray -o hba
+<<< stdout
+info: option -o is required
+<<< status 1
