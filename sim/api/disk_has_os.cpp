@@ -20,7 +20,7 @@ QX_API_EXPORT uint8_t QX_DiskHasOS(uint8_t adapter, uint8_t kind, uint8_t count,
     for (uint8_t i = 0; i < count; ++i) {
       if (kind == QX_OS_CHECK_VDS) {
         std::optional<qx::sim::Vd> vd = qx::sim::select_by_id(s.db(), qx::sim::vd_model(), s.adapter_id(), ids[i]);
-        if (!vd || vd->target_of != qx::sim::kNoId) return uint8_t{qx::kVdMissing};
+        if (!vd) return uint8_t{qx::kVdMissing};
         has_os = has_os || vd->has_os;
       } else {
         std::optional<qx::sim::Disk> disk = qx::sim::present_disk(s.db(), s.adapter_id(), ids[i]);
