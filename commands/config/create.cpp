@@ -18,6 +18,7 @@
 #include "commands/config/create_options.h"
 #include "commands/config/create_rules.h"
 #include "commands/handlers.h"
+#include "commands/inventory/vd_lines.h"
 #include "shell/confirm.h"
 #include "shell/handler_support.h"
 #include "shell/list_query.h"
@@ -33,10 +34,6 @@ constexpr uint16_t kDefaultVdPageSize = 32;     // VD records per page when the 
 constexpr uint8_t kRaid6Parity = 2;
 constexpr uint8_t kRaid60Parity = 4;
 constexpr uint32_t kRefusedAsNotSupported = kNotSupported;  // the result of a refused mode or parity setting
-
-bool is_tier(uint8_t level) {
-  return level == shell::kTierCapacity || level == shell::kTierSafe || level == shell::kTierHybrid;
-}
 
 bool valid_name_character(unsigned char c) {
   return c == ' ' || c == '_' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -171,7 +168,7 @@ std::optional<uint32_t> check_disks(const QX_CREATE_VD_REQUEST& r) {
       shell::print("Foreign disk %d can not be used to create VD.\n", id);
       return 1;
     }
-    if (is_tier(r.raid_level)) continue;
+    if (is_tier_level(r.raid_level)) continue;
     const uint8_t use = pd_in_use(id, QX_BLOCK_NO_VD);
     if (use == kPdNotFree) {
       shell::print("Non-free disk %d can not be used to create VD.\n", id);
@@ -233,7 +230,7 @@ std::optional<uint32_t> default_name(QX_CREATE_VD_REQUEST& r) {
         return shell::kNextPage;
       });
   char name[48];
-  if (is_tier(r.raid_level)) {
+  if (is_tier_level(r.raid_level)) {
     std::snprintf(name, sizeof name, "%s_%ld", raid_short_name(r.raid_level), vds + 1);
   } else {
     std::snprintf(name, sizeof name, "VD_%s_%ld", raid_short_name(r.raid_level), vds + 1);
@@ -267,7 +264,7 @@ uint32_t cmd_create(int argc, char** argv, const CommandEntry& self) {
       }
     }
   }
-  if (r.init_mode == QX_INIT_INTELLIGENT && !is_tier(r.raid_level)) {
+  if (r.init_mode == QX_INIT_INTELLIGENT && !is_tier_level(r.raid_level)) {
     shell::print("intelligent only support on twintier/safe mode.\n");
     return kRefusedAsNotSupported;
   }
@@ -278,7 +275,7 @@ uint32_t cmd_create(int argc, char** argv, const CommandEntry& self) {
       r.force_size = 1;
       r.size_mb = o.size_mb;
     } else {
-      r.size_mb = is_tier(r.raid_level) ? o.size_mb : 0;
+      r.size_mb = is_tier_level(r.raid_level) ? o.size_mb : 0;
     }
   } else {
     r.size_mb = o.size_mb;

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "commands/config/create_rules.h"
+#include "commands/inventory/vd_lines.h"
 #include "shell/getopt.h"
 #include "shell/handler_support.h"
 #include "shell/output.h"
@@ -40,10 +41,6 @@ const shell::LongOption kOptions[] = {
     shell::kHelpLongOption,
     shell::kEndOfLongOptions,
 };
-
-bool is_tier(uint8_t level) {
-  return level == shell::kTierCapacity || level == shell::kTierSafe || level == shell::kTierHybrid;
-}
 
 bool same(const char* a, const char* b) { return shell::equals_ignoring_case(a, b); }
 
@@ -94,7 +91,7 @@ bool read_option(int option, const char* arg, CreateOptions& o) {
       ++o.raid_mode;
       r.raid_level = shell::raid_mode_code(arg);
       if (r.raid_level == shell::kNoCode) return refuse("-r : invalid raid mode %s\n", arg);
-      if (is_tier(r.raid_level)) r.tier_marker = QX_TIER_MARKER;
+      if (is_tier_level(r.raid_level)) r.tier_marker = QX_TIER_MARKER;
       return true;
     case 'd':
       ++o.pd_list;
