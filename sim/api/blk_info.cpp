@@ -1,9 +1,5 @@
 // Reading blocks: QX_BLK_GetInfo (one block), QX_BLK_GetHDBlock (the block
 // ids of a disk).
-#include <map>
-#include <utility>
-#include <vector>
-
 #include "api/qx_api.h"
 #include "api/status.h"
 #include "sim/api/library.h"
@@ -19,13 +15,6 @@ using qx::sim::json;
 using qx::sim::ListSource;
 using qx::sim::Session;
 
-namespace {
-
-// A disk with the blocks that lie on it.
-using DiskBlocks = std::pair<uint16_t, std::vector<Block>>;
-
-}  // namespace
-
 extern "C" {
 
 QX_API_EXPORT uint8_t QX_BLK_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
@@ -36,7 +25,7 @@ QX_API_EXPORT uint8_t QX_BLK_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
       return qx::sim::select_rows(s.db(), qx::sim::block_model(), s.adapter_id(), "id >= ?1", {json(start)}, "id",
                                   limit);
     };
-    source.one = [&s](int64_t id) { return qx::sim::select_by_id(s.db(), qx::sim::block_model(), s.adapter_id(), id); };
+    source.one = [&s](int64_t id) { return qx::sim::block_by_id(s.db(), s.adapter_id(), static_cast<uint16_t>(id)); };
     source.id_of = [](const Block& b) { return int64_t{b.id}; };
     source.record = [](const Block& b) { return qx::sim::block_info_record(b); };
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, source);
@@ -45,30 +34,17 @@ QX_API_EXPORT uint8_t QX_BLK_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
 
 QX_API_EXPORT uint8_t QX_BLK_GetHDBlock(uint8_t adapter, QX_QUERY_HEADER* query) {
   return qx::sim::api_call("QX_BLK_GetHDBlock", adapter, Access::kRead, [&](Session& s) {
-    ListSource<DiskBlocks, QX_HD_BLOCK> source;
+    ListSource<Disk, QX_HD_BLOCK> source;
     source.missing_status = qx::kPdMissing;
+    // A page of disks comes with their blocks (see present_disks()).
     source.page = [&s](int64_t start, int64_t limit) {
-      std::vector<Disk> disks = qx::sim::present_disks(s.db(), s.adapter_id(), start, limit);
-      std::vector<DiskBlocks> page;
-      if (disks.empty()) return page;
-      std::map<uint16_t, size_t> index;
-      for (const Disk& d : disks) {
-        index.emplace(d.id, page.size());
-        page.push_back({d.id, {}});
-      }
-      for (Block& b : qx::sim::blocks_on_disks(s.db(), s.adapter_id(), disks.front().id, disks.back().id)) {
-        auto it = index.find(b.pd);
-        if (it != index.end()) page[it->second].second.push_back(std::move(b));
-      }
-      return page;
+      return qx::sim::present_disks(s.db(), s.adapter_id(), start, limit);
     };
-    source.one = [&s](int64_t id) -> std::optional<DiskBlocks> {
-      std::optional<Disk> disk = qx::sim::present_disk(s.db(), s.adapter_id(), id);
-      if (!disk) return std::nullopt;
-      return DiskBlocks{disk->id, qx::sim::blocks_on_disk(s.db(), s.adapter_id(), disk->id)};
+    source.one = [&s](int64_t id) { return qx::sim::present_disk(s.db(), s.adapter_id(), id); };
+    source.id_of = [](const Disk& d) { return int64_t{d.id}; };
+    source.record = [&s](const Disk& d) {
+      return qx::sim::hd_block_record(d.id, qx::sim::blocks_on_disk(s.db(), s.adapter_id(), d.id));
     };
-    source.id_of = [](const DiskBlocks& d) { return int64_t{d.first}; };
-    source.record = [](const DiskBlocks& d) { return qx::sim::hd_block_record(d.first, d.second); };
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, source);
   });
 }

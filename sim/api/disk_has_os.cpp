@@ -4,7 +4,7 @@
 #include "api/status.h"
 #include "sim/api/library.h"
 #include "sim/engine/disk_records.h"
-#include "sim/store/table.h"
+#include "sim/engine/vd_records.h"
 
 using qx::sim::Access;
 using qx::sim::Session;
@@ -19,9 +19,8 @@ QX_API_EXPORT uint8_t QX_DiskHasOS(uint8_t adapter, uint8_t kind, uint8_t count,
     bool has_os = false;
     for (uint8_t i = 0; i < count; ++i) {
       if (kind == QX_OS_CHECK_VDS) {
-        std::optional<qx::sim::Vd> vd = qx::sim::select_by_id(s.db(), qx::sim::vd_model(), s.adapter_id(), ids[i]);
-        if (!vd) return uint8_t{qx::kVdMissing};
-        has_os = has_os || vd->has_os;
+        if (!qx::sim::vd_exists(s.db(), s.adapter_id(), ids[i])) return uint8_t{qx::kVdMissing};
+        has_os = has_os || qx::sim::vds_with_os(s.db(), s.adapter_id()).count(ids[i]) != 0;
       } else {
         std::optional<qx::sim::Disk> disk = qx::sim::present_disk(s.db(), s.adapter_id(), ids[i]);
         if (!disk) return uint8_t{qx::kPdMissing};

@@ -66,6 +66,15 @@ bool activities_due(Db& db, int adapter, int64_t now_ms) {
   return stmt.column_int(0) != 0;
 }
 
+std::optional<int64_t> next_completion_ms(Db& db, int adapter) {
+  Stmt stmt = db.prepare(std::string("SELECT MIN(") + kCompletionSql +
+                         ") FROM activities WHERE adapter = ?1 AND state = 'running'");
+  stmt.bind(1, int64_t{adapter});
+  stmt.step();
+  if (stmt.column_null(0)) return std::nullopt;
+  return stmt.column_int(0);
+}
+
 void complete_due_activities(Db& db, int adapter, int64_t now_ms) {
   std::vector<Activity> due = select_rows(db, activity_model(), adapter,
                                           std::string("state = 'running' AND ") + kCompletionSql + " <= ?1",

@@ -22,6 +22,10 @@ int64_t completion_ms(const Activity& activity);
 // not been brought up to date yet (so a call must write before answering).
 bool activities_due(Db& db, int adapter, int64_t now_ms);
 
+// The earliest simulated time at which a running activity of the adapter
+// completes; none when nothing runs.
+std::optional<int64_t> next_completion_ms(Db& db, int adapter);
+
 // Applies every completion due by `now_ms`, oldest first. Needs a write transaction.
 void complete_due_activities(Db& db, int adapter, int64_t now_ms);
 

@@ -1,13 +1,50 @@
 #include "sim/engine/block_records.h"
 
 #include <algorithm>
+#include <map>
+#include <string>
 
+#include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
 namespace qx::sim {
 
+namespace {
+
+std::string disk_blocks_key(int adapter, uint16_t pd) {
+  return "disk_blocks:" + std::to_string(adapter) + ":" + std::to_string(pd);
+}
+std::string block_key(int adapter, uint16_t id) {
+  return "block:" + std::to_string(adapter) + ":" + std::to_string(id);
+}
+
+}  // namespace
+
 std::vector<Block> blocks_on_disk(Db& db, int adapter, uint16_t pd) {
-  return select_rows(db, block_model(), adapter, "pd = ?1", {json(pd)}, "start_kb");
+  return memoized<std::vector<Block>>(db, disk_blocks_key(adapter, pd), [&] {
+    return select_rows(db, block_model(), adapter, "pd = ?1", {json(pd)}, "start_kb");
+  });
+}
+
+std::optional<Block> block_by_id(Db& db, int adapter, uint16_t id) {
+  return memoized<std::optional<Block>>(db, block_key(adapter, id),
+                                        [&] { return select_by_id(db, block_model(), adapter, id); });
+}
+
+void remember_blocks(Db& db, int adapter, const std::vector<Block>& blocks) {
+  for (const Block& b : blocks) remember(db, block_key(adapter, b.id), std::optional<Block>(b));
+}
+
+void prefetch_disk_blocks(Db& db, int adapter, const std::vector<Disk>& disks) {
+  if (!db.memo().active() || disks.empty()) return;
+  std::map<uint16_t, std::vector<Block>> by_disk;
+  for (const Disk& d : disks) by_disk[d.id];
+  for (Block& b : blocks_on_disks(db, adapter, disks.front().id, disks.back().id)) {
+    remember(db, block_key(adapter, b.id), std::optional<Block>(b));
+    auto it = by_disk.find(b.pd);
+    if (it != by_disk.end()) it->second.push_back(std::move(b));
+  }
+  for (auto& [pd, blocks] : by_disk) remember(db, disk_blocks_key(adapter, pd), std::move(blocks));
 }
 
 std::vector<Block> blocks_on_disks(Db& db, int adapter, uint16_t first_pd, uint16_t last_pd) {

@@ -2,40 +2,68 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
 
 #include "api/status.h"
 #include "sim/engine/activities.h"
 #include "sim/engine/clock.h"
 #include "sim/engine/faults.h"
+#include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
 namespace qx::sim {
 
+namespace {
+
+std::optional<Adapter> read_adapter(Db& db, int adapter) {
+  return memoized<std::optional<Adapter>>(db, "adapter:" + std::to_string(adapter),
+                                          [&] { return select_by_id(db, adapter_model(), adapter, adapter); });
+}
+
+// Marks the calls of one read-only transaction as able to share what they
+// read with the calls that follow, as long as the state stays the same.
+class MemoScope {
+ public:
+  MemoScope(Db& db, Transaction::Kind kind) : db_(db), on_(kind == Transaction::Kind::kRead) {
+    if (on_) db_.memo().begin_read(db_.state_version());
+  }
+  ~MemoScope() {
+    if (on_) db_.memo().end_read();
+  }
+  MemoScope(const MemoScope&) = delete;
+  MemoScope& operator=(const MemoScope&) = delete;
+
+ private:
+  Db& db_;
+  bool on_;
+};
+
+}  // namespace
+
 const Adapter& Session::adapter() {
-  if (!adapter_) adapter_ = select_by_id(db_, adapter_model(), adapter_id_, adapter_id_).value();
+  if (!adapter_) adapter_ = read_adapter(db_, adapter_id_).value();
   return *adapter_;
 }
 
 namespace {
-
-bool adapter_exists(Db& db, int adapter) {
-  Stmt stmt = db.prepare("SELECT 1 FROM adapters WHERE id = ?1");
-  stmt.bind(1, int64_t{adapter});
-  return stmt.step();
-}
 
 // One attempt in a transaction of the given kind. Empty when the attempt
 // found that it must write although it holds only a read transaction.
 std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transaction::Kind kind,
                                const CallBody& body) {
   std::optional<Transaction> txn(std::in_place, db, kind);
+  MemoScope memo(db, kind);
   const bool can_write = kind == Transaction::Kind::kWrite;
-  int64_t now = read_clock(db).now_ms();
+  int64_t now = memoized<Clock>(db, "clock", [&] { return read_clock(db); }).now_ms();
 
   // The engine's own changes (completed activities, spent faults) are
   // committed on their own, so that a failing body cannot undo them.
   bool engine_wrote = false;
-  if (adapter >= 0 && activities_due(db, adapter, now)) {
+  std::optional<int64_t> next_completion;
+  if (adapter >= 0)
+    next_completion = memoized<std::optional<int64_t>>(db, "next_completion:" + std::to_string(adapter),
+                                                       [&] { return next_completion_ms(db, adapter); });
+  if (next_completion && *next_completion <= now) {
     if (!can_write) return std::nullopt;
     complete_due_activities(db, adapter, now);
     engine_wrote = true;
@@ -53,7 +81,7 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
     txn->commit();
     txn.emplace(db, kind);
   }
-  if (adapter >= 0 && !adapter_exists(db, adapter)) return kInvalidAdapterId;
+  if (adapter >= 0 && !read_adapter(db, adapter)) return kInvalidAdapterId;
 
   Session session(db, adapter, now);
   uint8_t status = body(session);

@@ -1,18 +1,56 @@
 #include "sim/engine/disk_records.h"
 
+#include <map>
+#include <string>
+
 #include "sim/engine/activities.h"
+#include "sim/engine/block_records.h"
+#include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
 namespace qx::sim {
 
+namespace {
+
+std::string disk_key(int adapter, int64_t id) { return "disk:" + std::to_string(adapter) + ":" + std::to_string(id); }
+std::string disk_activity_key(int adapter, uint16_t pd) {
+  return "disk_activity:" + std::to_string(adapter) + ":" + std::to_string(pd);
+}
+
+void prefetch_disk_activities(Db& db, int adapter, const std::vector<Disk>& disks) {
+  std::map<uint16_t, std::optional<Activity>> by_disk;
+  for (const Disk& d : disks) by_disk[d.id];
+  for (Activity& a : select_rows(db, activity_model(), adapter, "pd BETWEEN ?1 AND ?2",
+                                 {json(disks.front().id), json(disks.back().id)}, "id")) {
+    auto it = by_disk.find(a.pd);
+    if (it != by_disk.end() && !it->second) it->second = std::move(a);
+  }
+  for (auto& [pd, activity] : by_disk) remember(db, disk_activity_key(adapter, pd), std::move(activity));
+}
+
+}  // namespace
+
 std::vector<Disk> present_disks(Db& db, int adapter, int64_t start, int64_t limit) {
-  return select_rows(db, disk_model(), adapter, "present = 1 AND id >= ?1", {json(start)}, "id", limit);
+  std::vector<Disk> disks =
+      select_rows(db, disk_model(), adapter, "present = 1 AND id >= ?1", {json(start)}, "id", limit);
+  if (db.memo().active() && !disks.empty()) {
+    for (const Disk& d : disks) remember(db, disk_key(adapter, d.id), std::optional<Disk>(d));
+    prefetch_disk_blocks(db, adapter, disks);
+    prefetch_disk_activities(db, adapter, disks);
+  }
+  return disks;
 }
 
 std::optional<Disk> present_disk(Db& db, int adapter, int64_t id) {
-  std::vector<Disk> rows = select_rows(db, disk_model(), adapter, "present = 1 AND id = ?1", {json(id)});
-  if (rows.empty()) return std::nullopt;
-  return rows.front();
+  return memoized<std::optional<Disk>>(db, disk_key(adapter, id), [&]() -> std::optional<Disk> {
+    std::vector<Disk> rows = select_rows(db, disk_model(), adapter, "present = 1 AND id = ?1", {json(id)});
+    if (rows.empty()) return std::nullopt;
+    return rows.front();
+  });
+}
+
+std::optional<Activity> disk_activity(Db& db, int adapter, uint16_t pd) {
+  return memoized<std::optional<Activity>>(db, disk_activity_key(adapter, pd), [&] { return pd_activity(db, adapter, pd); });
 }
 
 QX_PD_INFO pd_info_record(const Disk& disk, uint8_t adapter_id, PdForm form) {
@@ -61,12 +99,20 @@ QX_PD_BGA_STATUS pd_bga_status_record(uint16_t pd, const std::optional<Activity>
 
 bool disk_carries_os(Db& db, int adapter, const Disk& disk) {
   if (disk.has_os) return true;
-  Stmt stmt = db.prepare(
-      "SELECT EXISTS (SELECT 1 FROM blocks JOIN vds ON vds.adapter = blocks.adapter AND vds.id = blocks.vd "
-      "WHERE blocks.adapter = ?1 AND blocks.pd = ?2 AND vds.has_os <> 0)");
-  stmt.bind(1, int64_t{adapter}).bind(2, int64_t{disk.id});
-  stmt.step();
-  return stmt.column_int(0) != 0;
+  const std::vector<Block> blocks = blocks_on_disk(db, adapter, disk.id);
+  if (blocks.empty()) return false;
+  const std::set<uint16_t> os_vds = vds_with_os(db, adapter);
+  for (const Block& b : blocks)
+    if (b.vd != kNoId && os_vds.count(b.vd) != 0) return true;
+  return false;
+}
+
+std::set<uint16_t> vds_with_os(Db& db, int adapter) {
+  return memoized<std::set<uint16_t>>(db, "os_vds:" + std::to_string(adapter), [&] {
+    std::set<uint16_t> ids;
+    for (const Vd& v : select_rows(db, vd_model(), adapter, "has_os <> 0")) ids.insert(v.id);
+    return ids;
+  });
 }
 
 }  // namespace qx::sim

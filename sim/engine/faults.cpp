@@ -1,15 +1,18 @@
 #include "sim/engine/faults.h"
 
+#include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
 namespace qx::sim {
 
 std::optional<Fault> find_fault(Db& db, const std::string& function, int adapter) {
-  std::vector<Fault> rows = select_rows(db, fault_model(), kAnyAdapter,
-                                        "function = ?1 AND (adapter = -1 OR adapter = ?2) AND remaining <> 0",
-                                        {json(function), json(adapter)}, "id", 1);
-  if (rows.empty()) return std::nullopt;
-  return rows.front();
+  // Every call looks for a fault; read-only calls share one read of the
+  // (short) list while the state stays the same.
+  std::vector<Fault> faults =
+      memoized<std::vector<Fault>>(db, "faults", [&] { return select_rows(db, fault_model(), kAnyAdapter, "1", {}, "id"); });
+  for (const Fault& f : faults)
+    if (f.function == function && (f.adapter == kAnyAdapter || f.adapter == adapter) && f.remaining != 0) return f;
+  return std::nullopt;
 }
 
 void spend_fault(Db& db, const Fault& fault) {

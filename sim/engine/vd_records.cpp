@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
 
 #include "sim/engine/activities.h"
+#include "sim/engine/block_records.h"
 #include "sim/model/record_text.h"
+#include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
 namespace qx::sim {
@@ -33,19 +36,37 @@ std::vector<VdView> with_parts(Db& db, int adapter, std::vector<Vd> vds) {
   return views;
 }
 
+std::string view_key(int adapter, int64_t id) { return "vd_view:" + std::to_string(adapter) + ":" + std::to_string(id); }
+
 }  // namespace
 
 std::vector<VdView> listed_vds(Db& db, int adapter, int64_t start, int64_t limit) {
-  return with_parts(db, adapter,
-                    select_rows(db, vd_model(), adapter, "target_of = ?1 AND id >= ?2", {json(kNoId), json(start)},
-                                "id", limit));
+  std::vector<VdView> views =
+      with_parts(db, adapter,
+                 select_rows(db, vd_model(), adapter, "target_of = ?1 AND id >= ?2", {json(kNoId), json(start)},
+                             "id", limit));
+  if (db.memo().active()) {
+    for (const VdView& v : views) {
+      remember(db, view_key(adapter, v.vd.id), std::optional<VdView>(v));
+      remember_blocks(db, adapter, v.blocks);
+    }
+  }
+  return views;
 }
 
 std::optional<VdView> listed_vd(Db& db, int adapter, int64_t id) {
-  std::vector<VdView> views = with_parts(
-      db, adapter, select_rows(db, vd_model(), adapter, "target_of = ?1 AND id = ?2", {json(kNoId), json(id)}));
-  if (views.empty()) return std::nullopt;
-  return std::move(views.front());
+  return memoized<std::optional<VdView>>(db, view_key(adapter, id), [&]() -> std::optional<VdView> {
+    std::vector<VdView> views = with_parts(
+        db, adapter, select_rows(db, vd_model(), adapter, "target_of = ?1 AND id = ?2", {json(kNoId), json(id)}));
+    if (views.empty()) return std::nullopt;
+    return std::move(views.front());
+  });
+}
+
+bool vd_exists(Db& db, int adapter, uint16_t id) {
+  if (listed_vd(db, adapter, id)) return true;
+  return memoized<bool>(db, "vd_exists:" + std::to_string(adapter) + ":" + std::to_string(id),
+                        [&] { return select_by_id(db, vd_model(), adapter, id).has_value(); });
 }
 
 std::optional<VdView> migration_target(Db& db, int adapter, uint16_t source) {

@@ -24,11 +24,16 @@ struct VdView {
 };
 
 // Up to `limit` listed VDs (migration targets are not listed) with ids from
-// `start` on, in id order. Reads a page with three queries, whatever its size.
+// `start` on, in id order. Reads a page with three queries, whatever its size;
+// in a read-only call the VDs and their blocks are kept for the per-VD calls
+// that follow a listing.
 std::vector<VdView> listed_vds(Db& db, int adapter, int64_t start, int64_t limit);
 
 // One listed VD.
 std::optional<VdView> listed_vd(Db& db, int adapter, int64_t id);
+
+// Whether a VD with the id exists, listed or the target of a migration.
+bool vd_exists(Db& db, int adapter, uint16_t id);
 
 // The VD that the migration of `source` builds, if `source` is migrating.
 std::optional<VdView> migration_target(Db& db, int adapter, uint16_t source);

@@ -120,14 +120,24 @@ Stmt Db::prepare(const std::string& sql) {
 
 int64_t Db::changes() const { return sqlite3_changes64(db_); }
 
+uint64_t Db::state_version() {
+  // SQLite's data version counts the commits of other connections; this
+  // connection's own commits are counted here.
+  Stmt stmt = prepare("PRAGMA data_version");
+  stmt.step();
+  return (static_cast<uint64_t>(stmt.column_int(0)) << 32) ^ own_commits_;
+}
+
+// The transaction statements are prepared once per connection, like every
+// other statement: a call of the library runs one transaction.
 Transaction::Transaction(Db& db, Kind kind) : db_(db), kind_(kind) {
-  db_.exec(kind == Kind::kWrite ? "BEGIN IMMEDIATE" : "BEGIN");
+  db_.prepare(kind == Kind::kWrite ? "BEGIN IMMEDIATE" : "BEGIN").run();
 }
 
 Transaction::~Transaction() {
   if (open_) {
     try {
-      db_.exec("ROLLBACK");
+      db_.prepare("ROLLBACK").run();
     } catch (const DbError&) {
       // Nothing more can be done in a destructor; SQLite rolls back on close.
     }
@@ -135,12 +145,13 @@ Transaction::~Transaction() {
 }
 
 void Transaction::commit() {
-  db_.exec("COMMIT");
+  db_.prepare("COMMIT").run();
   open_ = false;
+  if (kind_ == Kind::kWrite) ++db_.own_commits_;
 }
 
 void Transaction::rollback() {
-  db_.exec("ROLLBACK");
+  db_.prepare("ROLLBACK").run();
   open_ = false;
 }
 

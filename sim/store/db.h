@@ -11,6 +11,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "sim/store/read_memo.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -69,10 +71,19 @@ class Db {
   int64_t changes() const;
   sqlite3* raw() { return db_; }
 
+  // The version of the state this connection sees in its current
+  // transaction: it changes with every commit, by this connection or by
+  // another one.
+  uint64_t state_version();
+  ReadMemo& memo() { return memo_; }
+
  private:
+  friend class Transaction;
   sqlite3* db_ = nullptr;
   std::string path_;
   std::unordered_map<std::string, sqlite3_stmt*> statements_;
+  uint64_t own_commits_ = 0;
+  ReadMemo memo_;
 };
 
 // One transaction; rolled back unless committed.
