@@ -229,13 +229,10 @@ std::optional<uint32_t> default_name(QX_CREATE_VD_REQUEST& r) {
         vds += answer.returned();
         return shell::kNextPage;
       });
-  char name[48];
-  if (is_tier_level(r.raid_level)) {
-    std::snprintf(name, sizeof name, "%s_%ld", raid_short_name(r.raid_level), vds + 1);
-  } else {
-    std::snprintf(name, sizeof name, "VD_%s_%ld", raid_short_name(r.raid_level), vds + 1);
-  }
-  std::strncpy(r.name, name, sizeof r.name - 1);  // the name field keeps its NUL
+  std::string name = std::string(is_tier_level(r.raid_level) ? "" : "VD_") + raid_short_name(r.raid_level) + "_" +
+                     std::to_string(vds + 1);
+  // The name field keeps its NUL.
+  std::memcpy(r.name, name.data(), std::min(name.size(), sizeof r.name - 1));
   return std::nullopt;
 }
 
