@@ -88,6 +88,10 @@ Db::Db(const std::string& path, Mode mode) : path_(path) {
   }
   sqlite3_extended_result_codes(db_, 1);
   sqlite3_busy_timeout(db_, 30000);
+  // Keep the write-ahead log and its index when the last connection closes:
+  // every qxcli run would otherwise create and delete both files again.
+  int persist = 1;
+  sqlite3_file_control(db_, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
 }
 
 Db::~Db() {
