@@ -44,10 +44,14 @@ int64_t expect_integer(const json& value, int64_t min, int64_t max) {
   } else {
     v = value.get<int64_t>();
   }
-  if (v < min || v > max)
-    throw FieldError("value " + describe(value) + " is out of range " + std::to_string(min) + ".." +
+  return check_range(v, min, max);
+}
+
+int64_t check_range(int64_t value, int64_t min, int64_t max) {
+  if (value < min || value > max)
+    throw FieldError("value " + std::to_string(value) + " is out of range " + std::to_string(min) + ".." +
                      std::to_string(max));
-  return v;
+  return value;
 }
 
 bool expect_bool(const json& value) {

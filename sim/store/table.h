@@ -50,7 +50,15 @@ template <class T>
 T read_row(const Model<T>& model, const Stmt& stmt, int first) {
   T row{};
   int index = first;
-  for (const Field<T>& f : model.fields) f.set(row, column_value(stmt, index++, f.kind));
+  for (const Field<T>& f : model.fields) {
+    if (f.set_integer)
+      f.set_integer(row, stmt.column_int(index));
+    else if (f.set_text)
+      f.set_text(row, stmt.column_text(index));
+    else
+      f.set(row, column_value(stmt, index, f.kind));
+    ++index;
+  }
   return row;
 }
 
