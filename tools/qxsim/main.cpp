@@ -67,7 +67,8 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
-    return app.exit(e);
+    // --help answers 0; a command line that cannot be parsed answers 2.
+    return app.exit(e) == 0 ? 0 : 2;
   }
 
   try {
