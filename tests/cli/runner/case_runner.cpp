@@ -129,15 +129,15 @@ class CaseRun {
  private:
   ProcessResult launch(const std::string& program, const std::string& toolWord, const std::vector<std::string>& args,
                        const std::string& stdinText) {
-    ProcessSpec spec;
-    spec.program = program;
-    spec.argv.push_back(toolWord);
-    spec.argv.insert(spec.argv.end(), args.begin(), args.end());
-    spec.environment = env_;
-    spec.workDir = work_;
-    spec.stdinText = stdinText;
-    spec.timeout = settings_.timeout;
-    return runProcess(spec);
+    ProcessRequest request;
+    request.program = program;
+    request.argv.push_back(toolWord);
+    request.argv.insert(request.argv.end(), args.begin(), args.end());
+    request.environment = env_;
+    request.workDir = work_;
+    request.stdinText = stdinText;
+    request.timeout = settings_.timeout;
+    return runProcess(request);
   }
 
   // Loads the scenario and the case's files; false (with a report) when that fails.

@@ -142,7 +142,7 @@ std::string ProcessResult::describe(std::chrono::milliseconds timeout) const {
   return "unknown end";
 }
 
-ProcessResult runProcess(const ProcessSpec& spec) {
+ProcessResult runProcess(const ProcessRequest& request) {
   // A child that stops reading its input must not kill the runner.
   ::signal(SIGPIPE, SIG_IGN);
 
@@ -153,15 +153,15 @@ ProcessResult runProcess(const ProcessSpec& spec) {
   makePipe(report);
 
   // Everything the child needs is prepared before fork.
-  std::vector<std::string> argvStrings = spec.argv;
-  std::vector<std::string> envStrings = spec.environment;
+  std::vector<std::string> argvStrings = request.argv;
+  std::vector<std::string> envStrings = request.environment;
   std::vector<char*> argv = pointers(argvStrings);
   std::vector<char*> envp = pointers(envStrings);
 
   const pid_t pid = ::fork();
   if (pid < 0) throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
   if (pid == 0) {
-    execChild(spec.program.c_str(), argv.data(), envp.data(), spec.workDir.c_str(), in.read.get(),
+    execChild(request.program.c_str(), argv.data(), envp.data(), request.workDir.c_str(), in.read.get(),
               out.write.get(), err.write.get(), report.write.get());
   }
   // Also set the group here, so that a kill cannot race the child's own setpgid.
@@ -187,9 +187,9 @@ ProcessResult runProcess(const ProcessSpec& spec) {
   setNonBlocking(out.read.get());
   setNonBlocking(err.read.get());
   std::size_t written = 0;
-  if (spec.stdinText.empty()) in.write.close();
+  if (request.stdinText.empty()) in.write.close();
 
-  const Clock::time_point deadline = Clock::now() + spec.timeout;
+  const Clock::time_point deadline = Clock::now() + request.timeout;
   bool timedOut = false;
   while (out.read.open() || err.read.open() || in.write.open()) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
@@ -217,7 +217,7 @@ ProcessResult runProcess(const ProcessSpec& spec) {
       } else if (fds[i].fd == err.read.get()) {
         drain(err.read, result.err);
       } else if (fds[i].fd == in.write.get()) {
-        feed(in.write, spec.stdinText, written);
+        feed(in.write, request.stdinText, written);
       }
     }
   }

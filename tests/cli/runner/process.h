@@ -6,7 +6,7 @@
 
 namespace qxt {
 
-struct ProcessSpec {
+struct ProcessRequest {
   std::string program;               // path of the executable
   std::vector<std::string> argv;     // argv[0] included
   std::vector<std::string> environment;  // NAME=VALUE; the child gets exactly these
@@ -33,6 +33,6 @@ struct ProcessResult {
 // stalls the other. The child runs in a process group of its own; when the
 // timeout passes, the whole group is killed. Never throws for a failure of
 // the child; an exec failure comes back as End::NotStarted.
-ProcessResult runProcess(const ProcessSpec& spec);
+ProcessResult runProcess(const ProcessRequest& request);
 
 }  // namespace qxt

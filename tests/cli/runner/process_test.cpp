@@ -10,15 +10,15 @@ namespace {
 
 using namespace std::chrono_literals;
 
-ProcessSpec shell(const std::string& script, std::string stdinText = "") {
-  ProcessSpec spec;
-  spec.program = "/bin/sh";
-  spec.argv = {"sh", "-c", script};
-  spec.environment = {"PATH=/usr/bin:/bin"};
-  spec.workDir = "/";
-  spec.stdinText = std::move(stdinText);
-  spec.timeout = 20s;
-  return spec;
+ProcessRequest shell(const std::string& script, std::string stdinText = "") {
+  ProcessRequest request;
+  request.program = "/bin/sh";
+  request.argv = {"sh", "-c", script};
+  request.environment = {"PATH=/usr/bin:/bin"};
+  request.workDir = "/";
+  request.stdinText = std::move(stdinText);
+  request.timeout = 20s;
+  return request;
 }
 
 TEST(RunProcess, SeparatesStreamsAndReportsExitStatus) {
@@ -57,35 +57,35 @@ TEST(RunProcess, EmptyInputIsEndOfFile) {
 }
 
 TEST(RunProcess, ChildSeesExactlyTheGivenEnvironmentAndDirectory) {
-  ProcessSpec spec;
-  spec.program = "/usr/bin/env";
-  spec.argv = {"env"};
-  spec.environment = {"A=1", "B=two words"};
-  spec.workDir = "/";
-  EXPECT_EQ(runProcess(spec).out, "A=1\nB=two words\n");
+  ProcessRequest request;
+  request.program = "/usr/bin/env";
+  request.argv = {"env"};
+  request.environment = {"A=1", "B=two words"};
+  request.workDir = "/";
+  EXPECT_EQ(runProcess(request).out, "A=1\nB=two words\n");
 
-  ProcessSpec pwd = shell("pwd");
+  ProcessRequest pwd = shell("pwd");
   pwd.program = "/bin/sh";
   pwd.workDir = "/usr";
   EXPECT_EQ(runProcess(pwd).out, "/usr\n");
 }
 
 TEST(RunProcess, ArgumentZeroIsTheGivenWord) {
-  ProcessSpec spec = shell("echo \"$0\"");
-  spec.argv = {"sh", "-c", "echo \"$0\"", "qxcli"};
-  EXPECT_EQ(runProcess(spec).out, "qxcli\n");
+  ProcessRequest request = shell("echo \"$0\"");
+  request.argv = {"sh", "-c", "echo \"$0\"", "qxcli"};
+  EXPECT_EQ(runProcess(request).out, "qxcli\n");
 }
 
 TEST(RunProcess, TimeoutKillsTheWholeProcessGroup) {
   for (const char* script : {"sleep 30", "sleep 30 & sleep 30", "exec >&- 2>&-; sleep 30"}) {
-    ProcessSpec spec = shell(script);
-    spec.timeout = 300ms;
+    ProcessRequest request = shell(script);
+    request.timeout = 300ms;
     const auto start = std::chrono::steady_clock::now();
-    const ProcessResult r = runProcess(spec);
+    const ProcessResult r = runProcess(request);
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(r.end, ProcessResult::End::TimedOut) << script;
     EXPECT_LT(took, 5s) << script;
-    EXPECT_EQ(r.describe(spec.timeout), "killed after running longer than 0.3 s");
+    EXPECT_EQ(r.describe(request.timeout), "killed after running longer than 0.3 s");
   }
 }
 
@@ -98,13 +98,13 @@ TEST(RunProcess, DeathBySignalIsReported) {
 }
 
 TEST(RunProcess, MissingProgramOrDirectoryIsNotStarted) {
-  ProcessSpec missing = shell("true");
+  ProcessRequest missing = shell("true");
   missing.program = "/nonexistent/qxcli";
   const ProcessResult r = runProcess(missing);
   EXPECT_EQ(r.end, ProcessResult::End::NotStarted);
   EXPECT_EQ(r.describe(20s), "not started: No such file or directory");
 
-  ProcessSpec badDir = shell("true");
+  ProcessRequest badDir = shell("true");
   badDir.workDir = "/nonexistent";
   EXPECT_EQ(runProcess(badDir).end, ProcessResult::End::NotStarted);
 }
