@@ -5,6 +5,7 @@
 #include "api/qx_api.h"
 #include "api/status.h"
 #include "commands/inventory/pd_lines.h"
+#include "commands/inventory/listing.h"
 #include "shell/list_query.h"
 #include "shell/output.h"
 #include "shell/state.h"
@@ -53,11 +54,7 @@ uint8_t show_pds(uint16_t id) {
   using Buffer = shell::ListBuffer<QX_PD_INFO>;
   const uint16_t page_size = Buffer::page_size(shell::current_adapter_info().max_buffer_kb, kDefaultPageSize);
   Buffer buffer;
-  if (!buffer.allocate(page_size)) {
-    shell::print("Unable to allocate buffer for %d bytes (error %d: %s).\n", static_cast<int>(Buffer::bytes_for(page_size)),
-                 kNoResource, status_text(kNoResource));
-    return kNoResource;
-  }
+  if (!buffer.allocate(page_size)) return buffer_unavailable(Buffer::bytes_for(page_size));
 
   uint8_t form = shell::kExtendedForm;
   long total = 0;
@@ -93,16 +90,7 @@ uint8_t show_pds(uint16_t id) {
   const uint8_t status =
       shell::page_through<QX_PD_INFO>(buffer, all ? std::nullopt : std::optional<uint16_t>(id), fetch, on_page);
 
-  if (!all) {
-    if (status != kOk) shell::print("\nUnable to get info of PD %d (error %d: %s)\n", id, status, status_text(status));
-    return status;
-  }
-  if (total != 0) {
-    shell::print_label_num(kPdLabelWidth, "Total # of PD:", total);
-    shell::print("\n");
-  }
-  if (status != kOk) shell::print("\nUnable to get info of PD (error %d: %s)\n", status, status_text(status));
-  return status;
+  return end_listing({"PD", "Total # of PD:"}, all ? std::nullopt : std::optional<uint16_t>(id), total, status);
 }
 
 }  // namespace qx::commands

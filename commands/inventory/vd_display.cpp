@@ -5,6 +5,7 @@
 #include "api/qx_api.h"
 #include "api/status.h"
 #include "commands/inventory/vd_lines.h"
+#include "commands/inventory/listing.h"
 #include "shell/list_query.h"
 #include "shell/output.h"
 #include "shell/state.h"
@@ -13,7 +14,6 @@ namespace qx::commands {
 namespace {
 
 constexpr uint16_t kDefaultPageSize = 32;  // records per page when the adapter gives no buffer size
-constexpr int kTotalWidth = 20;
 
 // One VD: its lines, and for a VD with an activity its progress (or, for a
 // migration, the progress and the target VD). A status when a failure ends
@@ -58,11 +58,7 @@ uint8_t show_vds(uint16_t id) {
   using Buffer = shell::ListBuffer<QX_VD_INFO>;
   const uint16_t page_size = Buffer::page_size(shell::current_adapter_info().max_buffer_kb, kDefaultPageSize);
   Buffer buffer;
-  if (!buffer.allocate(page_size)) {
-    shell::print("Unable to allocate buffer for %d bytes (error %d: %s).\n", static_cast<int>(Buffer::bytes_for(page_size)),
-                 kNoResource, status_text(kNoResource));
-    return kNoResource;
-  }
+  if (!buffer.allocate(page_size)) return buffer_unavailable(Buffer::bytes_for(page_size));
 
   long total = 0;
   auto fetch = [adapter](QX_QUERY_HEADER* query) { return QX_LD_GetInfo(adapter, query); };
@@ -84,16 +80,7 @@ uint8_t show_vds(uint16_t id) {
   const uint8_t status =
       shell::page_through<QX_VD_INFO>(buffer, all ? std::nullopt : std::optional<uint16_t>(id), fetch, on_page);
 
-  if (!all) {
-    if (status != kOk) shell::print("\nUnable to get info of vd %d (error %d: %s)\n", id, status, status_text(status));
-    return status;
-  }
-  if (total != 0) {
-    shell::print_label_num(kTotalWidth, "Total # of VD:", total);
-    shell::print("\n");
-  }
-  if (status != kOk) shell::print("\nUnable to get info of vd (error %d: %s)\n", status, status_text(status));
-  return status;
+  return end_listing({"vd", "Total # of VD:"}, all ? std::nullopt : std::optional<uint16_t>(id), total, status);
 }
 
 }  // namespace qx::commands
