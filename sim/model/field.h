@@ -97,19 +97,35 @@ std::string format_version(const std::array<int64_t, 4>& parts);
 
 // --- builders ---------------------------------------------------------------
 
+// What every field has, whatever its kind.
+template <class T>
+Field<T> field_of_kind(std::string name, FieldKind kind, json default_value, std::string feeds, std::string doc,
+                       int64_t min = 0, int64_t max = 0) {
+  Field<T> f;
+  f.name = std::move(name);
+  f.kind = kind;
+  f.default_value = std::move(default_value);
+  f.min = min;
+  f.max = max;
+  f.feeds = std::move(feeds);
+  f.doc = std::move(doc);
+  return f;
+}
+
+// A container of integers as a JSON array.
+template <class C>
+json integer_array(const C& items) {
+  json out = json::array();
+  for (auto item : items) out.push_back(static_cast<int64_t>(item));
+  return out;
+}
+
 template <class T, class M>
 Field<T> integer_field(std::string name, M T::*member, int64_t def, std::string feeds, std::string doc,
                        int64_t min = static_cast<int64_t>(std::numeric_limits<M>::min()),
                        int64_t max = static_cast<int64_t>(std::numeric_limits<M>::max())) {
   static_assert(std::is_integral_v<M> && !std::is_same_v<M, bool>);
-  Field<T> f;
-  f.name = std::move(name);
-  f.kind = FieldKind::kInteger;
-  f.default_value = def;
-  f.min = min;
-  f.max = max;
-  f.feeds = std::move(feeds);
-  f.doc = std::move(doc);
+  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kInteger, def, std::move(feeds), std::move(doc), min, max);
   f.get = [member](const T& o) { return json(static_cast<int64_t>(o.*member)); };
   f.set = [member, min, max](T& o, const json& v) { o.*member = static_cast<M>(expect_integer(v, min, max)); };
   f.set_integer = [member, min, max](T& o, int64_t v) { o.*member = static_cast<M>(check_range(v, min, max)); };
@@ -118,12 +134,7 @@ Field<T> integer_field(std::string name, M T::*member, int64_t def, std::string 
 
 template <class T>
 Field<T> bool_field(std::string name, bool T::*member, bool def, std::string feeds, std::string doc) {
-  Field<T> f;
-  f.name = std::move(name);
-  f.kind = FieldKind::kBool;
-  f.default_value = def;
-  f.feeds = std::move(feeds);
-  f.doc = std::move(doc);
+  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kBool, def, std::move(feeds), std::move(doc));
   f.get = [member](const T& o) { return json(o.*member); };
   f.set = [member](T& o, const json& v) { o.*member = expect_bool(v); };
   f.set_integer = [member](T& o, int64_t v) { o.*member = v != 0; };
@@ -133,13 +144,7 @@ Field<T> bool_field(std::string name, bool T::*member, bool def, std::string fee
 template <class T>
 Field<T> text_field(std::string name, std::string T::*member, size_t max_length, std::string def,
                     std::string feeds, std::string doc) {
-  Field<T> f;
-  f.name = std::move(name);
-  f.kind = FieldKind::kText;
-  f.default_value = def;
-  f.max = static_cast<int64_t>(max_length);
-  f.feeds = std::move(feeds);
-  f.doc = std::move(doc);
+  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kText, def, std::move(feeds), std::move(doc), 0, static_cast<int64_t>(max_length));
   f.get = [member](const T& o) { return json(o.*member); };
   f.set = [member, max_length](T& o, const json& v) {
     const std::string& s = expect_string(v);
@@ -158,13 +163,7 @@ Field<T> text_field(std::string name, std::string T::*member, size_t max_length,
 template <class T, size_t N>
 Field<T> hex_field(std::string name, std::array<uint8_t, N> T::*member, std::string def, std::string feeds,
                    std::string doc) {
-  Field<T> f;
-  f.name = std::move(name);
-  f.kind = FieldKind::kHex;
-  f.default_value = def;
-  f.max = static_cast<int64_t>(N);
-  f.feeds = std::move(feeds);
-  f.doc = std::move(doc);
+  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kHex, def, std::move(feeds), std::move(doc), 0, static_cast<int64_t>(N));
   f.get = [member](const T& o) { return json(format_hex((o.*member).data(), N)); };
   f.set = [member](T& o, const json& v) {
     std::vector<uint8_t> bytes = parse_hex(expect_string(v), N);
@@ -176,13 +175,7 @@ Field<T> hex_field(std::string name, std::array<uint8_t, N> T::*member, std::str
 template <class T, class E>
 Field<T> version_field(std::string name, std::array<E, 4> T::*member, std::string def, std::string feeds,
                        std::string doc) {
-  Field<T> f;
-  f.name = std::move(name);
-  f.kind = FieldKind::kVersion;
-  f.default_value = def;
-  f.max = static_cast<int64_t>(std::numeric_limits<E>::max());
-  f.feeds = std::move(feeds);
-  f.doc = std::move(doc);
+  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kVersion, def, std::move(feeds), std::move(doc), 0, static_cast<int64_t>(std::numeric_limits<E>::max()));
   f.get = [member](const T& o) {
     std::array<int64_t, 4> parts{};
     for (size_t i = 0; i < 4; ++i) parts[i] = static_cast<int64_t>((o.*member)[i]);
@@ -201,19 +194,8 @@ template <class T, class E, size_t N>
 Field<T> list_field(std::string name, std::array<E, N> T::*member, json def, std::string feeds, std::string doc,
                     int64_t min = static_cast<int64_t>(std::numeric_limits<E>::min()),
                     int64_t max = static_cast<int64_t>(std::numeric_limits<E>::max())) {
-  Field<T> f;
-  f.name = std::move(name);
-  f.kind = FieldKind::kList;
-  f.default_value = std::move(def);
-  f.min = min;
-  f.max = max;
-  f.feeds = std::move(feeds);
-  f.doc = std::move(doc);
-  f.get = [member](const T& o) {
-    json out = json::array();
-    for (E e : o.*member) out.push_back(static_cast<int64_t>(e));
-    return out;
-  };
+  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kList, std::move(def), std::move(feeds), std::move(doc), min, max);
+  f.get = [member](const T& o) { return integer_array(o.*member); };
   f.set = [member, min, max](T& o, const json& v) {
     if (!v.is_array() || v.size() != N)
       throw FieldError("expected a list of " + std::to_string(N) + " numbers, got " + describe(v));
@@ -227,19 +209,8 @@ template <class T, class E>
 Field<T> vector_field(std::string name, std::vector<E> T::*member, size_t max_items, std::string feeds,
                       std::string doc, int64_t min = static_cast<int64_t>(std::numeric_limits<E>::min()),
                       int64_t max = static_cast<int64_t>(std::numeric_limits<E>::max())) {
-  Field<T> f;
-  f.name = std::move(name);
-  f.kind = FieldKind::kList;
-  f.default_value = json::array();
-  f.min = min;
-  f.max = max;
-  f.feeds = std::move(feeds);
-  f.doc = std::move(doc);
-  f.get = [member](const T& o) {
-    json out = json::array();
-    for (E e : o.*member) out.push_back(static_cast<int64_t>(e));
-    return out;
-  };
+  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kList, json::array(), std::move(feeds), std::move(doc), min, max);
+  f.get = [member](const T& o) { return integer_array(o.*member); };
   f.set = [member, max_items, min, max](T& o, const json& v) {
     if (!v.is_array() || v.size() > max_items)
       throw FieldError("expected a list of at most " + std::to_string(max_items) + " numbers, got " + describe(v));
@@ -255,13 +226,9 @@ template <class T, class E>
 Field<T> enum_field(std::string name, E T::*member, std::vector<std::string> choices, E def, std::string feeds,
                     std::string doc) {
   static_assert(std::is_enum_v<E>);
-  Field<T> f;
-  f.name = std::move(name);
-  f.kind = FieldKind::kEnum;
-  f.default_value = choices.at(static_cast<size_t>(def));
+  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kEnum, choices.at(static_cast<size_t>(def)),
+                                 std::move(feeds), std::move(doc));
   f.choices = choices;
-  f.feeds = std::move(feeds);
-  f.doc = std::move(doc);
   f.get = [member, choices](const T& o) { return json(choices.at(static_cast<size_t>(o.*member))); };
   f.set = [member, choices](T& o, const json& v) {
     const std::string& s = expect_string(v);
