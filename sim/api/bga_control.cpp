@@ -1,7 +1,7 @@
 // Steering background activities: QX_LD_BGAControl, QX_PD_BGAControl.
+#include "sim/engine/bga_control.h"
 #include "api/qx_api.h"
 #include "sim/api/library.h"
-#include "sim/engine/bga_control.h"
 
 using qx::sim::Access;
 using qx::sim::Session;

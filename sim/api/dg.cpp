@@ -13,7 +13,9 @@ using qx::sim::Session;
 
 namespace {
 
-bool has_arrays(Session& s) { return s.adapter().max_arrays != 0; }
+bool has_arrays(Session& s) {
+  return s.adapter().max_arrays != 0;
+}
 
 }  // namespace
 

@@ -41,8 +41,8 @@ pid_t run_create(const std::string& home, int creator) {
     const std::string disks = std::to_string(2 * creator) + "," + std::to_string(2 * creator + 1);
     const std::string name = "conc" + std::to_string(creator);
     ::setenv("QX_SIM_HOME", home.c_str(), 1);
-    ::execl(QX_QXCLI_PATH, "qxcli", "create", "-r", "0", "-d", disks.c_str(), "-n", name.c_str(),
-            "--waiveconfirmation", static_cast<char*>(nullptr));
+    ::execl(QX_QXCLI_PATH, "qxcli", "create", "-r", "0", "-d", disks.c_str(), "-n", name.c_str(), "--waiveconfirmation",
+            static_cast<char*>(nullptr));
     ::_exit(127);
   }
   return pid;

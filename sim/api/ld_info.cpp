@@ -45,9 +45,8 @@ QX_API_EXPORT uint8_t QX_LD_GetStatus(uint8_t adapter, QX_QUERY_HEADER* query) {
     // Which of the answered VDs have a member disk under media patrol, read
     // once for the whole answer.
     std::set<uint16_t> patrolled;
-    auto source = vd_source<QX_VD_STATUS>(s, [&](const VdView& v) {
-      return qx::sim::vd_status_record(v, s.now_ms(), patrolled.count(v.vd.id) != 0);
-    });
+    auto source = vd_source<QX_VD_STATUS>(
+        s, [&](const VdView& v) { return qx::sim::vd_status_record(v, s.now_ms(), patrolled.count(v.vd.id) != 0); });
     auto read_page = source.page;
     source.page = [&, read_page](int64_t start, int64_t limit) {
       std::vector<VdView> page = read_page(start, limit);

@@ -46,6 +46,8 @@ QX_API_EXPORT uint8_t QX_API_Finalize(void) {
   return qx::kOk;
 }
 
-QX_API_EXPORT const char* QX_API_Version(void) { return "1.0.4.2612 (simulated controller)"; }
+QX_API_EXPORT const char* QX_API_Version(void) {
+  return "1.0.4.2612 (simulated controller)";
+}
 
 }  // extern "C"

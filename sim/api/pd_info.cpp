@@ -37,8 +37,8 @@ ListSource<Disk, Record> disk_source(Session& s, std::function<Record(const Disk
 uint8_t serve_pd_info(const char* function, uint8_t adapter, QX_QUERY_HEADER* query, qx::sim::PdForm form) {
   return qx::sim::api_call(function, adapter, Access::kRead, [&](Session& s) {
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_PD_INFO>(s, [&](const Disk& d) {
-      return qx::sim::pd_info_record(d, static_cast<uint8_t>(s.adapter_id()), form);
-    }));
+                                 return qx::sim::pd_info_record(d, static_cast<uint8_t>(s.adapter_id()), form);
+                               }));
   });
 }
 
@@ -57,8 +57,8 @@ QX_API_EXPORT uint8_t QX_PD_GetHDInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
 QX_API_EXPORT uint8_t QX_PD_GetConfig(uint8_t adapter, QX_QUERY_HEADER* query) {
   return qx::sim::api_call("QX_PD_GetConfig", adapter, Access::kRead, [&](Session& s) {
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_PD_CONFIG>(s, [](const Disk& d) {
-      return qx::sim::pd_config_record(d);
-    }));
+                                 return qx::sim::pd_config_record(d);
+                               }));
   });
 }
 
@@ -66,17 +66,19 @@ QX_API_EXPORT uint8_t QX_PD_GetFreeSpaceInfo(uint8_t adapter, QX_QUERY_HEADER* q
   return qx::sim::api_call("QX_PD_GetFreeSpaceInfo", adapter, Access::kRead, [&](Session& s) {
     const uint64_t reserved = s.adapter().disk_reserved_kb;
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_FREE_SPACE>(s, [&](const Disk& d) {
-      const uint64_t usable = qx::sim::usable_kb(d, reserved, qx::sim::blocks_on_disk(s.db(), s.adapter_id(), d.id));
-      return qx::sim::free_space_record(d, usable);
-    }));
+                                 const uint64_t usable = qx::sim::usable_kb(
+                                     d, reserved, qx::sim::blocks_on_disk(s.db(), s.adapter_id(), d.id));
+                                 return qx::sim::free_space_record(d, usable);
+                               }));
   });
 }
 
 QX_API_EXPORT uint8_t QX_PD_GetBGAStatus(uint8_t adapter, QX_QUERY_HEADER* query) {
   return qx::sim::api_call("QX_PD_GetBGAStatus", adapter, Access::kRead, [&](Session& s) {
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_PD_BGA_STATUS>(s, [&](const Disk& d) {
-      return qx::sim::pd_bga_status_record(d.id, qx::sim::disk_activity(s.db(), s.adapter_id(), d.id), s.now_ms());
-    }));
+                                 return qx::sim::pd_bga_status_record(
+                                     d.id, qx::sim::disk_activity(s.db(), s.adapter_id(), d.id), s.now_ms());
+                               }));
   });
 }
 

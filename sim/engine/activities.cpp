@@ -12,8 +12,7 @@ namespace qx::sim {
 namespace {
 
 // SQL for the completion time of a running activity, matching completion_ms().
-const char* const kCompletionSql =
-    "(since_ms + ((10000 - progress) * duration_s * 1000 + 9999) / 10000)";
+const char* const kCompletionSql = "(since_ms + ((10000 - progress) * duration_s * 1000 + 9999) / 10000)";
 
 void apply_vd_completion(Db& db, int adapter, const Activity& a) {
   std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, a.vd);
@@ -27,8 +26,7 @@ void apply_vd_completion(Db& db, int adapter, const Activity& a) {
     case ActivityKind::kRebuild:
       if (vd->state == QX_VD_DEGRADED) vd->state = QX_VD_FUNCTIONAL;
       break;
-    default:
-      break;
+    default: break;
   }
   update_row(db, vd_model(), adapter, *vd);
 }
@@ -76,9 +74,9 @@ std::optional<int64_t> next_completion_ms(Db& db, int adapter) {
 }
 
 void complete_due_activities(Db& db, int adapter, int64_t now_ms) {
-  std::vector<Activity> due = select_rows(db, activity_model(), adapter,
-                                          std::string("state = 'running' AND ") + kCompletionSql + " <= ?1",
-                                          {json(now_ms)}, kCompletionSql);
+  std::vector<Activity> due =
+      select_rows(db, activity_model(), adapter, std::string("state = 'running' AND ") + kCompletionSql + " <= ?1",
+                  {json(now_ms)}, kCompletionSql);
   for (const Activity& a : due) complete(db, adapter, a, completion_ms(a));
 }
 
@@ -113,8 +111,7 @@ std::optional<uint16_t> vd_event_code(ActivityKind kind, ActivityStep step) {
     case ActivityKind::kMigration: first = 80; break;
     case ActivityKind::kCopyBack: first = 90; break;
     case ActivityKind::kMediaPatrol:
-    case ActivityKind::kDataScrub:
-      return std::nullopt;
+    case ActivityKind::kDataScrub: return std::nullopt;
   }
   return static_cast<uint16_t>(first + static_cast<uint16_t>(step));
 }

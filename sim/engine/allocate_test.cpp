@@ -26,8 +26,7 @@ TEST(Allocate, FreeStretchesLieBetweenTheReservedStartAndTheBlocks) {
   // runs into the reserved area.
   std::vector<Block> blocks = {block_at(3, 0, 1, 700, 100), block_at(1, 0, kNoId, 300, 100),
                                block_at(2, 0, 2, 50, 150)};
-  EXPECT_EQ(free_extents(1000, 100, blocks),
-            (std::vector<Extent>{{200, 100}, {400, 300}, {800, 200}}));
+  EXPECT_EQ(free_extents(1000, 100, blocks), (std::vector<Extent>{{200, 100}, {400, 300}, {800, 200}}));
   EXPECT_EQ(free_extents(1000, 100, {}), (std::vector<Extent>{{100, 900}}));
   EXPECT_TRUE(free_extents(1000, 100, {block_at(0, 0, 1, 100, 900)}).empty());
   EXPECT_TRUE(free_extents(50, 100, {}).empty()) << "a disk smaller than the reserved area has no room";

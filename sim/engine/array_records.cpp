@@ -15,11 +15,11 @@ namespace {
 
 // What a page of arrays needs from the other tables, read once.
 struct Surroundings {
-  std::map<uint16_t, Disk> disks;                    // present disks by id
-  std::map<uint16_t, std::vector<Block>> blocks;     // by disk
+  std::map<uint16_t, Disk> disks;                 // present disks by id
+  std::map<uint16_t, std::vector<Block>> blocks;  // by disk
   std::vector<Vd> vds;
-  std::map<uint16_t, Activity> activities;           // by VD
-  std::vector<uint16_t> patrolling;                  // disks running a media patrol
+  std::map<uint16_t, Activity> activities;  // by VD
+  std::vector<uint16_t> patrolling;         // disks running a media patrol
 };
 
 Surroundings read_surroundings(Db& db, int adapter, const std::vector<Array>& arrays) {
@@ -35,9 +35,9 @@ Surroundings read_surroundings(Db& db, int adapter, const std::vector<Array>& ar
          select_rows(db, disk_model(), adapter, "present = 1 AND id BETWEEN ?1 AND ?2", {json(lo), json(hi)}))
       s.disks[d.id] = d;
     for (const Block& b : blocks_on_disks(db, adapter, lo, hi)) s.blocks[b.pd].push_back(b);
-    for (const Activity& x : select_rows(db, activity_model(), adapter,
-                                         "kind = 'media_patrol' AND state = 'running' AND pd BETWEEN ?1 AND ?2",
-                                         {json(lo), json(hi)}))
+    for (const Activity& x :
+         select_rows(db, activity_model(), adapter,
+                     "kind = 'media_patrol' AND state = 'running' AND pd BETWEEN ?1 AND ?2", {json(lo), json(hi)}))
       s.patrolling.push_back(x.pd);
   }
   s.vds = select_rows(db, vd_model(), adapter, "array_id BETWEEN ?1 AND ?2",

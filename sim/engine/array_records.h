@@ -19,11 +19,11 @@ namespace qx::sim {
 
 struct ArrayView {
   Array array;
-  std::vector<Vd> vds;                    // the VDs on the array, by id
-  std::vector<uint64_t> member_free_kb;   // largest free stretch of each member disk (0: the disk is gone)
-  std::vector<uint64_t> member_used_kb;   // space the array's VDs take on each member disk
-  bool patrolling = false;                // a media patrol runs on a member disk
-  std::optional<Activity> activity;       // the first background activity of its VDs that has not ended
+  std::vector<Vd> vds;                   // the VDs on the array, by id
+  std::vector<uint64_t> member_free_kb;  // largest free stretch of each member disk (0: the disk is gone)
+  std::vector<uint64_t> member_used_kb;  // space the array's VDs take on each member disk
+  bool patrolling = false;               // a media patrol runs on a member disk
+  std::optional<Activity> activity;      // the first background activity of its VDs that has not ended
 };
 
 // Up to `limit` arrays with ids from `start` on, in id order; a few queries

@@ -20,7 +20,9 @@ namespace {
 constexpr uint16_t kMediaPatrolStopped = 18;  // PD event: media patrol manually stopped
 constexpr int64_t kFallbackRateMbS = 100;     // an adapter that states no rate
 
-bool is_paused(ActivityState s) { return s == ActivityState::kPaused || s == ActivityState::kAutoPaused; }
+bool is_paused(ActivityState s) {
+  return s == ActivityState::kPaused || s == ActivityState::kAutoPaused;
+}
 
 // The activity after `action`, or nothing when its state does not allow it.
 std::optional<Activity> after_action(const Activity& a, uint8_t action, int64_t now_ms) {
@@ -34,8 +36,7 @@ std::optional<Activity> after_action(const Activity& a, uint8_t action, int64_t 
       if (!is_paused(a.state)) return std::nullopt;
       next.state = ActivityState::kRunning;
       return next;
-    default:
-      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 
@@ -56,14 +57,15 @@ uint8_t steer(Db& db, int adapter, const std::optional<Activity>& a, uint8_t act
   std::optional<Activity> next = after_action(*a, action, now_ms);
   if (!next) return kInvalidBgaAction;
   update_row(db, activity_model(), adapter, *next);
-  log_step(db, adapter, *next, action == QX_BGA_ACTION_PAUSE ? ActivityStep::kPaused : ActivityStep::kResumed,
-           now_ms);
+  log_step(db, adapter, *next, action == QX_BGA_ACTION_PAUSE ? ActivityStep::kPaused : ActivityStep::kResumed, now_ms);
   return kOk;
 }
 
 }  // namespace
 
-bool is_active(const Activity& a) { return a.state == ActivityState::kRunning || is_paused(a.state); }
+bool is_active(const Activity& a) {
+  return a.state == ActivityState::kRunning || is_paused(a.state);
+}
 
 int64_t activity_duration_s(const Adapter& adapter, uint64_t size_kb) {
   int64_t rate = adapter.bga_rate_mb_s != 0 ? adapter.bga_rate_mb_s : kFallbackRateMbS;

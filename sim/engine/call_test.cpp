@@ -52,7 +52,12 @@ TEST(Call, UnknownAdapterAnswersInvalidAdapterId) {
   TempState state("default");
   std::unique_ptr<Db> db = state.open();
   bool ran = false;
-  EXPECT_EQ(run_call(*db, "QX_Any", 5, Access::kRead, [&](Session&) { ran = true; return uint8_t{0}; }), kInvalidAdapterId);
+  EXPECT_EQ(run_call(*db, "QX_Any", 5, Access::kRead,
+                     [&](Session&) {
+                       ran = true;
+                       return uint8_t{0};
+                     }),
+            kInvalidAdapterId);
   EXPECT_FALSE(ran);
 }
 

@@ -10,10 +10,16 @@ namespace qx::sim {
 
 namespace {
 
-uint64_t round_down(uint64_t value, uint64_t unit) { return value / unit * unit; }
-uint64_t round_up(uint64_t value, uint64_t unit) { return (value + unit - 1) / unit * unit; }
+uint64_t round_down(uint64_t value, uint64_t unit) {
+  return value / unit * unit;
+}
+uint64_t round_up(uint64_t value, uint64_t unit) {
+  return (value + unit - 1) / unit * unit;
+}
 
-bool is_concatenation(uint8_t level) { return level == QX_JBOD || is_tier_level(level); }
+bool is_concatenation(uint8_t level) {
+  return level == QX_JBOD || is_tier_level(level);
+}
 
 // A striped VD's capacity is (block size) x numerator / denominator.
 struct Share {
@@ -26,7 +32,7 @@ Share striped_share(uint8_t level, uint64_t n, uint64_t parity) {
     case QX_RAID0: return {n, 1};
     case QX_RAID1: return {1, 1};
     case QX_RAID10:
-    case QX_RAID1E: return {n, 2};      // every stripe is written twice
+    case QX_RAID1E: return {n, 2};  // every stripe is written twice
     case QX_RAID5: return {n - 1, 1};
     case QX_RAID50: return {n - 2, 1};  // one parity disk in each half
     case QX_RAID6:
@@ -110,11 +116,19 @@ CapacityPlan plan_concatenated(const CapacityRequest& r, uint64_t round_kb) {
 
 bool is_raid_level(uint8_t level) {
   switch (level) {
-    case QX_RAID0: case QX_RAID1: case QX_RAID10: case QX_RAID1E: case QX_RAID5: case QX_RAID50:
-    case QX_RAID6: case QX_RAID60: case QX_JBOD: case QX_TIER_CAPACITY: case QX_TIER_SAFE: case QX_TIER_HYBRID:
-      return true;
-    default:
-      return false;
+    case QX_RAID0:
+    case QX_RAID1:
+    case QX_RAID10:
+    case QX_RAID1E:
+    case QX_RAID5:
+    case QX_RAID50:
+    case QX_RAID6:
+    case QX_RAID60:
+    case QX_JBOD:
+    case QX_TIER_CAPACITY:
+    case QX_TIER_SAFE:
+    case QX_TIER_HYBRID: return true;
+    default: return false;
   }
 }
 
@@ -158,7 +172,9 @@ uint8_t check_tier_members(int ssds, int hard_disks, uint8_t max_tier_ssds) {
   return kOk;
 }
 
-uint8_t sub_vds(uint8_t level) { return level == QX_RAID50 || level == QX_RAID60 ? 2 : 0; }
+uint8_t sub_vds(uint8_t level) {
+  return level == QX_RAID50 || level == QX_RAID60 ? 2 : 0;
+}
 
 uint64_t rounding_unit_kb(uint8_t rounding) {
   switch (rounding) {

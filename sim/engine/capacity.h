@@ -9,7 +9,7 @@
 
 namespace qx::sim {
 
-inline constexpr uint64_t kMbKb = 1024;               // blocks and sizes are whole MB
+inline constexpr uint64_t kMbKb = 1024;  // blocks and sizes are whole MB
 inline constexpr uint64_t kGbKb = 1024 * 1024;
 
 // True for the RAID level codes an adapter can be asked for.
@@ -48,10 +48,10 @@ struct MemberSpace {
 
 struct CapacityRequest {
   uint8_t level = 0;
-  int parity = 0;                  // already defaulted
+  int parity = 0;  // already defaulted
   uint16_t stripe_kb = 64;
-  uint8_t rounding = 0;            // 0, 1, 2
-  uint64_t requested_kb = 0;       // 0: all the space the members give
+  uint8_t rounding = 0;       // 0, 1, 2
+  uint64_t requested_kb = 0;  // 0: all the space the members give
   std::vector<MemberSpace> members;
 };
 

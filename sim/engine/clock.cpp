@@ -11,7 +11,9 @@ int64_t real_time_ms() {
   return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-int64_t Clock::now_ms() const { return frozen ? frozen_at_ms : real_time_ms() + offset_ms; }
+int64_t Clock::now_ms() const {
+  return frozen ? frozen_at_ms : real_time_ms() + offset_ms;
+}
 
 void Clock::advance(int64_t ms) {
   if (frozen)

@@ -10,7 +10,7 @@
 namespace qx::sim {
 
 struct Clock {
-  int64_t offset_ms = 0;     // simulated minus real time, while running
+  int64_t offset_ms = 0;  // simulated minus real time, while running
   bool frozen = false;
   int64_t frozen_at_ms = 0;  // simulated time while frozen
 

@@ -12,7 +12,9 @@ namespace qx::sim {
 
 namespace {
 
-std::string disk_key(int adapter, int64_t id) { return "disk:" + std::to_string(adapter) + ":" + std::to_string(id); }
+std::string disk_key(int adapter, int64_t id) {
+  return "disk:" + std::to_string(adapter) + ":" + std::to_string(id);
+}
 std::string disk_activity_key(int adapter, uint16_t pd) {
   return "disk_activity:" + std::to_string(adapter) + ":" + std::to_string(pd);
 }
@@ -50,7 +52,8 @@ std::optional<Disk> present_disk(Db& db, int adapter, int64_t id) {
 }
 
 std::optional<Activity> disk_activity(Db& db, int adapter, uint16_t pd) {
-  return memoized<std::optional<Activity>>(db, disk_activity_key(adapter, pd), [&] { return pd_activity(db, adapter, pd); });
+  return memoized<std::optional<Activity>>(db, disk_activity_key(adapter, pd),
+                                           [&] { return pd_activity(db, adapter, pd); });
 }
 
 QX_PD_INFO pd_info_record(const Disk& disk, uint8_t adapter_id, PdForm form) {

@@ -8,8 +8,8 @@ namespace qx::sim {
 std::optional<Fault> find_fault(Db& db, const std::string& function, int adapter) {
   // Every call looks for a fault; read-only calls share one read of the
   // (short) list while the state stays the same.
-  std::vector<Fault> faults =
-      memoized<std::vector<Fault>>(db, "faults", [&] { return select_rows(db, fault_model(), kAnyAdapter, "1", {}, "id"); });
+  std::vector<Fault> faults = memoized<std::vector<Fault>>(
+      db, "faults", [&] { return select_rows(db, fault_model(), kAnyAdapter, "1", {}, "id"); });
   for (const Fault& f : faults)
     if (f.function == function && (f.adapter == kAnyAdapter || f.adapter == adapter) && f.remaining != 0) return f;
   return std::nullopt;

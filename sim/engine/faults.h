@@ -19,7 +19,9 @@ std::optional<Fault> find_fault(Db& db, const std::string& function, int adapter
 void spend_fault(Db& db, const Fault& fault);
 
 // Whether spending this fault changes the state.
-inline bool fault_is_limited(const Fault& fault) { return fault.remaining != kAlways; }
+inline bool fault_is_limited(const Fault& fault) {
+  return fault.remaining != kAlways;
+}
 
 }  // namespace qx::sim
 

@@ -20,7 +20,7 @@ namespace qx::sim {
 // per page, not one per record.
 template <class Row, class Record>
 struct ListSource {
-  uint8_t missing_status = kInvalidRequest;              // status for a type-2 id that does not exist
+  uint8_t missing_status = kInvalidRequest;                            // status for a type-2 id that does not exist
   std::function<std::vector<Row>(int64_t start, int64_t limit)> page;  // ids >= start, ascending
   std::function<std::optional<Row>(int64_t id)> one;
   std::function<int64_t(const Row&)> id_of;
@@ -61,8 +61,7 @@ uint8_t serve_list(QX_QUERY_HEADER* query, uint16_t max_buffer_kb, const ListSou
       query->next_id = rows.size() > count ? static_cast<uint16_t>(source.id_of(rows[count])) : QX_NO_NEXT_ID;
       return kOk;
     }
-    default:
-      return kInvalidRequest;
+    default: return kInvalidRequest;
   }
 }
 

@@ -42,7 +42,8 @@ struct Fixture {
 
 // A query buffer with room for `room` records and a guard record behind them.
 struct Buffer {
-  explicit Buffer(uint8_t type, uint16_t start, uint16_t requested, size_t room) : bytes(16 + (room + 1) * sizeof(Rec), 0xEE) {
+  explicit Buffer(uint8_t type, uint16_t start, uint16_t requested, size_t room)
+      : bytes(16 + (room + 1) * sizeof(Rec), 0xEE) {
     QX_QUERY_HEADER h{};
     h.query_type = type;
     h.start_id = start;

@@ -25,9 +25,9 @@ std::vector<PdRaidView> views_of(Db& db, int adapter, const std::vector<Disk>& d
     if (b.vd != kNoId) members.insert(b.pd);
   for (const Array& a : select_rows(db, array_model(), adapter)) members.insert(a.pds.begin(), a.pds.end());
   std::set<uint16_t> patrolling;
-  for (const Activity& a : select_rows(db, activity_model(), adapter,
-                                       "kind = 'media_patrol' AND state = 'running' AND pd BETWEEN ?1 AND ?2",
-                                       {json(first), json(last)}))
+  for (const Activity& a :
+       select_rows(db, activity_model(), adapter,
+                   "kind = 'media_patrol' AND state = 'running' AND pd BETWEEN ?1 AND ?2", {json(first), json(last)}))
     patrolling.insert(a.pd);
   for (const Disk& d : disks) out.push_back({d, members.count(d.id) != 0, patrolling.count(d.id) != 0});
   return out;

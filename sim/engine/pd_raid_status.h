@@ -15,8 +15,8 @@ namespace qx::sim {
 
 struct PdRaidView {
   Disk disk;
-  bool member = false;        // a VD owns a block on it, or an array counts it among its disks
-  bool patrolling = false;    // a media patrol runs on it
+  bool member = false;      // a VD owns a block on it, or an array counts it among its disks
+  bool patrolling = false;  // a media patrol runs on it
 };
 
 // Up to `limit` disks the adapter sees, ids from `start` on, with what their

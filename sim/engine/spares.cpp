@@ -30,14 +30,16 @@ uint8_t spare_to_free(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
   if (!disk) return kPdMissing;
   if (disk->spare == SpareKind::kNone) return kPdNotSpare;
   if (holds_vd_block(db, adapter, pd)) return kSpareInUse;  // it stands in for a member
-  if (std::optional<Activity> a = pd_activity(db, adapter, pd); a && a->kind == ActivityKind::kMediaPatrol && is_active(*a))
+  if (std::optional<Activity> a = pd_activity(db, adapter, pd);
+      a && a->kind == ActivityKind::kMediaPatrol && is_active(*a))
     abort_activity(db, adapter, *a, now_ms);
   unset_spare(db, adapter, *disk, now_ms);
   return kOk;
 }
 
 void free_dedicated_spares(Db& db, int adapter, uint16_t array, int64_t now_ms) {
-  for (const Disk& d : select_rows(db, disk_model(), adapter, "spare = 'dedicated' AND spare_array = ?1", {json(array)}))
+  for (const Disk& d :
+       select_rows(db, disk_model(), adapter, "spare = 'dedicated' AND spare_array = ?1", {json(array)}))
     unset_spare(db, adapter, d, now_ms);
 }
 

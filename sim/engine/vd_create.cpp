@@ -16,7 +16,7 @@ namespace qx::sim {
 
 namespace {
 
-constexpr int64_t kQuickInitSeconds = 5;       // a fast initialization clears the start and end of the VD
+constexpr int64_t kQuickInitSeconds = 5;        // a fast initialization clears the start and end of the VD
 constexpr uint16_t kSizeRuleDeviceId = 0x6300;  // above it a size counts only when forced
 constexpr uint16_t kVdIdLimit = 0xFF;           // the records mark "no VD" with 0xFF
 constexpr uint8_t kCacheBits = QX_CACHE_WRITE_THROUGH | QX_CACHE_READ_AHEAD;
@@ -69,22 +69,19 @@ uint8_t check_cache(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
 uint8_t check_init(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
   switch (r.init_mode) {
     case QX_INIT_QUICK:
-    case QX_INIT_NONE:
-      return kOk;
+    case QX_INIT_NONE: return kOk;
     case QX_INIT_BACKGROUND:
       if (!(a.features & QX_FEATURE_BACKGROUND_INIT) || !has_redundancy(r.raid_level)) return kNotSupported;
       return kOk;
     case QX_INIT_INTELLIGENT:
       if (!is_tier_level(r.raid_level) || !(a.adv_features & QX_ADV_TIER_INTELLIGENT_INIT)) return kNotSupported;
       return kOk;
-    default:
-      return kInvalidParameter;
+    default: return kInvalidParameter;
   }
 }
 
 // The disks of the request, checked one by one in order.
-uint8_t read_members(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST& r,
-                     std::vector<Disk>& members) {
+uint8_t read_members(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST& r, std::vector<Disk>& members) {
   for (int i = 0; i < r.pd_count; ++i) {
     std::optional<Disk> d = present_disk(db, adapter, r.pd_ids[i]);
     if (!d) return kPdMissing;
@@ -104,15 +101,14 @@ uint8_t check_mix(const Adapter& a, uint8_t level, const std::vector<Disk>& memb
   int ssds = 0;
   for (const Disk& d : members) {
     if (a.features & QX_FEATURE_SAME_TYPE_ONLY) {
-      bool same = (d.type_bits & kTransport) == (first.type_bits & kTransport) &&
-                  (is_tier_level(level) || d.ssd == first.ssd);
+      bool same =
+          (d.type_bits & kTransport) == (first.type_bits & kTransport) && (is_tier_level(level) || d.ssd == first.ssd);
       if (!same) return kPdTypeMismatch;
     }
     if (d.sector_size != first.sector_size) return kPdBlockSizeMismatch;
     ssds += d.ssd ? 1 : 0;
   }
-  if (is_tier_level(level))
-    return check_tier_members(ssds, static_cast<int>(members.size()) - ssds, a.max_tier_ssds);
+  if (is_tier_level(level)) return check_tier_members(ssds, static_cast<int>(members.size()) - ssds, a.max_tier_ssds);
   return kOk;
 }
 
@@ -243,8 +239,7 @@ uint8_t create_vd(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQU
     if (r.init_mode == QX_INIT_QUICK)
       start_vd_activity(db, adapter, vd.id, ActivityKind::kInitQuick, kQuickInitSeconds, now_ms);
     else
-      start_vd_activity(db, adapter, vd.id, ActivityKind::kInitBackground, activity_duration_s(a, vd.size_kb),
-                        now_ms);
+      start_vd_activity(db, adapter, vd.id, ActivityKind::kInitBackground, activity_duration_s(a, vd.size_kb), now_ms);
   }
   *new_id = vd.id;
   return kOk;

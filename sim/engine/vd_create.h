@@ -17,10 +17,10 @@ namespace qx::sim {
 
 // What a create request would build.
 struct VdPlan {
-  uint8_t status = 0;              // 0, or the status the adapter answers
-  uint8_t parity = 0;              // parity disks after the level's default
-  uint64_t capacity_kb = 0;        // size of the VD
-  uint64_t largest_kb = 0;         // the largest size the disks allow
+  uint8_t status = 0;                 // 0, or the status the adapter answers
+  uint8_t parity = 0;                 // parity disks after the level's default
+  uint64_t capacity_kb = 0;           // size of the VD
+  uint64_t largest_kb = 0;            // the largest size the disks allow
   std::vector<Placement> placements;  // one block per member, in member order
 };
 

@@ -19,7 +19,7 @@ namespace {
 
 using testing::TempState;
 
-constexpr int64_t kNow = 1'800'000'000'000;  // simulated ms
+constexpr int64_t kNow = 1'800'000'000'000;               // simulated ms
 constexpr uint64_t kFreeOfBigDisk = 1953514584 - 262144;  // a 2 TB disk of adapter 0 past its reserved area
 
 QX_CREATE_VD_REQUEST request(uint8_t level, std::vector<uint16_t> pds, const char* name = "data") {
@@ -131,7 +131,12 @@ TEST(VdCreate, RefusedRequestsAnswerTheAdaptersStatusAndChangeNothing) {
     uint8_t status;
   } cases[] = {
       {"unknown level", [](auto& r, auto&) { r.raid_level = 0x22; }, kInvalidRaidMode},
-      {"level the adapter lacks", [](auto& r, auto&) { r.raid_level = QX_RAID6; r.pd_count = 3; }, kNotSupported},
+      {"level the adapter lacks",
+       [](auto& r, auto&) {
+         r.raid_level = QX_RAID6;
+         r.pd_count = 3;
+       },
+       kNotSupported},
       {"no disks", [](auto& r, auto&) { r.pd_count = 0; }, kInvalidPdCount},
       {"more disks than a VD takes", [](auto&, auto& a) { a.max_disks_per_vd = 2; }, kInvalidPdCount},
       {"a disk twice", [](auto& r, auto&) { r.pd_ids[2] = 5; }, kInvalidParameter},
@@ -140,13 +145,25 @@ TEST(VdCreate, RefusedRequestsAnswerTheAdaptersStatusAndChangeNothing) {
       {"stripe not supported", [](auto& r, auto&) { r.stripe_kb = 512; }, kInvalidBlockSize},
       {"stripe no power of two", [](auto& r, auto&) { r.stripe_kb = 48; }, kInvalidBlockSize},
       {"rounding code", [](auto& r, auto&) { r.rounding = 3; }, kInvalidParameter},
-      {"rounding on an adapter without it", [](auto& r, auto& a) { r.rounding = 1; a.adv_features |= QX_ADV_NO_ROUNDING; },
+      {"rounding on an adapter without it",
+       [](auto& r, auto& a) {
+         r.rounding = 1;
+         a.adv_features |= QX_ADV_NO_ROUNDING;
+       },
        kNotSupported},
-      {"write cache on an adapter without it", [](auto& r, auto& a) { r.cache_policy = 0; a.adv_features |= QX_ADV_NO_VD_WRITE_CACHE; },
+      {"write cache on an adapter without it",
+       [](auto& r, auto& a) {
+         r.cache_policy = 0;
+         a.adv_features |= QX_ADV_NO_VD_WRITE_CACHE;
+       },
        kNotSupported},
       {"auto cache", [](auto& r, auto&) { r.cache_policy = QX_CACHE_AUTO; }, kInvalidParameter},
       {"foreground init", [](auto& r, auto&) { r.init_mode = QX_INIT_FOREGROUND; }, kInvalidParameter},
-      {"background init without the feature", [](auto& r, auto& a) { r.init_mode = QX_INIT_BACKGROUND; a.features = 0; },
+      {"background init without the feature",
+       [](auto& r, auto& a) {
+         r.init_mode = QX_INIT_BACKGROUND;
+         a.features = 0;
+       },
        kNotSupported},
       {"intelligent init off the tiers", [](auto& r, auto&) { r.init_mode = QX_INIT_INTELLIGENT; }, kNotSupported},
       {"empty name", [](auto& r, auto&) { r.name[0] = '\0'; }, kVdNameInvalid},
@@ -157,7 +174,12 @@ TEST(VdCreate, RefusedRequestsAnswerTheAdaptersStatusAndChangeNothing) {
       {"no more block ids", [](auto&, auto& a) { a.max_total_blocks_wide = 7; }, kNoResource},
       {"an array-capable adapter", [](auto&, auto& a) { a.max_arrays = 4; }, kNotSupportedOnAdapter},
       {"larger than the disks", [](auto& r, auto&) { r.size_mb = 4'000'000; }, kNoResource},
-      {"a size that rounds to nothing", [](auto& r, auto&) { r.size_mb = 9000; r.rounding = 2; }, kOutOfRange},
+      {"a size that rounds to nothing",
+       [](auto& r, auto&) {
+         r.size_mb = 9000;
+         r.rounding = 2;
+       },
+       kOutOfRange},
   };
   for (const Case& c : cases) {
     Fixture f;

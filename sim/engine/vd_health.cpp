@@ -15,15 +15,15 @@ namespace {
 // Missing slots a group of member slots tolerates.
 int tolerated(uint8_t level, int group_size, uint8_t parity) {
   switch (level) {
-    case QX_RAID1: case QX_RAID5: case QX_RAID1E: case QX_RAID10: case QX_RAID50: case QX_TIER_SAFE:
-      return 1;
-    case QX_RAID6:
-      return std::max<int>(parity, 2);
-    case QX_RAID60:
-      return std::max<int>(parity / 2, 2);
-    default:
-      (void)group_size;
-      return 0;
+    case QX_RAID1:
+    case QX_RAID5:
+    case QX_RAID1E:
+    case QX_RAID10:
+    case QX_RAID50:
+    case QX_TIER_SAFE: return 1;
+    case QX_RAID6: return std::max<int>(parity, 2);
+    case QX_RAID60: return std::max<int>(parity / 2, 2);
+    default: (void)group_size; return 0;
   }
 }
 

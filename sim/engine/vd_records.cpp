@@ -36,15 +36,16 @@ std::vector<VdView> with_parts(Db& db, int adapter, std::vector<Vd> vds) {
   return views;
 }
 
-std::string view_key(int adapter, int64_t id) { return "vd_view:" + std::to_string(adapter) + ":" + std::to_string(id); }
+std::string view_key(int adapter, int64_t id) {
+  return "vd_view:" + std::to_string(adapter) + ":" + std::to_string(id);
+}
 
 }  // namespace
 
 std::vector<VdView> listed_vds(Db& db, int adapter, int64_t start, int64_t limit) {
-  std::vector<VdView> views =
-      with_parts(db, adapter,
-                 select_rows(db, vd_model(), adapter, "target_of = ?1 AND id >= ?2", {json(kNoId), json(start)},
-                             "id", limit));
+  std::vector<VdView> views = with_parts(
+      db, adapter,
+      select_rows(db, vd_model(), adapter, "target_of = ?1 AND id >= ?2", {json(kNoId), json(start)}, "id", limit));
   if (db.memo().active()) {
     for (const VdView& v : views) {
       remember(db, view_key(adapter, v.vd.id), std::optional<VdView>(v));

@@ -19,8 +19,8 @@ namespace qx::sim {
 
 struct VdView {
   Vd vd;
-  std::vector<Block> blocks;          // the blocks the VD owns, by member slot
-  std::optional<Activity> activity;   // its background activity, running or not
+  std::vector<Block> blocks;         // the blocks the VD owns, by member slot
+  std::optional<Activity> activity;  // its background activity, running or not
 };
 
 // Up to `limit` listed VDs (migration targets are not listed) with ids from

@@ -6,8 +6,8 @@
 
 #include "api/status.h"
 #include "sim/engine/activities.h"
-#include "sim/engine/block_records.h"
 #include "sim/engine/bga_control.h"
+#include "sim/engine/block_records.h"
 #include "sim/model/activity.h"
 #include "sim/model/event.h"
 #include "sim/model/vd.h"

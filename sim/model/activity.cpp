@@ -7,14 +7,15 @@ const Model<Activity>& activity_model() {
   static const Model<Activity> model = [] {
     Model<T> m;
     m.table = "activities";
-    m.doc = "Background activities. Each runs on one VD or one disk; a running activity moves on with "
-            "simulated time and completes when its progress reaches 100 %.";
+    m.doc =
+        "Background activities. Each runs on one VD or one disk; a running activity moves on with "
+        "simulated time and completes when its progress reaches 100 %.";
     m.key = {"id"};
     m.fields = {
         integer_field<T>("id", &T::id, 0, "", "activity id, unique on the adapter", 0, 0xFFFE),
         enum_field<T>("kind", &T::kind,
-                      {"rebuild", "synchronize", "redundancy_check", "init_foreground", "init_background",
-                       "migration", "init_quick", "copy_back", "media_patrol", "data_scrub"},
+                      {"rebuild", "synchronize", "redundancy_check", "init_foreground", "init_background", "migration",
+                       "init_quick", "copy_back", "media_patrol", "data_scrub"},
                       ActivityKind::kInitBackground, "VD status BGA type (1), PD BGA status activity (4)",
                       "what the activity does"),
         integer_field<T>("vd", &T::vd, kNoId, "VD status", "target VD; 65535 for a disk activity"),
@@ -24,11 +25,11 @@ const Model<Activity>& activity_model() {
                       "state of the activity"),
         integer_field<T>("progress", &T::progress, 0, "percentage (VD status 2, PD BGA status 2)",
                          "progress in 1/100 of a percent (0 to 10000)", 0, kFullProgress),
-        integer_field<T>("duration_s", &T::duration_s, 3600, "",
-                         "simulated seconds the activity needs from 0 to 100 %", 1, int64_t{1} << 40),
+        integer_field<T>("duration_s", &T::duration_s, 3600, "", "simulated seconds the activity needs from 0 to 100 %",
+                         1, int64_t{1} << 40),
     };
-    Field<T> since = integer_field<T>("since_ms", &T::since_ms, 0, "", "simulated time of the progress value",
-                                      INT64_MIN, INT64_MAX);
+    Field<T> since =
+        integer_field<T>("since_ms", &T::since_ms, 0, "", "simulated time of the progress value", INT64_MIN, INT64_MAX);
     since.in_scenario = false;
     m.fields.push_back(since);
     return m;
@@ -52,7 +53,9 @@ uint8_t bga_type(ActivityKind kind) {
   return 0;
 }
 
-uint8_t bga_state(ActivityState state) { return static_cast<uint8_t>(static_cast<uint8_t>(state) + 1); }
+uint8_t bga_state(ActivityState state) {
+  return static_cast<uint8_t>(static_cast<uint8_t>(state) + 1);
+}
 
 bool is_disk_activity(ActivityKind kind) {
   return kind == ActivityKind::kMediaPatrol || kind == ActivityKind::kDataScrub;

@@ -33,12 +33,12 @@ inline constexpr int64_t kFullProgress = 10000;  // progress is counted in 1/100
 struct Activity {
   uint16_t id = 0;
   ActivityKind kind = ActivityKind::kInitBackground;
-  uint16_t vd = kNoId;         // target VD, or kNoId
-  uint16_t pd = kNoId;         // target disk, or kNoId
+  uint16_t vd = kNoId;  // target VD, or kNoId
+  uint16_t pd = kNoId;  // target disk, or kNoId
   ActivityState state = ActivityState::kRunning;
-  int64_t progress = 0;        // 0 .. kFullProgress at `since_ms`
-  int64_t duration_s = 3600;   // simulated seconds from 0 to 100 %
-  int64_t since_ms = 0;        // simulated time at which `progress` was taken
+  int64_t progress = 0;       // 0 .. kFullProgress at `since_ms`
+  int64_t duration_s = 3600;  // simulated seconds from 0 to 100 %
+  int64_t since_ms = 0;       // simulated time at which `progress` was taken
 };
 
 const Model<Activity>& activity_model();

@@ -51,8 +51,7 @@ const Model<Adapter>& adapter_model() {
                          "maximum PCIe link width"),
         integer_field<A>("pcie_current_width", &A::pcie_current_width, 8, "current PCIe link width (275)",
                          "current PCIe link width"),
-        integer_field<A>("aes_port_count", &A::aes_port_count, 0, "number of AES ports (110)",
-                         "number of AES ports"),
+        integer_field<A>("aes_port_count", &A::aes_port_count, 0, "number of AES ports (110)", "number of AES ports"),
         integer_field<A>("features", &A::features, 0x17, "feature bits (74)",
                          "bit 0 rebuild, 1 background init, 2 synchronize, 3 migration, 4 PD activity status, "
                          "5 foreground init, 6 copy back, 7 same disk type only"),
@@ -80,8 +79,8 @@ const Model<Adapter>& adapter_model() {
                          "maximum parity disks of a RAID6 VD"),
         integer_field<A>("max_arrays", &A::max_arrays, 0, "maximum arrays (87)",
                          "maximum arrays; non-zero makes the adapter array-capable"),
-        integer_field<A>("max_total_blocks_narrow", &A::max_total_blocks_narrow, 0,
-                         "maximum total blocks, narrow (88)", "maximum number of blocks (one-byte field)"),
+        integer_field<A>("max_total_blocks_narrow", &A::max_total_blocks_narrow, 0, "maximum total blocks, narrow (88)",
+                         "maximum number of blocks (one-byte field)"),
         integer_field<A>("max_total_blocks_wide", &A::max_total_blocks_wide, 256, "maximum total blocks, wide (108)",
                          "maximum number of blocks (two-byte field)"),
         integer_field<A>("highest_pd_id", &A::highest_pd_id, 31, "highest PD id (90)",
@@ -98,8 +97,8 @@ const Model<Adapter>& adapter_model() {
                       "health of the image, autoload, boot loader, firmware, boot ROM and HBA info images; "
                       "1 = healthy"),
         integer_field<A>("disk_reserved_kb", &A::disk_reserved_kb, 262144, "PD free space",
-                         "space at the start of every disk kept for configuration data; not usable for VDs",
-                         0, int64_t{1} << 40),
+                         "space at the start of every disk kept for configuration data; not usable for VDs", 0,
+                         int64_t{1} << 40),
         integer_field<A>("bga_rate_mb_s", &A::bga_rate_mb_s, 400, "background activity progress",
                          "MB of a VD that a background activity covers per simulated second", 1, 1000000),
     };
@@ -107,7 +106,6 @@ const Model<Adapter>& adapter_model() {
   }();
   return model;
 }
-
 
 QX_ADAPTER_INFO to_record(const Adapter& a) {
   QX_ADAPTER_INFO r{};

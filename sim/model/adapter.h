@@ -63,8 +63,8 @@ struct Adapter {
   uint8_t max_ssd_segments = 0;
   std::array<uint8_t, 6> image_health{};
   // behaviour of the simulation
-  uint64_t disk_reserved_kb = 0;     // space at the start of every disk kept for configuration data
-  uint32_t bga_rate_mb_s = 0;        // speed of background activities, MB of VD per simulated second
+  uint64_t disk_reserved_kb = 0;  // space at the start of every disk kept for configuration data
+  uint32_t bga_rate_mb_s = 0;     // speed of background activities, MB of VD per simulated second
 };
 
 const Model<Adapter>& adapter_model();

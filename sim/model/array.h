@@ -15,8 +15,8 @@ struct Array {
   uint8_t parity_disks = 0;
   uint16_t stripe_kb = 64;
   uint32_t sector_size = 512;
-  std::vector<uint16_t> pds;   // member disks in order
-  bool package = false;        // created together with its one VD, as a package VD
+  std::vector<uint16_t> pds;  // member disks in order
+  bool package = false;       // created together with its one VD, as a package VD
 };
 
 const Model<Array>& array_model();

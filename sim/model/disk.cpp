@@ -11,8 +11,9 @@ const Model<Disk>& disk_model() {
   static const Model<Disk> model = [] {
     Model<D> m;
     m.table = "disks";
-    m.doc = "Physical disks of an adapter. The fields feed the PD information record, the PD RAID status, "
-            "the PD configuration and the file-system and running-OS queries.";
+    m.doc =
+        "Physical disks of an adapter. The fields feed the PD information record, the PD RAID status, "
+        "the PD configuration and the file-system and running-OS queries.";
     m.key = {"id"};
     m.fields = {
         integer_field<D>("id", &D::id, 0, "PD id (36)", "PD id, unique on the adapter", 0, 0xFFFE),
@@ -44,8 +45,7 @@ const Model<Disk>& disk_model() {
         text_field<D>("serial", &D::serial, 20, "", "serial number (116)", "serial number text"),
         text_field<D>("firmware", &D::firmware, 8, "QF01", "firmware version (136)", "firmware version text"),
         text_field<D>("ppid", &D::ppid, 59, "", "PPID (188)", "PPID text"),
-        integer_field<D>("size_kb", &D::size_kb, 1953514584, "size (144)", "capacity in KB", 0,
-                         int64_t{1} << 50),
+        integer_field<D>("size_kb", &D::size_kb, 1953514584, "size (144)", "capacity in KB", 0, int64_t{1} << 50),
         integer_field<D>("sector_size", &D::sector_size, 512, "sector size (164)", "sector size in bytes"),
         bool_field<D>("ssd", &D::ssd, false, "SSD (184)", "the disk is a solid-state disk"),
         bool_field<D>("locate_led", &D::locate_led, false, "locate LED (169)", "the locate LED is on"),

@@ -35,17 +35,17 @@ struct Disk {
   bool ssd = false;
   bool locate_led = false;
   // state
-  bool present = true;        // false after the disk was pulled
+  bool present = true;  // false after the disk was pulled
   bool offline = false;
   bool foreign = false;
   SpareKind spare = SpareKind::kNone;
-  uint16_t spare_array = 0;   // array of a dedicated spare
+  uint16_t spare_array = 0;  // array of a dedicated spare
   bool has_file_system = false;
   bool has_os = false;
   // configuration
   bool write_cache = false;
   bool smart = false;
-  uint8_t link_speed = 0;     // 1 1.5 Gb/s, 2 3 Gb/s, 3 6 Gb/s, 4 12 Gb/s
+  uint8_t link_speed = 0;  // 1 1.5 Gb/s, 2 3 Gb/s, 3 6 Gb/s, 4 12 Gb/s
 };
 
 const Model<Disk>& disk_model();

@@ -15,10 +15,10 @@ inline constexpr int64_t kAlways = -1;
 
 struct Fault {
   uint32_t id = 0;
-  std::string function;        // QX_ function name
+  std::string function;          // QX_ function name
   int8_t adapter = kAnyAdapter;  // adapter id the call names, or kAnyAdapter
   uint8_t status = 1;
-  int64_t remaining = kAlways; // calls still to fail; kAlways = every call
+  int64_t remaining = kAlways;  // calls still to fail; kAlways = every call
 };
 
 const Model<Fault>& fault_model();

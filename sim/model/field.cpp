@@ -21,7 +21,8 @@ std::optional<int64_t> hex_integer(const json& value) {
   for (size_t i = 2; i < s.size(); ++i) {
     char c = s[i];
     if (!std::isxdigit(static_cast<unsigned char>(c))) return std::nullopt;
-    v = v * 16 + static_cast<uint64_t>(std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10);
+    v = v * 16 +
+        static_cast<uint64_t>(std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10);
   }
   if (v > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) return std::nullopt;
   return static_cast<int64_t>(v);
@@ -30,8 +31,7 @@ std::optional<int64_t> hex_integer(const json& value) {
 
 int64_t expect_integer(const json& value, int64_t min, int64_t max) {
   std::optional<int64_t> hex = hex_integer(value);
-  if (!value.is_number_integer() && !hex)
-    throw FieldError("expected an integer, got " + describe(value));
+  if (!value.is_number_integer() && !hex) throw FieldError("expected an integer, got " + describe(value));
   int64_t v;
   if (hex) {
     v = *hex;
@@ -66,7 +66,8 @@ const std::string& expect_string(const json& value) {
 
 std::vector<uint8_t> parse_hex(const std::string& text, size_t bytes) {
   if (text.size() % 2 != 0 || text.size() > 2 * bytes)
-    throw FieldError("\"" + text + "\" is not up to " + std::to_string(2 * bytes) + " hexadecimal digits, two per byte");
+    throw FieldError("\"" + text + "\" is not up to " + std::to_string(2 * bytes) +
+                     " hexadecimal digits, two per byte");
   std::vector<uint8_t> out(bytes);
   for (size_t i = 0; i < text.size() / 2; ++i) {
     int value = 0;

@@ -31,13 +31,13 @@ class FieldError : public std::runtime_error {
 };
 
 enum class FieldKind {
-  kInteger,   // JSON number; INTEGER column
-  kBool,      // JSON true/false; INTEGER column 0/1
-  kText,      // JSON string of bounded length; TEXT column
-  kHex,       // JSON string of hexadecimal digits (a fixed byte array); TEXT column
-  kVersion,   // JSON string "a.b.c.d"; TEXT column
-  kList,      // JSON array of integers; TEXT column holding the JSON text
-  kEnum,      // JSON string out of a fixed set of names; TEXT column
+  kInteger,  // JSON number; INTEGER column
+  kBool,     // JSON true/false; INTEGER column 0/1
+  kText,     // JSON string of bounded length; TEXT column
+  kHex,      // JSON string of hexadecimal digits (a fixed byte array); TEXT column
+  kVersion,  // JSON string "a.b.c.d"; TEXT column
+  kList,     // JSON array of integers; TEXT column holding the JSON text
+  kEnum,     // JSON string out of a fixed set of names; TEXT column
 };
 
 template <class T>
@@ -45,12 +45,12 @@ struct Field {
   std::string name;
   FieldKind kind;
   json default_value;
-  int64_t min = 0;             // integers and list elements: range; text: unused
-  int64_t max = 0;             // integers: range; text: maximum length; hex: byte count
+  int64_t min = 0;                   // integers and list elements: range; text: unused
+  int64_t max = 0;                   // integers: range; text: maximum length; hex: byte count
   std::vector<std::string> choices;  // enum names
-  std::string feeds;           // the library record field it feeds, for docs
+  std::string feeds;                 // the library record field it feeds, for docs
   std::string doc;
-  bool in_scenario = true;     // false: kept in the database only (internal bookkeeping)
+  bool in_scenario = true;  // false: kept in the database only (internal bookkeeping)
   std::function<json(const T&)> get;
   std::function<void(T&, const json&)> set;  // validates; throws FieldError
   // Shortcuts for reading database columns of integer, boolean and text
@@ -63,10 +63,10 @@ struct Field {
 // The fields of one model struct and the table that stores it.
 template <class T>
 struct Model {
-  std::string table;                 // database table and scenario key
+  std::string table;  // database table and scenario key
   std::string doc;
-  std::vector<std::string> key;      // key columns (besides "adapter" for per-adapter tables)
-  bool per_adapter = true;           // rows belong to an adapter (an "adapter" column)
+  std::vector<std::string> key;  // key columns (besides "adapter" for per-adapter tables)
+  bool per_adapter = true;       // rows belong to an adapter (an "adapter" column)
   std::vector<Field<T>> fields;
 
   const Field<T>* find(std::string_view name) const {
@@ -142,9 +142,10 @@ Field<T> bool_field(std::string name, bool T::*member, bool def, std::string fee
 }
 
 template <class T>
-Field<T> text_field(std::string name, std::string T::*member, size_t max_length, std::string def,
-                    std::string feeds, std::string doc) {
-  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kText, def, std::move(feeds), std::move(doc), 0, static_cast<int64_t>(max_length));
+Field<T> text_field(std::string name, std::string T::*member, size_t max_length, std::string def, std::string feeds,
+                    std::string doc) {
+  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kText, def, std::move(feeds), std::move(doc), 0,
+                                static_cast<int64_t>(max_length));
   f.get = [member](const T& o) { return json(o.*member); };
   f.set = [member, max_length](T& o, const json& v) {
     const std::string& s = expect_string(v);
@@ -163,7 +164,8 @@ Field<T> text_field(std::string name, std::string T::*member, size_t max_length,
 template <class T, size_t N>
 Field<T> hex_field(std::string name, std::array<uint8_t, N> T::*member, std::string def, std::string feeds,
                    std::string doc) {
-  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kHex, def, std::move(feeds), std::move(doc), 0, static_cast<int64_t>(N));
+  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kHex, def, std::move(feeds), std::move(doc), 0,
+                                static_cast<int64_t>(N));
   f.get = [member](const T& o) { return json(format_hex((o.*member).data(), N)); };
   f.set = [member](T& o, const json& v) {
     std::vector<uint8_t> bytes = parse_hex(expect_string(v), N);
@@ -175,15 +177,15 @@ Field<T> hex_field(std::string name, std::array<uint8_t, N> T::*member, std::str
 template <class T, class E>
 Field<T> version_field(std::string name, std::array<E, 4> T::*member, std::string def, std::string feeds,
                        std::string doc) {
-  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kVersion, def, std::move(feeds), std::move(doc), 0, static_cast<int64_t>(std::numeric_limits<E>::max()));
+  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kVersion, def, std::move(feeds), std::move(doc), 0,
+                                static_cast<int64_t>(std::numeric_limits<E>::max()));
   f.get = [member](const T& o) {
     std::array<int64_t, 4> parts{};
     for (size_t i = 0; i < 4; ++i) parts[i] = static_cast<int64_t>((o.*member)[i]);
     return json(format_version(parts));
   };
   f.set = [member](T& o, const json& v) {
-    std::array<int64_t, 4> parts =
-        parse_version(expect_string(v), static_cast<int64_t>(std::numeric_limits<E>::max()));
+    std::array<int64_t, 4> parts = parse_version(expect_string(v), static_cast<int64_t>(std::numeric_limits<E>::max()));
     for (size_t i = 0; i < 4; ++i) (o.*member)[i] = static_cast<E>(parts[i]);
   };
   return f;
@@ -194,7 +196,8 @@ template <class T, class E, size_t N>
 Field<T> list_field(std::string name, std::array<E, N> T::*member, json def, std::string feeds, std::string doc,
                     int64_t min = static_cast<int64_t>(std::numeric_limits<E>::min()),
                     int64_t max = static_cast<int64_t>(std::numeric_limits<E>::max())) {
-  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kList, std::move(def), std::move(feeds), std::move(doc), min, max);
+  Field<T> f =
+      field_of_kind<T>(std::move(name), FieldKind::kList, std::move(def), std::move(feeds), std::move(doc), min, max);
   f.get = [member](const T& o) { return integer_array(o.*member); };
   f.set = [member, min, max](T& o, const json& v) {
     if (!v.is_array() || v.size() != N)
@@ -206,10 +209,11 @@ Field<T> list_field(std::string name, std::array<E, N> T::*member, json def, std
 
 // A list of up to `max_items` integers of any length, held in a vector.
 template <class T, class E>
-Field<T> vector_field(std::string name, std::vector<E> T::*member, size_t max_items, std::string feeds,
-                      std::string doc, int64_t min = static_cast<int64_t>(std::numeric_limits<E>::min()),
+Field<T> vector_field(std::string name, std::vector<E> T::*member, size_t max_items, std::string feeds, std::string doc,
+                      int64_t min = static_cast<int64_t>(std::numeric_limits<E>::min()),
                       int64_t max = static_cast<int64_t>(std::numeric_limits<E>::max())) {
-  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kList, json::array(), std::move(feeds), std::move(doc), min, max);
+  Field<T> f =
+      field_of_kind<T>(std::move(name), FieldKind::kList, json::array(), std::move(feeds), std::move(doc), min, max);
   f.get = [member](const T& o) { return integer_array(o.*member); };
   f.set = [member, max_items, min, max](T& o, const json& v) {
     if (!v.is_array() || v.size() > max_items)
@@ -227,7 +231,7 @@ Field<T> enum_field(std::string name, E T::*member, std::vector<std::string> cho
                     std::string doc) {
   static_assert(std::is_enum_v<E>);
   Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kEnum, choices.at(static_cast<size_t>(def)),
-                                 std::move(feeds), std::move(doc));
+                                std::move(feeds), std::move(doc));
   f.choices = choices;
   f.get = [member, choices](const T& o) { return json(choices.at(static_cast<size_t>(o.*member))); };
   f.set = [member, choices](T& o, const json& v) {

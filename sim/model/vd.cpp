@@ -7,8 +7,9 @@ const Model<Vd>& vd_model() {
   static const Model<Vd> model = [] {
     Model<V> m;
     m.table = "vds";
-    m.doc = "Virtual disks of an adapter. The member disks, block ids and disk count come from the blocks "
-            "the VD owns; the background activity from the activities list.";
+    m.doc =
+        "Virtual disks of an adapter. The member disks, block ids and disk count come from the blocks "
+        "the VD owns; the background activity from the activities list.";
     m.key = {"id"};
     m.fields = {
         integer_field<V>("id", &V::id, 0, "VD id (0)", "VD id, unique on the adapter", 0, 0xFFFE),
@@ -46,16 +47,16 @@ const Model<Block>& block_model() {
   static const Model<Block> model = [] {
     Model<B> m;
     m.table = "blocks";
-    m.doc = "Blocks carved from disks. A VD owns its blocks in member order; a block of no VD is listed on "
-            "its disk but belongs to nothing.";
+    m.doc =
+        "Blocks carved from disks. A VD owns its blocks in member order; a block of no VD is listed on "
+        "its disk but belongs to nothing.";
     m.key = {"id"};
     m.fields = {
         integer_field<B>("id", &B::id, 0, "block id", "block id, unique on the adapter", 0, 0xFFFE),
         integer_field<B>("pd", &B::pd, 0, "PD id (2)", "disk the block lies on"),
         integer_field<B>("vd", &B::vd, kNoId, "VD id (6)", "VD that owns the block; 65535 = none"),
         integer_field<B>("member", &B::member, 0, "VD block ids (48)", "position among the VD's blocks"),
-        integer_field<B>("start_kb", &B::start_kb, 0, "block offset", "offset on the disk in KB", 0,
-                         int64_t{1} << 50),
+        integer_field<B>("start_kb", &B::start_kb, 0, "block offset", "offset on the disk in KB", 0, int64_t{1} << 50),
         integer_field<B>("size_kb", &B::size_kb, 0, "block size", "length in KB", 0, int64_t{1} << 50),
     };
     return m;

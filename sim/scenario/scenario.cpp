@@ -45,7 +45,9 @@ struct ScenarioData {
   std::vector<Fault> faults;
 };
 
-[[noreturn]] void fail(const std::string& path, const std::string& what) { throw ScenarioError(path + ": " + what); }
+[[noreturn]] void fail(const std::string& path, const std::string& what) {
+  throw ScenarioError(path + ": " + what);
+}
 
 void expect_object(const json& value, const std::string& path) {
   if (!value.is_object()) fail(path, "expected an object, got " + describe(value));
@@ -128,21 +130,35 @@ std::map<int64_t, size_t> unique_ids(const std::vector<T>& rows, F id_of, const 
 
 bool valid_raid_level(uint8_t level) {
   switch (level) {
-    case QX_RAID0: case QX_RAID1: case QX_RAID5: case QX_RAID6: case QX_TIER_CAPACITY: case QX_TIER_SAFE:
-    case QX_TIER_HYBRID: case QX_JBOD: case QX_RAID10: case QX_RAID1E: case QX_RAID50: case QX_RAID60:
-      return true;
-    default:
-      return false;
+    case QX_RAID0:
+    case QX_RAID1:
+    case QX_RAID5:
+    case QX_RAID6:
+    case QX_TIER_CAPACITY:
+    case QX_TIER_SAFE:
+    case QX_TIER_HYBRID:
+    case QX_JBOD:
+    case QX_RAID10:
+    case QX_RAID1E:
+    case QX_RAID50:
+    case QX_RAID60: return true;
+    default: return false;
   }
 }
 
 void check_adapter(const AdapterData& a, const std::string& path) {
-  std::map<int64_t, size_t> disks = unique_ids(a.disks, [](const Disk& d) { return d.id; }, path, "disks");
-  std::map<int64_t, size_t> vds = unique_ids(a.vds, [](const Vd& v) { return v.id; }, path, "vds");
-  unique_ids(a.blocks, [](const Block& b) { return b.id; }, path, "blocks");
-  unique_ids(a.arrays, [](const Array& r) { return r.id; }, path, "arrays");
-  unique_ids(a.activities, [](const Activity& x) { return x.id; }, path, "activities");
-  unique_ids(a.events, [](const Event& e) { return e.seq; }, path, "events", "seq");
+  std::map<int64_t, size_t> disks = unique_ids(
+      a.disks, [](const Disk& d) { return d.id; }, path, "disks");
+  std::map<int64_t, size_t> vds = unique_ids(
+      a.vds, [](const Vd& v) { return v.id; }, path, "vds");
+  unique_ids(
+      a.blocks, [](const Block& b) { return b.id; }, path, "blocks");
+  unique_ids(
+      a.arrays, [](const Array& r) { return r.id; }, path, "arrays");
+  unique_ids(
+      a.activities, [](const Activity& x) { return x.id; }, path, "activities");
+  unique_ids(
+      a.events, [](const Event& e) { return e.seq; }, path, "events", "seq");
 
   for (size_t i = 0; i < a.vds.size(); ++i) {
     const Vd& v = a.vds[i];
@@ -165,12 +181,11 @@ void check_adapter(const AdapterData& a, const std::string& path) {
     const Disk& d = a.disks[disk->second];
     if (b.size_kb == 0) fail(at + ".size_kb", "value 0: a block needs a size");
     if (b.start_kb + b.size_kb > d.size_kb)
-      fail(at + ".size_kb", "value " + std::to_string(b.size_kb) + " runs past the end of disk " +
-                                std::to_string(d.id));
+      fail(at + ".size_kb",
+           "value " + std::to_string(b.size_kb) + " runs past the end of disk " + std::to_string(d.id));
     for (const Block* other : by_disk[b.pd])
       if (b.start_kb < other->start_kb + other->size_kb && other->start_kb < b.start_kb + b.size_kb)
-        fail(at + ".start_kb", "value " + std::to_string(b.start_kb) + " overlaps block " +
-                                   std::to_string(other->id));
+        fail(at + ".start_kb", "value " + std::to_string(b.start_kb) + " overlaps block " + std::to_string(other->id));
     by_disk[b.pd].push_back(&b);
   }
   for (size_t i = 0; i < a.vds.size(); ++i) {
@@ -182,8 +197,8 @@ void check_adapter(const AdapterData& a, const std::string& path) {
     }
     if (blocks == 0) fail(entry(path, "vds", i), "VD " + std::to_string(a.vds[i].id) + " has no blocks");
     if (a.vds[i].members != 0 && highest_member >= a.vds[i].members)
-      fail(entry(path, "vds", i) + ".members", "value " + std::to_string(a.vds[i].members) +
-                                                   " is too small for member " + std::to_string(highest_member));
+      fail(entry(path, "vds", i) + ".members",
+           "value " + std::to_string(a.vds[i].members) + " is too small for member " + std::to_string(highest_member));
   }
 
   for (size_t i = 0; i < a.arrays.size(); ++i)
@@ -203,8 +218,8 @@ void check_adapter(const AdapterData& a, const std::string& path) {
     }
     bool on_disk = is_disk_activity(x.kind);
     if (!busy.emplace(on_disk, on_disk ? x.pd : x.vd).second)
-      fail(at, std::string("a second activity on ") + (on_disk ? "disk " : "VD ") +
-                   std::to_string(on_disk ? x.pd : x.vd));
+      fail(at,
+           std::string("a second activity on ") + (on_disk ? "disk " : "VD ") + std::to_string(on_disk ? x.pd : x.vd));
   }
 }
 
@@ -242,7 +257,8 @@ ScenarioData read_document(const json& doc) {
   check_keys(doc, "scenario", {"description", "clock", "adapters", "faults"});
   ScenarioData data;
   if (doc.contains("description")) {
-    if (!doc.at("description").is_string()) fail("description", "expected a string, got " + describe(doc.at("description")));
+    if (!doc.at("description").is_string())
+      fail("description", "expected a string, got " + describe(doc.at("description")));
     data.description = doc.at("description").get<std::string>();
   }
   data.clock = read_clock_object(doc);
@@ -255,11 +271,12 @@ ScenarioData read_document(const json& doc) {
       std::string path = "adapters[" + std::to_string(i) + "]";
       const json& object = list[i];
       AdapterData a;
-      a.adapter = read_object(adapter_model(), object, path,
-                              {"disks", "vds", "blocks", "arrays", "activities", "events", "battery"},
-                              static_cast<int64_t>(i));
-      if (a.adapter.id != i) fail(path + ".id", "value " + std::to_string(a.adapter.id) + ", expected " +
-                                                    std::to_string(i) + " (adapters are numbered in order)");
+      a.adapter =
+          read_object(adapter_model(), object, path,
+                      {"disks", "vds", "blocks", "arrays", "activities", "events", "battery"}, static_cast<int64_t>(i));
+      if (a.adapter.id != i)
+        fail(path + ".id", "value " + std::to_string(a.adapter.id) + ", expected " + std::to_string(i) +
+                               " (adapters are numbered in order)");
       a.disks = read_list(disk_model(), object, "disks", path);
       a.vds = read_list(vd_model(), object, "vds", path);
       a.blocks = read_list(block_model(), object, "blocks", path);
@@ -271,20 +288,24 @@ ScenarioData read_document(const json& doc) {
       a.arrays = read_list(array_model(), object, "arrays", path);
       a.activities = read_list(activity_model(), object, "activities", path);
       a.events = read_list(event_model(), object, "events", path, 1);
-      if (object.contains("battery")) a.battery = read_object(battery_model(), object.at("battery"), path + ".battery", {});
+      if (object.contains("battery"))
+        a.battery = read_object(battery_model(), object.at("battery"), path + ".battery", {});
       check_adapter(a, path);
       data.adapters.push_back(std::move(a));
     }
   }
   data.faults = read_list(fault_model(), doc, "faults", "scenario", 1);
-  unique_ids(data.faults, [](const Fault& f) { return f.id; }, "scenario", "faults");
+  unique_ids(
+      data.faults, [](const Fault& f) { return f.id; }, "scenario", "faults");
   for (size_t i = 0; i < data.faults.size(); ++i) {
     if (data.faults[i].function.rfind("QX_", 0) != 0 && data.faults[i].function.rfind("qx_", 0) != 0)
       fail(entry("scenario", "faults", i) + ".function",
            "value \"" + data.faults[i].function + "\" is not the name of a library function");
     if (data.faults[i].adapter >= static_cast<int>(data.adapters.size()))
-      fail(entry("scenario", "faults", i) + ".adapter", "value " + std::to_string(data.faults[i].adapter) + " names no adapter");
-    if (data.faults[i].remaining == 0) fail(entry("scenario", "faults", i) + ".remaining", "value 0: the fault would never apply");
+      fail(entry("scenario", "faults", i) + ".adapter",
+           "value " + std::to_string(data.faults[i].adapter) + " names no adapter");
+    if (data.faults[i].remaining == 0)
+      fail(entry("scenario", "faults", i) + ".remaining", "value 0: the fault would never apply");
   }
   return data;
 }
@@ -310,8 +331,7 @@ json parse_scenario(const std::string& text) {
         ++column;
       }
     }
-    throw ScenarioError("line " + std::to_string(line) + ", column " + std::to_string(column) +
-                        ": not valid JSON");
+    throw ScenarioError("line " + std::to_string(line) + ", column " + std::to_string(column) + ": not valid JSON");
   }
 }
 

@@ -17,18 +17,12 @@ namespace {
 
 std::string kind_text(FieldKind kind, int64_t min, int64_t max, const std::vector<std::string>& choices) {
   switch (kind) {
-    case FieldKind::kInteger:
-      return "integer " + std::to_string(min) + ".." + std::to_string(max);
-    case FieldKind::kBool:
-      return "true/false";
-    case FieldKind::kText:
-      return "text, up to " + std::to_string(max) + " characters";
-    case FieldKind::kHex:
-      return "hexadecimal, up to " + std::to_string(max) + " bytes";
-    case FieldKind::kVersion:
-      return "version \"a.b.c.d\"";
-    case FieldKind::kList:
-      return "list of integers";
+    case FieldKind::kInteger: return "integer " + std::to_string(min) + ".." + std::to_string(max);
+    case FieldKind::kBool: return "true/false";
+    case FieldKind::kText: return "text, up to " + std::to_string(max) + " characters";
+    case FieldKind::kHex: return "hexadecimal, up to " + std::to_string(max) + " bytes";
+    case FieldKind::kVersion: return "version \"a.b.c.d\"";
+    case FieldKind::kList: return "list of integers";
     case FieldKind::kEnum: {
       std::string out = "one of";
       for (const std::string& c : choices) out += (out == "one of" ? " " : ", ") + c;

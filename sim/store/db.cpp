@@ -59,7 +59,9 @@ void Stmt::run() {
   }
 }
 
-int64_t Stmt::column_int(int index) const { return sqlite3_column_int64(stmt_, index); }
+int64_t Stmt::column_int(int index) const {
+  return sqlite3_column_int64(stmt_, index);
+}
 
 std::string Stmt::column_text(int index) const {
   const unsigned char* text = sqlite3_column_text(stmt_, index);
@@ -67,9 +69,13 @@ std::string Stmt::column_text(int index) const {
   return std::string(reinterpret_cast<const char*>(text), static_cast<size_t>(sqlite3_column_bytes(stmt_, index)));
 }
 
-bool Stmt::column_null(int index) const { return sqlite3_column_type(stmt_, index) == SQLITE_NULL; }
+bool Stmt::column_null(int index) const {
+  return sqlite3_column_type(stmt_, index) == SQLITE_NULL;
+}
 
-int Stmt::column_count() const { return sqlite3_column_count(stmt_); }
+int Stmt::column_count() const {
+  return sqlite3_column_count(stmt_);
+}
 
 void Stmt::reset() {
   sqlite3_reset(stmt_);
@@ -122,7 +128,9 @@ Stmt Db::prepare(const std::string& sql) {
   return stmt;
 }
 
-int64_t Db::changes() const { return sqlite3_changes64(db_); }
+int64_t Db::changes() const {
+  return sqlite3_changes64(db_);
+}
 
 uint64_t Db::state_version() {
   // SQLite's data version counts the commits of other connections; this

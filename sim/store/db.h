@@ -42,8 +42,8 @@ class Stmt {
   Stmt& bind(int index, const std::string& value);
   Stmt& bind_null(int index);
   Stmt& bind_json(int index, const nlohmann::ordered_json& value);  // numbers and booleans as integers, else text
-  bool step();     // true while a row is available
-  void run();      // steps to the end, expecting no rows
+  bool step();                                                      // true while a row is available
+  void run();                                                       // steps to the end, expecting no rows
   int64_t column_int(int index) const;
   std::string column_text(int index) const;
   bool column_null(int index) const;

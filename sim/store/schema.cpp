@@ -29,9 +29,9 @@ TableShape shape_of(const Model<T>& model) {
 
 const std::vector<TableShape>& tables() {
   static const std::vector<TableShape> all = {
-      shape_of(adapter_model()), shape_of(disk_model()),  shape_of(vd_model()),    shape_of(block_model()),
-      shape_of(array_model()),   shape_of(activity_model()), shape_of(event_model()), shape_of(battery_model()),
-      shape_of(fault_model()),
+      shape_of(adapter_model()), shape_of(disk_model()),    shape_of(vd_model()),
+      shape_of(block_model()),   shape_of(array_model()),   shape_of(activity_model()),
+      shape_of(event_model()),   shape_of(battery_model()), shape_of(fault_model()),
   };
   return all;
 }
@@ -56,8 +56,7 @@ std::string check_schema(Db& db) {
   if (!present.count(kMetaTable)) return "not a qxraid state (no meta table)";
   int64_t version = meta_int(db, "schema_version", -1);
   if (version != kSchemaVersion)
-    return "state schema version " + std::to_string(version) + ", this build expects " +
-           std::to_string(kSchemaVersion);
+    return "state schema version " + std::to_string(version) + ", this build expects " + std::to_string(kSchemaVersion);
   for (const TableShape& t : tables()) {
     auto it = present.find(t.name);
     if (it == present.end()) return "table " + t.name + " is missing";

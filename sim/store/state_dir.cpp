@@ -58,7 +58,9 @@ std::string state_directory() {
   return ".qxraid";
 }
 
-std::string state_file(const std::string& directory) { return directory + "/state.db"; }
+std::string state_file(const std::string& directory) {
+  return directory + "/state.db";
+}
 
 std::unique_ptr<Db> open_state(const std::string& directory) {
   std::string file = state_file(directory);
@@ -117,8 +119,7 @@ void init_state(const std::string& directory, const std::string& scenario_name, 
   int linked = ::link(temp.c_str(), file.c_str());
   int link_errno = errno;
   remove_state_files(temp);
-  if (linked != 0)
-    throw StateError(file + ": cannot create the state: " + std::strerror(link_errno));
+  if (linked != 0) throw StateError(file + ": cannot create the state: " + std::strerror(link_errno));
 }
 
 }  // namespace qx::sim

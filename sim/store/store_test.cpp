@@ -112,8 +112,12 @@ void kill_during_change(bool commit_first) {
   EXPECT_EQ(event_count(*db, 0), before + (commit_first ? 500 : 0));
 }
 
-TEST(Store, KillBeforeCommitLeavesTheOldState) { kill_during_change(false); }
-TEST(Store, KillAfterCommitKeepsTheNewState) { kill_during_change(true); }
+TEST(Store, KillBeforeCommitLeavesTheOldState) {
+  kill_during_change(false);
+}
+TEST(Store, KillAfterCommitKeepsTheNewState) {
+  kill_during_change(true);
+}
 
 TEST(Store, FirstUseByManyProcessesCreatesOneState) {
   TempState state;

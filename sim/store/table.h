@@ -93,7 +93,8 @@ template <class T>
 void update_row(Db& db, const Model<T>& model, int adapter, const T& row) {
   std::string set;
   int index = 1;
-  for (const Field<T>& f : model.fields) set += (set.empty() ? "\"" : ", \"") + f.name + "\" = ?" + std::to_string(index++);
+  for (const Field<T>& f : model.fields)
+    set += (set.empty() ? "\"" : ", \"") + f.name + "\" = ?" + std::to_string(index++);
   Stmt stmt = db.prepare("UPDATE " + model.table + " SET " + set + " WHERE " + key_condition(model, index));
   index = 1;
   for (const Field<T>& f : model.fields) stmt.bind_json(index++, f.get(row));
@@ -113,12 +114,12 @@ void delete_row(Db& db, const Model<T>& model, int adapter, const T& row) {
 // ?2, ... taken from `binds`), in the order `order_by` gives.
 template <class T>
 std::vector<T> select_rows(Db& db, const Model<T>& model, int adapter, const std::string& where = "1",
-                           const std::vector<json>& binds = {}, const std::string& order_by = "",
-                           int64_t limit = -1) {
+                           const std::vector<json>& binds = {}, const std::string& order_by = "", int64_t limit = -1) {
   std::string sql = "SELECT " + column_names(model) + " FROM " + model.table + " WHERE (" + where + ")";
   int adapter_param = static_cast<int>(binds.size()) + 1;
   if (model.per_adapter) sql += " AND adapter = ?" + std::to_string(adapter_param);
-  sql += " ORDER BY " + (order_by.empty() ? std::string(model.key.empty() ? "1" : "\"" + model.key[0] + "\"") : order_by);
+  sql +=
+      " ORDER BY " + (order_by.empty() ? std::string(model.key.empty() ? "1" : "\"" + model.key[0] + "\"") : order_by);
   if (limit >= 0) sql += " LIMIT " + std::to_string(limit);
   Stmt stmt = db.prepare(sql);
   for (size_t i = 0; i < binds.size(); ++i) stmt.bind_json(static_cast<int>(i + 1), binds[i]);

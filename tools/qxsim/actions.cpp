@@ -54,7 +54,8 @@ int init(const Options& o) {
 }
 
 int show() {
-  with_state(Transaction::Kind::kRead, -1, [](Db& db, int64_t) { std::printf("%s\n", export_scenario(db).dump(2).c_str()); });
+  with_state(Transaction::Kind::kRead, -1,
+             [](Db& db, int64_t) { std::printf("%s\n", export_scenario(db).dump(2).c_str()); });
   return 0;
 }
 
@@ -103,7 +104,8 @@ int fault(const CLI::App& sub, const Options& o) {
       for (const Fault& f : faults)
         std::printf("%u: %s on %s answers %u, %s\n", f.id, f.function.c_str(),
                     f.adapter == kAnyAdapter ? "any adapter" : ("adapter " + std::to_string(f.adapter)).c_str(),
-                    f.status, f.remaining == kAlways ? "always" : (std::to_string(f.remaining) + " more time(s)").c_str());
+                    f.status,
+                    f.remaining == kAlways ? "always" : (std::to_string(f.remaining) + " more time(s)").c_str());
     });
   } else {
     with_state(Transaction::Kind::kWrite, -1, [&](Db& db, int64_t) {
@@ -121,7 +123,8 @@ int pd(const CLI::App& sub, const Options& o) {
     if (!select_by_id(db, adapter_model(), kAnyAdapter, o.pd_adapter))
       throw std::runtime_error("no adapter " + std::to_string(o.pd_adapter));
     std::optional<Disk> disk = select_by_id(db, disk_model(), o.pd_adapter, o.pd);
-    if (!disk) throw std::runtime_error("adapter " + std::to_string(o.pd_adapter) + " has no disk " + std::to_string(o.pd));
+    if (!disk)
+      throw std::runtime_error("adapter " + std::to_string(o.pd_adapter) + " has no disk " + std::to_string(o.pd));
     uint16_t id = disk->id;
     if (sub.got_subcommand("pull")) {
       if (!disk->present) throw std::runtime_error("disk " + std::to_string(id) + " is already pulled");
@@ -150,8 +153,8 @@ int events(const Options& o) {
   with_state(Transaction::Kind::kRead, -1, [&](Db& db, int64_t) {
     for (const Event& e : select_rows(db, event_model(), o.pd_adapter))
       std::printf("%u  %s  class %u code %u device %u severity %u params %u %u %u %u\n", e.seq,
-                  utc_text(int64_t{e.time} * 1000).c_str(), e.event_class, e.code, e.device_id, e.severity,
-                  e.params[0], e.params[1], e.params[2], e.params[3]);
+                  utc_text(int64_t{e.time} * 1000).c_str(), e.event_class, e.code, e.device_id, e.severity, e.params[0],
+                  e.params[1], e.params[2], e.params[3]);
   });
   return 0;
 }

@@ -9,8 +9,9 @@
 #include "tools/qxsim/actions.h"
 
 int main(int argc, char** argv) {
-  CLI::App app{"qxsim: control tool of the simulated RAID controller.\n"
-               "The state lives in $QX_SIM_HOME (else $XDG_STATE_HOME/qxraid, else ~/.local/state/qxraid)."};
+  CLI::App app{
+      "qxsim: control tool of the simulated RAID controller.\n"
+      "The state lives in $QX_SIM_HOME (else $XDG_STATE_HOME/qxraid, else ~/.local/state/qxraid)."};
   app.require_subcommand(1);
   app.set_help_all_flag("--help-all", "Show the help of every subcommand");
 
@@ -39,11 +40,12 @@ int main(int argc, char** argv) {
   fault->require_subcommand(1);
   CLI::App* fault_add = fault->add_subcommand("add", "Make a call fail");
   fault_add->add_option("function", opt.function, "QX_ function name")->required();
-  fault_add->add_option("-s,--status", opt.status, "Status the call answers")->check(CLI::Range(1, 255))
+  fault_add->add_option("-s,--status", opt.status, "Status the call answers")
+      ->check(CLI::Range(1, 255))
       ->capture_default_str();
   fault_add->add_option("-a,--adapter", opt.adapter, "Adapter id (default: any adapter)")->check(CLI::Range(0, 15));
-  CLI::Option* times = fault_add->add_option("-n,--times", opt.times, "Fail this many calls")
-                           ->check(CLI::Range(1, 1000000));
+  CLI::Option* times =
+      fault_add->add_option("-n,--times", opt.times, "Fail this many calls")->check(CLI::Range(1, 1000000));
   fault_add->add_flag("--always", opt.always, "Fail every call (the default)")->excludes(times);
   fault->add_subcommand("list", "List the injected failures");
   CLI::App* fault_clear = fault->add_subcommand("clear", "Remove one failure, or all");
