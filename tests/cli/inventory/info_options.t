@@ -13,35 +13,11 @@ $ qxcli info -o hba -i 255
 <<< status 1
 
 === the id keeps its low 16 bits before it is judged
-$ qxcli info -o pd -i 65536
+$ qxcli info -o pd -i 65576
 <<< stdout
 
-Physical Disk Information
-----------------------------
-Adapter:             0
-PD ID:               0
-Type:                SATA PD
-Linked at:           HBA port 0
-Size:                468851544 K
-Write cache:         not supported
-SMART:               supported (on)
-NCQ:                 supported (on)
-48 bits LBA:         supported
-supported speed:     3 6 Gb/s
-Current speed:       6 Gb/s
-model:               QXD-N480 SSD
-Serial:              QN00048120
-Firmware version:    NQ21
-Locate LED status:   Not Support
-Running OS:          yes
-SSD Type:            SSD
-PPID:                
-block ids:           0  
-associated VDs:      0  
-PD valid size:       856 K
-
-
-<<< status 0
+Unable to get info of PD 40 (error 55: Specified physical disk doesn't exist)
+<<< status 55
 
 === an id that is not a number ends the options, and -o is then missing
 $ qxcli info -i 1x -o hba
@@ -101,51 +77,15 @@ Examples:
 <<< status 0
 
 === the long forms and hd, ld, a word that is not an option
-$ qxcli info stray --object=ld --id 1
+$ qxcli info stray --object=ld --id 9
 <<< stdout
 
-Virtual Disk Information
--------------------------
-id:                  1
-name:                VD_R5_2
-status:              functional and initialized
-Stripe size:         64
-RAID mode:           RAID5
-Cache mode:          Off 
-size:                3814946 M
-BGA status:          not running
-Block ids:           2 3 4 
-# of PDs:            3
-PD RAID setup:       2 3 4 
-Running OS:          no
-
-<<< status 0
+Unable to get info of vd 9 (error 59: Specified virtual disk doesn't exist)
+<<< status 59
 
 === hd names the physical disks
-$ qxcli info --object hd -i 13
+$ qxcli info --object hd -i 40
 <<< stdout
 
-Physical Disk Information
-----------------------------
-Adapter:             0
-PD ID:               13
-Type:                SATA PD
-Linked at:           HBA port 13
-Size:                1953514584 K
-Write cache:         supported (on)
-SMART:               supported (on)
-NCQ:                 supported (on)
-48 bits LBA:         supported
-supported speed:     3 6 Gb/s
-Current speed:       6 Gb/s
-model:               QXD-S2000 HDD
-Serial:              QS00048601
-Firmware version:    SQ04
-Locate LED status:   Not Support
-Running OS:          no
-PPID:                
-block ids:           
-PD valid size:       1953252440 K
-
-
-<<< status 0
+Unable to get info of PD 40 (error 55: Specified physical disk doesn't exist)
+<<< status 55
