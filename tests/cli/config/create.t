@@ -58,14 +58,14 @@ PD valid size:       0 K
 
 === a VD of a given size leaves the rest of its disks free
 scenario ./small.json
-$ qxcli create -r 1 -d 5,11 -s 4096 -n half
+$ qxcli create -r 1 -d 5,11 -s 4096 -n "my half"
 $ qxcli info -o vd -i 1
 <<< stdout
 
 Virtual Disk Information
 -------------------------
 id:                  1
-name:                half
+name:                my half
 status:              functional
 Stripe size:         64
 RAID mode:           RAID1
@@ -104,33 +104,6 @@ PPID:
 block ids:           3  
 associated VDs:      1  
 PD valid size:       16515072 K
-
-
-$ qxcli info -o pd -i 5
-<<< stdout
-
-Physical Disk Information
-----------------------------
-Adapter:             0
-PD ID:               5
-Type:                SATA PD
-Linked at:           HBA port 5
-Size:                10485760 K
-Write cache:         supported (on)
-SMART:               supported (on)
-NCQ:                 supported (on)
-48 bits LBA:         supported
-supported speed:     3 6 Gb/s
-Current speed:       6 Gb/s
-model:               QXD HD2000
-Serial:              QT00000105
-Firmware version:    QF01
-Locate LED status:   Not Support
-Running OS:          no
-PPID:                
-block ids:           2  
-associated VDs:      1  
-PD valid size:       6029312 K
 
 
 === a quick initialization finishes after five seconds and leaves the VD initialized
@@ -179,94 +152,17 @@ Running OS:          no
 BGA progress:    initializing is 50% done
 
 
-$ qxsim clock advance 10
-$ qxcli info -o vd -i 1
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  1
-name:                VD_R1_2
-status:              functional and initialized
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
-size:                2000 M
-BGA status:          not running
-Block ids:           2 3 
-# of PDs:            2
-PD RAID setup:       2 3 
-Running OS:          no
-
-=== without a name the VD is named after the VDs the adapter has, named ones too
+=== without a name the VD is named after the VDs the adapter has, named ones too; a repeated disk counts once and --waiveconfirmation asks nothing
 scenario ./small.json
 $ qxcli create -r 1 -d 2,3
 $ qxcli create -r 0 -d 4,5
 $ qxcli create -r 1 -d 12,13 -n "my vd 7"
-$ qxcli create -r 5 -d 6,10,11 --waiveconfirmation
-$ qxcli info -o vd
+$ qxcli create -r 5 -d 6,10,10,11 --waiveconfirmation
+$ qxcli info -o vd -i 4
 <<< stdout
 
 Virtual Disk Information
 -------------------------
-id:                  0
-name:                boot
-status:              functional and initialized
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
-size:                9984 M
-BGA status:          not running
-Block ids:           0 1 
-# of PDs:            2
-PD RAID setup:       0 1 
-Running OS:          no
-
-id:                  1
-name:                VD_R1_2
-status:              functional
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
-size:                9984 M
-BGA status:          running
-Block ids:           2 3 
-# of PDs:            2
-PD RAID setup:       2 3 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
-id:                  2
-name:                VD_R0_3
-status:              functional
-Stripe size:         64
-RAID mode:           RAID0
-Cache mode:          Off 
-size:                19968 M
-BGA status:          running
-Block ids:           4 5 
-# of PDs:            2
-PD RAID setup:       4 5 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
-id:                  3
-name:                my vd 7
-status:              functional
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
-size:                9984 M
-BGA status:          running
-Block ids:           6 7 
-# of PDs:            2
-PD RAID setup:       12 13 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
 id:                  4
 name:                VD_R5_5
 status:              functional
@@ -282,32 +178,7 @@ Running OS:          no
 BGA progress:    initializing is 0% done
 
 
-Total # of VD:       5
-
 <<< status 0
-
-=== a repeated disk counts once
-scenario ./small.json
-$ qxcli create -r 5 -d 2,3,3,4 -n dup
-$ qxcli info -o vd -i 1
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  1
-name:                dup
-status:              functional
-Stripe size:         64
-RAID mode:           RAID5
-Cache mode:          Off 
-size:                19968 M
-BGA status:          running
-Block ids:           2 3 4 
-# of PDs:            3
-PD RAID setup:       2 3 4 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
 
 === a disk with a file system asks first; y creates the VD
 scenario ./small.json
@@ -337,11 +208,15 @@ Running OS:          no
 BGA progress:    initializing is 0% done
 
 
-=== n keeps the disks as they are and succeeds
+=== n keeps the disks as they are and succeeds, and no answer at all counts as no
 scenario ./small.json
 $ qxcli create -r 1 -d 2,6
 <<< stdin
 n
+<<< stdout
+PD 6 has file system on it. Data will be lost if it is used to create VD.
+Do you still want to create the VD? (y or n)
+$ qxcli create -r 1 -d 2,6
 <<< stdout
 PD 6 has file system on it. Data will be lost if it is used to create VD.
 Do you still want to create the VD? (y or n)
@@ -365,39 +240,11 @@ $ qxcli create -r 1 -d 14,12
 <<< stdout
 PD 14 has file system on it. Data will be lost if it is used to create VD.
 Do you still want to create the VD? (y or n)
-$ qxcli info -o vd
+$ qxcli info -o vd -i 2
 <<< stdout
 
 Virtual Disk Information
 -------------------------
-id:                  0
-name:                boot
-status:              functional and initialized
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
-size:                9984 M
-BGA status:          not running
-Block ids:           0 1 
-# of PDs:            2
-PD RAID setup:       0 1 
-Running OS:          no
-
-id:                  1
-name:                VD_R1_2
-status:              functional
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
-size:                9984 M
-BGA status:          running
-Block ids:           2 3 
-# of PDs:            2
-PD RAID setup:       6 10 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
 id:                  2
 name:                VD_R1_3
 status:              functional
@@ -413,44 +260,7 @@ Running OS:          no
 BGA progress:    initializing is 0% done
 
 
-Total # of VD:       3
-
 <<< status 0
-
-=== no answer at all counts as no
-scenario ./small.json
-$ qxcli create -r 1 -d 2,6
-<<< stdout
-PD 6 has file system on it. Data will be lost if it is used to create VD.
-Do you still want to create the VD? (y or n)
-$ qxcli info -o vd -i 1
-<<< stdout
-
-Unable to get info of vd 1 (error 59: Specified virtual disk doesn't exist)
-<<< status 59
-
-=== --waiveconfirmation asks nothing
-scenario ./small.json
-$ qxcli create -r 1 -d 2,6 --waiveconfirmation -n quiet
-$ qxcli info -o vd -i 1
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  1
-name:                quiet
-status:              functional
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
-size:                9984 M
-BGA status:          running
-Block ids:           2 3 
-# of PDs:            2
-PD RAID setup:       2 6 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
 
 === in the shell the question takes its answer line and the prompt goes on
 scenario ./small.json
@@ -589,30 +399,10 @@ $ qxcli create -r 1
 <<< stdout
 create: option -d is required
 <<< status 1
-$ qxcli create -r 1 -d 2,3 -c off -c on -g 1 -g 0 -n twice
-$ qxcli info -o vd -i 1
-<<< stdout
 
-Virtual Disk Information
--------------------------
-id:                  1
-name:                twice
-status:              functional
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          On 
-size:                9984 M
-BGA status:          running
-Block ids:           2 3 
-# of PDs:            2
-PD RAID setup:       2 3 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
-=== a name of ten characters is taken, with or without quotes; only letters, digits, blanks and _
+=== a name of ten characters is taken, with or without quotes; only letters, digits, blanks and _; a repeated -c or -g takes its last value
 scenario ./small.json
-$ qxcli create -r 1 -d 2,3 -n "\"ten_chars1\""
+$ qxcli create -r 1 -d 2,3 -n "\"ten_chars1\"" -c off -c on -g 1 -g 0
 $ qxcli create -r 1 -d 4,5 -n a-b
 <<< stdout
 -n, name must be numeric, character, space or underline. Now is a-b
@@ -627,7 +417,7 @@ name:                ten_chars1
 status:              functional
 Stripe size:         64
 RAID mode:           RAID1
-Cache mode:          Off 
+Cache mode:          On 
 size:                9984 M
 BGA status:          running
 Block ids:           2 3 
@@ -786,24 +576,11 @@ Unable to get info of vd 1 (error 59: Specified virtual disk doesn't exist)
 scenario ./small.json
 $ qxcli create -r 0 -d 2,11 -g 10 -n ten
 $ qxcli create -r 0 -d 3,4 -g 1 -s 5000 -n one
-$ qxcli info -o vd
+$ qxcli info -o vd -i 1
 <<< stdout
 
 Virtual Disk Information
 -------------------------
-id:                  0
-name:                boot
-status:              functional and initialized
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
-size:                9984 M
-BGA status:          not running
-Block ids:           0 1 
-# of PDs:            2
-PD RAID setup:       0 1 
-Running OS:          no
-
 id:                  1
 name:                ten
 status:              functional
@@ -819,6 +596,11 @@ Running OS:          no
 BGA progress:    initializing is 0% done
 
 
+$ qxcli info -o vd -i 2
+<<< stdout
+
+Virtual Disk Information
+-------------------------
 id:                  2
 name:                one
 status:              functional
@@ -834,33 +616,9 @@ Running OS:          no
 BGA progress:    initializing is 0% done
 
 
-Total # of VD:       3
+<<< status 0
 
-=== the help
-$ qxcli create -h
-<<< stdout
-Description:Create virtual disk.
-create -o<vd> -d<PD id list> -r<0|1|10|5|1e>[-n <name>][-b <16|32|64|128>]
-[-c<on|off>][-i<quick|none>][-g<0|1|10>][--waiveconfirmation] [-h]
-Options:
-    -o,  --object <vd>create virtual disk.
-    -d, --pdid <PD id list> PD IDs used to create the VD, separated by commas.
-    -r,  --raidmode <0|1|10|5|1e|tc|ts|hybrid>RAID level,
-        Raid1E only for ostra, RAID twin Tier only for Brenn.
-    -n, --name <VD name>(DEFAULT: Logical raid) - VD name.
-    -b, --blocksize <16|32|64|128>(DEFAULT:64)stripe block size in KB unit.
-        Can be one of 16, 32, 64 or 128.Only RAID0/1/10 can be 128.
-    -c, --cache mode <on|off>(DEFAULT:on),Can be Cache On orCache Off.
-    -i, --init <quick|none|intelligent> Initialization mode.(DEFAULT:quick)
-               intelligent only support on twintier/safe mode on win
-    -g, --gbrounding <0|1|10> 0:0MB,1:1GB,10:10GB.(DEFAULT:0)
-       Giga byte rounding scheme.Show size precision on MB/GB/10GB boundary.
-    -h, --help
-Examples:
-    create -o vd -r0 -d 0,2,4 -n "My VD" -b 32 -g 0
-    Create a RAID 0 VD named 'My VD'  using disk 0, 2, 4. Stripe block size
-    is 32 KB. 0GB rounding scheme is used.
-
+=== -t, which means nothing else, prints the help as -h does; the options after it are not read
 $ qxcli create -t x -r 1
 <<< stdout
 Description:Create virtual disk.
@@ -884,49 +642,6 @@ Examples:
     create -o vd -r0 -d 0,2,4 -n "My VD" -b 32 -g 0
     Create a RAID 0 VD named 'My VD'  using disk 0, 2, 4. Stripe block size
     is 32 KB. 0GB rounding scheme is used.
-
-<<< status 0
-
-=== a battery keeps the write cache on unless told otherwise
-scenario ./cache.json
-$ qxcli create -r 0 -d 0,1 -n auto
-$ qxcli create -r 0 -d 2,3 -n wt -w wt -p ra
-$ qxcli info -o vd
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  0
-name:                auto
-status:              functional
-Stripe size:         64
-RAID mode:           RAID0
-Cache mode:          On 
-size:                19968 M
-BGA status:          running
-Block ids:           0 1 
-# of PDs:            2
-PD RAID setup:       0 1 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
-id:                  1
-name:                wt
-status:              functional
-Stripe size:         64
-RAID mode:           RAID0
-Cache mode:          Off 
-size:                19968 M
-BGA status:          running
-Block ids:           2 3 
-# of PDs:            2
-PD RAID setup:       2 3 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
-Total # of VD:       2
 
 <<< status 0
 
@@ -992,17 +707,17 @@ $ qxcli 2 create -r 0 -d 1,2 -g 0
 Gigabyte rounding scheme is not supported
 <<< status 1
 
-=== on a newer adapter a size counts only with --forcesize
+=== a battery keeps the write cache on unless told otherwise; on a newer adapter a size counts only with --forcesize
 scenario ./cache.json
-$ qxcli create -r 1 -d 0,1 -s 1000 -n ignored
-$ qxcli create -r 1 -d 2,3 -s 1000 -n forced --forcesize
+$ qxcli create -r 1 -d 0,1 -s 1000 -n auto
+$ qxcli create -r 1 -d 2,3 -s 1000 -n forced --forcesize -w wt -p ra
 $ qxcli info -o vd
 <<< stdout
 
 Virtual Disk Information
 -------------------------
 id:                  0
-name:                ignored
+name:                auto
 status:              functional
 Stripe size:         64
 RAID mode:           RAID1
@@ -1021,7 +736,7 @@ name:                forced
 status:              functional
 Stripe size:         64
 RAID mode:           RAID1
-Cache mode:          On 
+Cache mode:          Off 
 size:                1000 M
 BGA status:          running
 Block ids:           2 3 

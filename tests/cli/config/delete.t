@@ -41,13 +41,19 @@ PD valid size:       10223616 K
 
 <<< status 0
 
-=== no keeps the VD, and -o ld is the same as -o vd
+=== no keeps the VD, and so does the end of input while the question waits; -o ld is the same as -o vd
 scenario ./small.json
 $ qxcli delete -o ld -i 0
 <<< stdin
 N
 <<< stdout
 Are you sure you want to delete this virtual disk? (y or n)
+$ qxcli delete -o vd -i 0
+<<< stdin
+x
+<<< stdout
+Are you sure you want to delete this virtual disk? (y or n)
+Please input y or n.
 $ qxcli info -o vd -i 0
 <<< stdout
 
@@ -83,34 +89,6 @@ Delete VD 0 successfully.
 $ qxcli info -o vd
 <<< stdout
 No virtual disk is found.
-<<< status 0
-
-=== the end of input while the question waits counts as no
-scenario ./small.json
-$ qxcli delete -o vd -i 0
-<<< stdin
-x
-<<< stdout
-Are you sure you want to delete this virtual disk? (y or n)
-Please input y or n.
-$ qxcli info -o vd -i 0
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  0
-name:                boot
-status:              functional and initialized
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
-size:                9984 M
-BGA status:          not running
-Block ids:           0 1 
-# of PDs:            2
-PD RAID setup:       0 1 
-Running OS:          no
-
 <<< status 0
 
 === a new VD deleted at once: its initialization is stopped first, and its disks can be used again
