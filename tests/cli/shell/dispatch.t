@@ -96,7 +96,7 @@ $ qxcli
  help
    
 error  -c  8
-help		error
+help		version
  ev
 events
 ev -x
@@ -113,18 +113,10 @@ Welcome to RAID Command Line Interface.
 > 
 Error code 8: Invalid virtual disk id.
 > No help available for ''
-Description:Translate error code to error description.
-error -c [error code] [-h]
+Description:Get application version.
+version 
 
-Options:
-    -c, --[error code]
-        Error code.
-    -h, --help
-
-Examples:
-    error -c 1
-
-    Show description of error code 1.
+Options: N/A
 
 > Ambiguous command ''!
 > event command is not supported in shell mode.
@@ -148,20 +140,12 @@ Welcome to RAID Command Line Interface.
 > No help available for '"no such"'
 > 
 <<< status 255
-$ qxcli help "error"
+$ qxcli help "version"
 <<< stdout
-Description:Translate error code to error description.
-error -c [error code] [-h]
+Description:Get application version.
+version 
 
-Options:
-    -c, --[error code]
-        Error code.
-    -h, --help
-
-Examples:
-    error -c 1
-
-    Show description of error code 1.
+Options: N/A
 
 <<< status 0
 
@@ -226,47 +210,22 @@ Ambiguous command 'a'!
 $ qxcli
 <<< stdin
 adapter -i 1
-help -i
+help diskidofhd
 adapter -i 0
-he -i
+he diskidofhd
 quit
 <<< stdout (no eol)
 CLI Version: 4.1.13.56   RaidAPI Version: 1.0.4.2612 (simulated controller)
 Welcome to RAID Command Line Interface.
 
-> > ecc          :Induce ECC error to a PD (SAS) at specified LBA.
-hl           :Tier Link Test Command.
-register     :operation the register on adapter.
-devmap       :Map device ID to device magic number in the OS.
-diskidofvd   :Get Windows disk id by a given VD id.
-map          :Maps LBA addr from physical LBA to/from logical LBA.
-rct          :Get the RCT of a given HD.
-topology     :Get the SAS topology of current adapter.
-scrub        :Start, stop, pause or resume data scrubbing on a physical disk.
-maxcreatesize :Get maxsize that vd can create with.
-wipe         :Wipe out disk drive RMD data.
-error        :Translate error code to error description.
-version      :Get application version.
-flash        :Update, backup or erase flash image and erase hba or pd page.
+> > No help available for 'diskidofhd'
+> > Description:Get Windows disk id by a given HD id.
+diskidofhd -i <hd id> [-h]
 
-> > ecc          :Induce ECC error to a PD (SAS) at specified LBA.
-hl           :Tier Link Test Command.
-segment      :TwinTier segment test command.
-mp           :Start or stop media patrol for a physical disk.
-register     :operation the register on adapter.
-diskidofvd   :Get Windows disk id by a given VD id.
-diskidofhd   :Get Windows disk id by a given HD id.
-map          :Maps LBA addr from physical LBA to/from logical LBA.
-rct          :Get the RCT of a given HD.
-topology     :Get the SAS topology of current adapter.
-scrub        :Start, stop, pause or resume data scrubbing on a physical disk.
-maxcreatesize :Get maxsize that vd can create with.
-wipe         :Wipe out disk drive RMD data.
-error        :Translate error code to error description.
-version      :Get application version.
-flash        :Update, backup or erase flash image and erase hba or pd page.
-tier         :TwinTier Test Command.
-dpmsg        :Dump Debug Message.
+Options:
+    -i, --id <hd id>
+        HD id.
+    -h, --help
 
 > 
 <<< status 255

@@ -37,24 +37,11 @@ $ qxcli error -output out.txt -c 7
 Error code 7: Invalid request parameter.
 <<< status 0
 
-=== after an adapter number
-$ qxcli 1 help -i -output out.txt
+=== after an adapter number; the file name is a word the command skips
+$ qxcli 1 adapter -output out.txt
 <<< file out.txt
-ecc          :Induce ECC error to a PD (SAS) at specified LBA.
-hl           :Tier Link Test Command.
-register     :operation the register on adapter.
-devmap       :Map device ID to device magic number in the OS.
-diskidofvd   :Get Windows disk id by a given VD id.
-map          :Maps LBA addr from physical LBA to/from logical LBA.
-rct          :Get the RCT of a given HD.
-topology     :Get the SAS topology of current adapter.
-scrub        :Start, stop, pause or resume data scrubbing on a physical disk.
-maxcreatesize :Get maxsize that vd can create with.
-wipe         :Wipe out disk drive RMD data.
-error        :Translate error code to error description.
-version      :Get application version.
-flash        :Update, backup or erase flash image and erase hba or pd page.
-
+Total number of adapters: 2
+Current default adapter ID for CLI commands: 1
 <<< status 0
 
 === before the command word, -output is the command word
@@ -93,30 +80,6 @@ $ qxcli error -c 10 -output
 <<< stderr
 error: invalid option -- 'o'
 <<< status 1
-
-=== the file name after -output is a word the command skips
-$ qxcli help -i -output out.txt
-<<< file out.txt
-ecc          :Induce ECC error to a PD (SAS) at specified LBA.
-hl           :Tier Link Test Command.
-segment      :TwinTier segment test command.
-mp           :Start or stop media patrol for a physical disk.
-register     :operation the register on adapter.
-diskidofvd   :Get Windows disk id by a given VD id.
-diskidofhd   :Get Windows disk id by a given HD id.
-map          :Maps LBA addr from physical LBA to/from logical LBA.
-rct          :Get the RCT of a given HD.
-topology     :Get the SAS topology of current adapter.
-scrub        :Start, stop, pause or resume data scrubbing on a physical disk.
-maxcreatesize :Get maxsize that vd can create with.
-wipe         :Wipe out disk drive RMD data.
-error        :Translate error code to error description.
-version      :Get application version.
-flash        :Update, backup or erase flash image and erase hba or pd page.
-tier         :TwinTier Test Command.
-dpmsg        :Dump Debug Message.
-
-<<< status 0
 
 === messages of a refused command land in the file, parser messages do not
 $ qxcli error -x -output parser.txt

@@ -175,23 +175,7 @@ $ qxcli error -c 99999999999999999999999999
 Invalid error code
 <<< status 1
 
-=== error has -h but no long --help
-$ qxcli error -h
-<<< stdout
-Description:Translate error code to error description.
-error -c [error code] [-h]
-
-Options:
-    -c, --[error code]
-        Error code.
-    -h, --help
-
-Examples:
-    error -c 1
-
-    Show description of error code 1.
-
-<<< status 0
+=== error has no long --help
 $ qxcli error --help
 <<< stderr
 error: unrecognized option '--help'
