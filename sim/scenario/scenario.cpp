@@ -332,6 +332,9 @@ json parse_scenario(const std::string& text) {
       }
     }
     throw ScenarioError("line " + std::to_string(line) + ", column " + std::to_string(column) + ": not valid JSON");
+  } catch (const json::out_of_range&) {
+    // A number beyond what a double holds; the parser says no more than that.
+    throw ScenarioError("not valid JSON: a number is too large");
   }
 }
 

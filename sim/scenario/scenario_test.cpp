@@ -84,6 +84,7 @@ TEST(Scenario, RefusalsNameTheKeyAndTheValue) {
   };
   const Case cases[] = {
       {R"({"adapters": [}")", "line 1, column 15: not valid JSON"},
+      {R"({"adapters": [{"port_count": 1e999}]})", "not valid JSON: a number is too large"},
       {R"({"adapter": []})", "scenario: unknown key 'adapter'"},
       {R"({"adapters": [{"disks": [{"sizekb": 1}]}]})", "adapters[0].disks[0]: unknown key 'sizekb'"},
       {R"({"adapters": [{"disks": [{"size_kb": "big"}]}]})",
