@@ -17,8 +17,10 @@
 
 #include "api/records.h"
 
-#if defined(_WIN32)
+#if defined(_WIN32) && defined(QX_API_BUILDING)
 #define QX_API_EXPORT __declspec(dllexport)
+#elif defined(_WIN32)
+#define QX_API_EXPORT __declspec(dllimport)
 #else
 #define QX_API_EXPORT __attribute__((visibility("default")))
 #endif

@@ -1,5 +1,7 @@
 #include "shell/getopt.h"
 
+#include "platform/environment.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -51,14 +53,14 @@ class OptionParserTest : public ::testing::Test {
     const char* posix = std::getenv("POSIXLY_CORRECT");
     if (posix != nullptr) saved_posix_ = posix;
     had_posix_ = posix != nullptr;
-    unsetenv("POSIXLY_CORRECT");
+    platform::unset_environment("POSIXLY_CORRECT");
     option_parser() = OptionParserState{};
   }
   void TearDown() override {
     if (had_posix_) {
-      setenv("POSIXLY_CORRECT", saved_posix_.c_str(), 1);
+      platform::set_environment("POSIXLY_CORRECT", saved_posix_.c_str());
     } else {
-      unsetenv("POSIXLY_CORRECT");
+      platform::unset_environment("POSIXLY_CORRECT");
     }
     option_parser() = OptionParserState{};
   }
@@ -188,13 +190,13 @@ TEST_F(OptionParserTest, DoubleDashEndsTheOptions) {
 }
 
 TEST_F(OptionParserTest, PosixModeStopsAtTheFirstNonOption) {
-  setenv("POSIXLY_CORRECT", "1", 1);
+  platform::set_environment("POSIXLY_CORRECT", "1");
   Words words{"info", "stray", "-o", "hba"};
   EXPECT_EQ(parse(words), Options{});
   EXPECT_EQ(option_parser().index, 1);
 
   // A '+' in front of the option string asks for the same.
-  unsetenv("POSIXLY_CORRECT");
+  platform::unset_environment("POSIXLY_CORRECT");
   option_parser() = OptionParserState{};
   Words plus{"info", "stray", "-o", "hba"};
   EXPECT_EQ(parse(plus, "+o:", nullptr), Options{});
@@ -203,7 +205,7 @@ TEST_F(OptionParserTest, PosixModeStopsAtTheFirstNonOption) {
 TEST_F(OptionParserTest, ModesAreFixedByTheFirstParseOfTheProcess) {
   Words first{"info", "stray", "-o", "hba"};
   EXPECT_EQ(parse(first), (Options{{'o', "hba"}}));
-  setenv("POSIXLY_CORRECT", "1", 1);
+  platform::set_environment("POSIXLY_CORRECT", "1");
   Words second{"info", "stray", "-o", "pd"};
   EXPECT_EQ(parse(second), (Options{{'o', "pd"}}));
   // Setting the scan index to 0 asks for the modes to be determined again.

@@ -17,6 +17,7 @@
 
 #include <cstdint>
 
+#include "platform/format.h"
 #include "shell/command_table.h"
 
 namespace qx::shell {
@@ -35,7 +36,7 @@ uint32_t missing_option(const CommandEntry& self, char letter);
 // True when `arg` is a decimal number; otherwise prints the message (a printf
 // format with its arguments, e.g. "-i : invalid id '%s'\n", arg) and returns
 // false.
-bool require_decimal(const char* arg, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+bool require_decimal(const char* arg, const char* fmt, ...) QX_PRINTF_FORMAT(2, 3);
 
 }  // namespace qx::shell
 

@@ -1,5 +1,6 @@
 #include "shell/output.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -22,12 +23,19 @@ void print_label(int width, const char* label, const char* value) {
   print("%-*s %s\n", width, label, value);
 }
 
+namespace {
+
+// What a value passed as a 32-bit long holds: its low 32 bits, signed.
+long as_long32(long value) { return static_cast<int32_t>(value); }
+
+}  // namespace
+
 void print_label_num(int width, const char* label, long value) {
-  print("%-*s %ld\n", width, label, value);
+  print("%-*s %ld\n", width, label, as_long32(value));
 }
 
 void print_label_num2(int width, const char* label, long first, long second) {
-  print("%-*s %ld %ld\n", width, label, first, second);
+  print("%-*s %ld %ld\n", width, label, as_long32(first), as_long32(second));
 }
 
 void print_label_kb(int width, const char* label, long long kb) {

@@ -6,17 +6,20 @@
 
 #include <cstdarg>
 
+#include "platform/format.h"
+
 namespace qx::shell {
 
 // printf-style output.
-void print(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-void vprint(const char* fmt, va_list args) __attribute__((format(printf, 1, 0)));
+void print(const char* fmt, ...) QX_PRINTF_FORMAT(1, 2);
+void vprint(const char* fmt, va_list args) QX_PRINTF_FORMAT(1, 0);
 
 // Plain text, written as it stands (never used as a format: a '%' prints as is).
 void print_text(const char* text);
 
 // Labelled lines: the label (with its own colon) left-aligned in a column of
 // `width` characters (a longer label is printed whole), one space, the value.
+// "%ld" values print as a 32-bit long, on every system: the low 32 bits, signed.
 void print_label(int width, const char* label, const char* value);      // "%-*s %s\n"
 void print_label_num(int width, const char* label, long value);         // "%-*s %ld\n"
 void print_label_num2(int width, const char* label, long first, long second);  // "%-*s %ld %ld\n"
@@ -26,7 +29,7 @@ void print_label_mb(int width, const char* label, long long mb);        // "%-*s
 // A labelled line whose value is formatted first ("%04x-%04x", ...), then
 // printed as "%-*s %s\n".
 void print_label_format(int width, const char* label, const char* fmt, ...)
-    __attribute__((format(printf, 3, 4)));
+    QX_PRINTF_FORMAT(3, 4);
 
 }  // namespace qx::shell
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace qx::shell {
 namespace {
@@ -31,7 +32,13 @@ bool is_decimal_number(const char* text) {
   return true;
 }
 
-long decimal_value(const char* text) { return std::strtol(text, nullptr, 10); }
+int32_t decimal_value(const char* text) {
+  // strtoll saturates too, so a text beyond 64 bits also lands on a bound.
+  const long long value = std::strtoll(text, nullptr, 10);
+  if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(value);
+}
 
 bool is_hex_number(const char* text) {
   if (text[0] != '0' || (text[1] != 'x' && text[1] != 'X') || text[2] == '\0') return false;

@@ -14,9 +14,12 @@ namespace qx::shell {
 // True when every character is a decimal digit; also true for "" (which
 // converts to 0).
 bool is_decimal_number(const char* text);
-// The leading decimal number, as strtol with base 10 gives it (leading blanks
-// and a sign accepted, 0 without digits). Callers keep the low bits they need.
-long decimal_value(const char* text);
+// The leading decimal number, as strtol with base 10 gives it where `long`
+// has 32 bits (leading blanks and a sign accepted, 0 without digits, values
+// beyond the range stop at 2147483647 or -2147483648), so that every system
+// reads the same number from the same text. Callers keep the low bits they
+// need.
+int32_t decimal_value(const char* text);
 
 // True for "0x" or "0X" followed by at least one hexadecimal digit and
 // nothing else.

@@ -22,6 +22,11 @@ TEST(DecimalNumbers, CheckAndConversion) {
   EXPECT_EQ(decimal_value("  -12abc"), -12);
   EXPECT_EQ(decimal_value("abc"), 0);
   EXPECT_EQ(decimal_value("256") & 0xFF, 0);
+  // A 32-bit long's lower bound, which the digit check keeps away from the
+  // commands (the upper one is in the transcripts).
+  EXPECT_EQ(decimal_value("-2147483648"), -2147483647 - 1);
+  EXPECT_EQ(decimal_value("-2147483649"), -2147483647 - 1);
+  EXPECT_EQ(decimal_value("-99999999999999999999"), -2147483647 - 1);
 }
 
 TEST(HexNumbers, Check) {

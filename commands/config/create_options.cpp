@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "commands/config/create_rules.h"
+#include "platform/format.h"
 #include "commands/inventory/vd_lines.h"
 #include "shell/getopt.h"
 #include "shell/handler_support.h"
@@ -56,7 +57,7 @@ T field_value(const char* text) {
 
 // Prints why an option is refused; false, so that `return refuse(...)` ends
 // the option's reading.
-bool refuse(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+bool refuse(const char* fmt, ...) QX_PRINTF_FORMAT(1, 2);
 bool refuse(const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);

@@ -7,6 +7,7 @@
 
 #include "api/qx_api.h"
 #include "api/status.h"
+#include "platform/clock_text.h"
 #include "commands/inventory/block_entries.h"
 #include "shell/output.h"
 #include "shell/state.h"
@@ -71,7 +72,7 @@ std::string last_write_text(const QX_VD_INFO& vd) {
   const std::time_t time = seconds;
   std::tm local{};
   char text[32];
-  if (localtime_r(&time, &local) == nullptr || std::strftime(text, sizeof text, "%a %b %d %H:%M:%S %Y", &local) == 0)
+  if (!platform::local_time(time, &local) || std::strftime(text, sizeof text, "%a %b %d %H:%M:%S %Y", &local) == 0)
     return "unknown\n";
   return std::string(text) + "\n";
 }

@@ -1,13 +1,13 @@
 #include "sim/store/state_dir.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
+#include "platform/files.h"
 #include "sim/scenario/scenario.h"
 #include "sim/store/schema.h"
 
@@ -68,21 +68,20 @@ std::unique_ptr<Db> open_state(const std::string& directory) {
   if (::stat(file.c_str(), &st) != 0) {
     if (errno != ENOENT) throw StateError(file + ": " + std::strerror(errno));
     make_directory(directory);
-    // Build the first state aside and link it into place: link() never
-    // replaces a file, so when several processes start at once, one state wins
-    // and the others open it.
-    std::string temp = file + ".new." + std::to_string(::getpid());
+    // Build the first state aside and put it in place without replacing a
+    // file, so when several processes start at once, one state wins and the
+    // others open it.
+    std::string temp = file + ".new." + std::to_string(platform::process_id());
     try {
       build_state_file(temp, read_scenario("default"));
     } catch (const std::exception& e) {
       remove_state_files(temp);
       throw StateError(file + ": cannot create the first state: " + e.what());
     }
-    int linked = ::link(temp.c_str(), file.c_str());
-    int link_errno = errno;
+    int placed = platform::place_new_file(temp, file);
     remove_state_files(temp);
-    if (linked != 0 && link_errno != EEXIST)
-      throw StateError(file + ": cannot create the first state: " + std::strerror(link_errno));
+    if (placed != 0 && placed != EEXIST)
+      throw StateError(file + ": cannot create the first state: " + std::strerror(placed));
   }
   return open_checked(file);
 }
@@ -91,7 +90,8 @@ void init_state(const std::string& directory, const std::string& scenario_name, 
   nlohmann::ordered_json scenario = read_scenario(scenario_name);
   std::string file = state_file(directory);
   make_directory(directory);
-  if (::access(file.c_str(), F_OK) == 0) {
+  std::error_code exists_error;
+  if (fs::exists(file, exists_error)) {
     if (!replace) throw StateError(file + ": a state already exists (use --force to replace it)");
     std::unique_ptr<Db> db;
     try {
@@ -109,17 +109,16 @@ void init_state(const std::string& directory, const std::string& scenario_name, 
       return;
     }
   }
-  std::string temp = file + ".new." + std::to_string(::getpid());
+  std::string temp = file + ".new." + std::to_string(platform::process_id());
   try {
     build_state_file(temp, scenario);
   } catch (...) {
     remove_state_files(temp);
     throw;
   }
-  int linked = ::link(temp.c_str(), file.c_str());
-  int link_errno = errno;
+  int placed = platform::place_new_file(temp, file);
   remove_state_files(temp);
-  if (linked != 0) throw StateError(file + ": cannot create the state: " + std::strerror(link_errno));
+  if (placed != 0) throw StateError(file + ": cannot create the state: " + std::strerror(placed));
 }
 
 }  // namespace qx::sim

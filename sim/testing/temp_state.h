@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <random>
+#include <stdexcept>
 #include <string>
 
 #include "sim/store/state_dir.h"
@@ -15,8 +17,15 @@ class TempState {
  public:
   // Creates the directory; with a scenario, loads it.
   explicit TempState(const std::string& scenario = "") {
-    std::string pattern = (std::filesystem::temp_directory_path() / "qxsim-test-XXXXXX").string();
-    dir_ = ::mkdtemp(pattern.data()) ? pattern : throw std::runtime_error("mkdtemp failed");
+    // create_directory() is false for a name that exists, so each test gets a
+    // folder of its own even when test programs run side by side.
+    std::random_device seed;
+    const auto base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100 && dir_.empty(); ++attempt) {
+      auto candidate = base / ("qxsim-test-" + std::to_string(seed()));
+      if (std::filesystem::create_directory(candidate)) dir_ = candidate.string();
+    }
+    if (dir_.empty()) throw std::runtime_error("cannot create a temporary state directory");
     if (!scenario.empty()) init_state(dir_, scenario, false);
   }
   ~TempState() {

@@ -7,6 +7,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "platform/clock_text.h"
 #include "sim/engine/activities.h"
 #include "sim/engine/clock.h"
 #include "sim/engine/events.h"
@@ -41,7 +42,7 @@ void with_state(Transaction::Kind kind, int adapter, const std::function<void(Db
 std::string utc_text(int64_t ms) {
   std::time_t seconds = static_cast<std::time_t>(ms / 1000);
   std::tm tm{};
-  gmtime_r(&seconds, &tm);
+  qx::platform::utc_time(seconds, &tm);
   char text[64];
   std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &tm);
   return text;

@@ -18,6 +18,7 @@ namespace fs = std::filesystem;
 constexpr const char* kInheritedNames[] = {
     "PATH",          "LD_LIBRARY_PATH", "ASAN_OPTIONS", "UBSAN_OPTIONS",
     "LSAN_OPTIONS",  "TSAN_OPTIONS",    "MSAN_OPTIONS", "LLVM_PROFILE_FILE",
+    "WINEPREFIX",    "WINEDEBUG",       "QX_WINE",      "QX_WINE_RETRY_LOG",
 };
 
 std::string nameOf(const std::string& assignment) { return assignment.substr(0, assignment.find('=')); }
@@ -83,9 +84,9 @@ void showStream(std::string& report, const char* name, const std::string& text) 
 }
 
 void compareStream(std::string& report, bool& ok, const char* name, const std::optional<std::string>& expected,
-                   bool emptyWhenAbsent, const std::string& actual) {
+                   bool emptyWhenAbsent, bool crlf, const std::string& actual) {
   if (!expected && !emptyWhenAbsent) return;
-  const std::string want = expected.value_or("");
+  const std::string want = withLineEnds(expected.value_or(""), crlf);
   if (want == actual) return;
   ok = false;
   report += "  " + std::string(name) + " differs:\n" + indent(clip(unifiedDiff(want, actual)), "    ");
@@ -131,7 +132,13 @@ class CaseRun {
                        const std::string& stdinText) {
     ProcessRequest request;
     request.program = program;
-    request.argv.push_back(toolWord);
+    if (!settings_.emulator.empty()) {
+      request.program = settings_.emulator;
+      request.argv.push_back(settings_.emulator);
+      request.argv.push_back(program);
+    } else {
+      request.argv.push_back(toolWord);
+    }
     request.argv.insert(request.argv.end(), args.begin(), args.end());
     request.environment = env_;
     request.workDir = work_;
@@ -177,16 +184,16 @@ class CaseRun {
     bool ok = r.exitedWith(step.status());
     // qxcli's streams are always compared; the control tool's only when the case says what to expect.
     const bool strict = step.tool == Tool::Qxcli;
-    compareStream(report, ok, "stdout", step.expectedStdout, strict, r.out);
-    compareStream(report, ok, "stderr", step.expectedStderr, strict, r.err);
+    compareStream(report, ok, "stdout", step.expectedStdout, strict, settings_.crlfLineEnds, r.out);
+    compareStream(report, ok, "stderr", step.expectedStderr, strict, settings_.crlfLineEnds, r.err);
     for (const FileCheck& check : step.files) {
       std::optional<std::string> content = readFile(fs::path(work_) / check.name);
       if (!content) {
         ok = false;
         report += "  file " + check.name + " was not written\n";
-      } else if (*content != check.content) {
+      } else if (const std::string want = withLineEnds(check.content, settings_.crlfLineEnds); *content != want) {
         ok = false;
-        report += "  file " + check.name + " differs:\n" + indent(clip(unifiedDiff(check.content, *content)), "    ");
+        report += "  file " + check.name + " differs:\n" + indent(clip(unifiedDiff(want, *content)), "    ");
       }
       actual.files.push_back(std::move(content));
     }
@@ -214,6 +221,17 @@ class CaseRun {
 };
 
 }  // namespace
+
+std::string withLineEnds(const std::string& text, bool crlf) {
+  if (!crlf) return text;
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (char c : text) {
+    if (c == '\n') out.push_back('\r');
+    out.push_back(c);
+  }
+  return out;
+}
 
 std::vector<std::string> inheritedEnvironment(char** environ) {
   std::vector<std::string> out;

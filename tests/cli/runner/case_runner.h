@@ -17,7 +17,18 @@ struct RunSettings {
   bool keepDirectories = false;              // leave the temporary directories for a look
   bool runAllSteps = false;                  // go on after a failed step (for --update)
   std::vector<std::string> inherited;        // NAME=VALUE passed on from the runner's environment
+  // When set, the programs run through it: EMULATOR PROGRAM ARGS... (wine for
+  // the Windows programs).
+  std::string emulator;
+  // The programs end their lines with "\r\n" (Windows text mode): every line
+  // end of an expected stream or file stands for "\r\n", and a bare "\n"
+  // in the output is a difference.
+  bool crlfLineEnds = false;
 };
+
+// The bytes a program must write for an expected section text: the text as
+// it stands, or with every "\n" written as "\r\n".
+std::string withLineEnds(const std::string& text, bool crlf);
 
 // What one step actually did.
 struct StepActual {
@@ -33,7 +44,8 @@ struct CaseResult {
 };
 
 // The variables of the runner's own environment that a case inherits: the
-// search path, the library path and the sanitizer and coverage settings.
+// search path, the library path, the sanitizer and coverage settings, and
+// wine's prefix and debug settings.
 // Everything else (a stray POSIXLY_CORRECT, the user's locale, ...) is left out.
 std::vector<std::string> inheritedEnvironment(char** environ);
 

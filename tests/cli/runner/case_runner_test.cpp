@@ -132,6 +132,34 @@ TEST_F(CaseRunnerTest, InheritsOnlyTheSearchPathAndToolSettings) {
   EXPECT_EQ(inheritedEnvironment(env), (std::vector<std::string>{path, lib, asan}));
 }
 
+// Windows programs end lines with "\r\n": in that mode every expected line
+// end of a stream or file is "\r\n", and a bare "\n" is a difference. The
+// programs then run through the emulator, which gets the program's path first.
+TEST_F(CaseRunnerTest, CrlfModeExpectsCarriageReturnsThroughTheEmulator) {
+  settings_.crlfLineEnds = true;
+  settings_.emulator = "/usr/bin/env";
+  const char* text =
+      "=== windows line ends\n"
+      "$ qxcli -c 'printf \"one\\r\\n> \"; printf \"e\\r\\n\" >&2; printf \"a\\r\\nb\\n\" > out.txt'\n"
+      "<<< stdout (no eol)\n"
+      "one\n"
+      "> \n"
+      "<<< stderr\n"
+      "e\n"
+      "<<< file out.txt\n"
+      "a\n"
+      "b\n";
+  const CaseResult r = run(text);
+  EXPECT_FALSE(r.passed);
+  EXPECT_EQ(r.report.find("stdout differs"), std::string::npos) << r.report;
+  EXPECT_EQ(r.report.find("stderr differs"), std::string::npos) << r.report;
+  EXPECT_NE(r.report.find("file out.txt differs"), std::string::npos) << "the bare \\n of b" << r.report;
+
+  settings_.crlfLineEnds = false;
+  EXPECT_NE(run(text).report.find("stdout differs"), std::string::npos);
+  EXPECT_EQ(withLineEnds("a\r\n\n", true), "a\r\r\n\r\n");
+}
+
 TEST_F(CaseRunnerTest, FailureReportShowsWhereWhatAndHow) {
   const CaseResult r = run(
       "# header\n"

@@ -29,6 +29,8 @@ const char kUsage[] =
     "  --qxsim PATH     the qxsim program that prepares and controls the state\n"
     "  --filter TEXT    run only the cases whose name contains TEXT\n"
     "  --timeout SEC    kill a program that runs longer than SEC seconds (default 20)\n"
+    "  --emulator PATH  run both programs through PATH (wine for Windows programs)\n"
+    "  --crlf           expect \"\\r\\n\" line ends on every stream and file\n"
     "  --keep           keep the temporary directories of failed cases\n"
     "  --update         write the actual results into the files as the new expectations;\n"
     "                   read every change before committing it\n";
@@ -37,6 +39,8 @@ struct Options {
   std::string qxcli;
   std::string qxsim;
   std::string filter;
+  std::string emulator;
+  bool crlf = false;
   double timeoutSeconds = 20;
   bool keep = false;
   bool update = false;
@@ -80,6 +84,10 @@ Options parseOptions(int argc, char** argv) {
       } catch (const std::exception&) {
         usageError("--timeout needs a number of seconds above 0: " + text);
       }
+    } else if (arg == "--emulator") {
+      o.emulator = value();
+    } else if (arg == "--crlf") {
+      o.crlf = true;
     } else if (arg == "--keep") {
       o.keep = true;
     } else if (arg == "--update") {
@@ -96,6 +104,9 @@ Options parseOptions(int argc, char** argv) {
   if (o.paths.empty()) usageError("no transcript file or directory given");
   o.qxcli = executable(o.qxcli, "--qxcli");
   o.qxsim = executable(o.qxsim, "--qxsim");
+  if (!o.emulator.empty()) o.emulator = executable(o.emulator, "--emulator");
+  // The files keep "\n" line ends; an update would have to translate back.
+  if (o.crlf && o.update) usageError("--update cannot be combined with --crlf");
   return o;
 }
 
@@ -194,6 +205,8 @@ int main(int argc, char** argv) {
   settings.qxsim = options.qxsim;
   settings.timeout = std::chrono::milliseconds(static_cast<long long>(options.timeoutSeconds * 1000));
   settings.keepDirectories = options.keep;
+  settings.emulator = options.emulator;
+  settings.crlfLineEnds = options.crlf;
   settings.runAllSteps = options.update;
   settings.inherited = qxt::inheritedEnvironment(environ);
 
