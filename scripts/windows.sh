@@ -47,4 +47,10 @@ echo "wine's loader failure (status 127, \"Inconsistency detected by ld.so\") wa
 
 echo "== package"
 (cd "$build" && cpack -G ZIP >/dev/null)
-ls "$build"/qxraid-*-windows-x64.zip
+zip=("$build"/qxraid-*-windows-x64.zip)
+# One folder with the programs, the library beside them and the README; nothing else.
+folder=$(basename "${zip[0]}" .zip)
+listed=$(cmake -E tar tf "${zip[0]}" | sort | tr '\n' ' ')
+expected="$folder/README.md $folder/qx_api.dll $folder/qxcli.exe $folder/qxsim.exe "
+[[ $listed == "$expected" ]] || { echo "${zip[0]} holds: $listed" >&2; exit 1; }
+echo "${zip[0]}"

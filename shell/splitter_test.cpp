@@ -71,7 +71,7 @@ TEST(SplitLine, UnterminatedQuoteFails) {
 
 TEST(SplitLine, AtMostSixtyFourWords) {
   std::string line;
-  for (int i = 0; i < kMaxWords; ++i) line += "w" + std::to_string(i) + " ";
+  for (int i = 0; i < kMaxWords; ++i) line.append("w").append(std::to_string(i)).append(" ");
   const Split full = split(line);
   ASSERT_EQ(full.result, SplitResult::kOk);
   EXPECT_EQ(full.words.size(), static_cast<size_t>(kMaxWords));

@@ -25,6 +25,10 @@ namespace {
 
 using testing::TempState;
 
+// The tests from here to the end of the POSIX block run their children with
+// fork(); the first use by many processes is also checked across systems by
+// tests/first_use_check.sh.
+#if !defined(_WIN32)
 int64_t event_count(Db& db, int adapter) {
   Stmt stmt = db.prepare("SELECT COUNT(*) FROM events WHERE adapter = ?1");
   stmt.bind(1, int64_t{adapter});
@@ -32,10 +36,6 @@ int64_t event_count(Db& db, int adapter) {
   return stmt.column_int(0);
 }
 
-// The tests from here to the end of the POSIX block run their children with
-// fork(); the first use by many processes is also checked across systems by
-// tests/first_use_check.sh.
-#if !defined(_WIN32)
 // Runs `child` in a forked process; returns its exit status.
 template <class F>
 pid_t spawn(F child) {
