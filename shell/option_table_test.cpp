@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -65,12 +64,14 @@ struct Scanned {
   OptionScan scan;
 };
 
-// A parser in its first state, quiet, and not in POSIX mode.
+// A parser in its first state, quiet, and not in POSIX mode whatever the
+// environment says.
 class OptionScanTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    unsetenv("POSIXLY_CORRECT");
     option_parser() = OptionParserState{};
+    option_parser().posix_mode = 0;
+    option_parser().in_order_mode = 0;
     option_parser().print_errors = 0;
   }
   void TearDown() override { option_parser() = OptionParserState{}; }
