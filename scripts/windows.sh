@@ -11,7 +11,7 @@ jobs=$(nproc)
 
 echo "== native transcript runner"
 native=$top/build
-cmake -S "$top" -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$top" -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQX_WERROR=ON >/dev/null
 cmake --build "$native" -j"$jobs" --target cli_transcript_runner
 
 # wine gets a prefix of its own, never the user's, and says nothing of its
@@ -34,7 +34,7 @@ wineboot -i >/dev/null 2>&1 </dev/null || true   # creates the prefix once, befo
 
 echo "== cross-build"
 build=$top/build-windows
-cmake -S "$top" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
+cmake -S "$top" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release -DQX_WERROR=ON \
   -DQX_SQLITE_SOURCE="$top/build-deps/sqlite" -DQX_TRANSCRIPT_RUNNER="$native/tests/cli/cli_transcript_runner" >/dev/null
 cmake --build "$build" -j"$jobs"
 

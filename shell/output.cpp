@@ -34,10 +34,6 @@ void print_label_num(int width, const char* label, long value) {
   print("%-*s %ld\n", width, label, as_long32(value));
 }
 
-void print_label_num2(int width, const char* label, long first, long second) {
-  print("%-*s %ld %ld\n", width, label, as_long32(first), as_long32(second));
-}
-
 void print_label_kb(int width, const char* label, long long kb) {
   print("%-*s %lld K\n", width, label, kb);
 }
