@@ -6,7 +6,9 @@ namespace qx::platform {
 
 // Calls `on_event` when the console asks the process to end (an interrupt
 // key, the console or terminal going away, a termination request); the
-// process then ends as it would have without the handler.
+// process then ends as it would have without the handler. `on_event` runs
+// on a thread of its own while the main thread goes on, so it must be safe
+// to run beside whatever the main thread is doing.
 void install_console_control_handler(void (*on_event)());
 
 // True when standard input is an interactive terminal.
