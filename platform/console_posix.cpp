@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <csignal>
 #include <initializer_list>
 #include <thread>
@@ -12,6 +13,8 @@
 
 namespace qx::platform {
 namespace {
+
+std::atomic<bool> g_handling{false};
 
 sigset_t console_signals() {
   sigset_t set;
@@ -28,6 +31,7 @@ void wait_for_signal(void (*on_event)()) {
   const sigset_t set = console_signals();
   int signal_number = 0;
   if (sigwait(&set, &signal_number) != 0) return;
+  g_handling = true;
   // From here every console signal has its default action and reaches this
   // thread: a second one ends the process at once, even while `on_event`
   // waits for the main thread's call to finish.
@@ -48,6 +52,12 @@ void install_console_control_handler(void (*on_event)()) {
   const sigset_t set = console_signals();
   pthread_sigmask(SIG_BLOCK, &set, nullptr);
   std::thread(wait_for_signal, on_event).detach();
+}
+
+void wait_for_console_event_to_end_process() {
+  // The console signals are blocked in this thread, so pause() sleeps until
+  // the handling thread's signal ends the process.
+  while (g_handling) ::pause();
 }
 
 bool stdin_is_terminal() { return isatty(STDIN_FILENO) != 0; }

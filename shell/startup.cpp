@@ -203,6 +203,7 @@ int run_cli(int argc, char** argv) {
   } else {
     result = dispatch(word_count - 1, words.data() + 1);
   }
+  platform::wait_for_console_event_to_end_process();
   QX_API_Finalize();
   // Output that did not arrive fails a command that otherwise succeeded.
   if (!close_output() && result == 0) result = 1;

@@ -153,28 +153,24 @@ TEST(Scenario, EventsWithoutSequenceNumbersTakeTheirPositions) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(out["adapters"][0]["events"][i]["seq"], i + 1);
 }
 
+// The message read_scenario refuses `path` with.
+std::string read_refusal(const std::string& path) {
+  try {
+    read_scenario(path);
+  } catch (const ScenarioError& e) {
+    return e.what();
+  }
+  return "";
+}
+
 TEST(Scenario, OnlyABoundedRegularFileIsRead) {
   TempState state;
-  EXPECT_THROW(
-      {
-        try {
-          read_scenario("/dev/zero");
-        } catch (const ScenarioError& e) {
-          EXPECT_STREQ(e.what(), "/dev/zero: not a regular file");
-          throw;
-        }
-      },
-      ScenarioError);
-  EXPECT_THROW(read_scenario(state.dir() + "/."), ScenarioError) << "a directory";
+  EXPECT_EQ(read_refusal("/dev/zero"), "/dev/zero: not a regular file");
+  EXPECT_EQ(read_refusal(state.dir()), state.dir() + ": not a regular file");
   const std::string big = state.dir() + "/big.json";
   { std::ofstream(big) << "{}"; }
   std::filesystem::resize_file(big, kMaxScenarioBytes + 1);
-  try {
-    read_scenario(big);
-    FAIL() << "a file above the limit must be refused";
-  } catch (const ScenarioError& e) {
-    EXPECT_EQ(std::string(e.what()), big + ": larger than 64 MiB, the most a scenario may hold");
-  }
+  EXPECT_EQ(read_refusal(big), big + ": larger than 64 MiB, the most a scenario may hold");
 }
 
 TEST(Scenario, HexadecimalTextIsAcceptedForIntegers) {

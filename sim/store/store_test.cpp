@@ -89,34 +89,46 @@ TEST(Store, ConcurrentWritersLoseNoUpdate) {
   EXPECT_EQ(*seqs.rbegin(), static_cast<uint32_t>(before + kProcesses * kCallsEach)) << "and without gaps";
 }
 
+bool integrity_ok(Db& db) {
+  Stmt check = db.prepare("PRAGMA integrity_check");
+  return check.step() && check.column_text(0) == "ok";
+}
+
+// Runs `work` in a child, kills the child with SIGKILL as soon as `work` has
+// returned, and answers what `work` answered.
+template <class F>
+uint8_t kill_after(F work) {
+  int ready[2];
+  if (::pipe(ready) != 0) return 255;
+  pid_t pid = spawn([&] {
+    char byte = static_cast<char>(work());
+    if (::write(ready[1], &byte, 1) != 1) return 4;
+    ::pause();
+    return 0;
+  });
+  char byte = static_cast<char>(255);
+  if (::read(ready[0], &byte, 1) != 1) byte = static_cast<char>(255);
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, nullptr, 0);
+  ::close(ready[0]);
+  ::close(ready[1]);
+  return static_cast<uint8_t>(byte);
+}
+
 // A child that writes many rows in one transaction and is killed before or
 // after it commits. The state is as it was before, or as after, never between.
 void kill_during_change(bool commit_first) {
   TempState state("default");
   int64_t before = event_count(*state.open(), 0);
-  int ready[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  pid_t pid = spawn([&] {
+  kill_after([&] {
     std::unique_ptr<Db> db = state.open();
     Transaction txn(*db, Transaction::Kind::kWrite);
     for (int i = 0; i < 500; ++i) log_event(*db, 0, {QX_EVT_CLASS_MISC, 7, 0, kSeverityInfo, {}}, 0);
     if (commit_first) txn.commit();
-    char byte = 1;
-    if (::write(ready[1], &byte, 1) != 1) return 4;
-    ::pause();
     return 0;
   });
-  char byte;
-  ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-  ::kill(pid, SIGKILL);
-  ::waitpid(pid, nullptr, 0);
-  ::close(ready[0]);
-  ::close(ready[1]);
-
   std::unique_ptr<Db> db = state.open();
-  Stmt check = db->prepare("PRAGMA integrity_check");
-  ASSERT_TRUE(check.step());
-  EXPECT_EQ(check.column_text(0), "ok");
+  EXPECT_TRUE(integrity_ok(*db));
   EXPECT_EQ(event_count(*db, 0), before + (commit_first ? 500 : 0));
 }
 
@@ -125,11 +137,6 @@ TEST(Store, KillBeforeCommitLeavesTheOldState) {
 }
 TEST(Store, KillAfterCommitKeepsTheNewState) {
   kill_during_change(true);
-}
-
-bool integrity_ok(Db& db) {
-  Stmt check = db.prepare("PRAGMA integrity_check");
-  return check.step() && check.column_text(0) == "ok";
 }
 
 // `init --force` and first use killed at moments spread over their run: the
@@ -174,25 +181,13 @@ TEST(Store, KillBetweenTheTwoCallsOfADeleteLeavesTheVdWithItsActivityEnded) {
                  {"id": 1, "pd": 1, "vd": 3, "member": 1, "start_kb": 262144, "size_kb": 400000}],
       "activities": [{"kind": "init_background", "vd": 3, "progress": 2500, "duration_s": 100}]}]})";
   init_state(state.dir(), file, true);
-  int ready[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  pid_t pid = spawn([&] {
-    std::unique_ptr<Db> db = state.open();
-    uint8_t status = run_call(*db, "QX_LD_BGAControl", 0, Access::kWrite, [](Session& s) {
-      return control_vd_activity(s.db(), 0, 3, QX_BGA_ACTION_CANCEL, s.now_ms());
-    });
-    char byte = static_cast<char>(status);
-    if (::write(ready[1], &byte, 1) != 1) return 4;
-    ::pause();
-    return 0;
-  });
-  char byte = 1;
-  ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-  EXPECT_EQ(byte, 0) << "the cancel succeeded";
-  ::kill(pid, SIGKILL);
-  ::waitpid(pid, nullptr, 0);
-  ::close(ready[0]);
-  ::close(ready[1]);
+  EXPECT_EQ(kill_after([&] {
+              return run_call(*state.open(), "QX_LD_BGAControl", 0, Access::kWrite, [](Session& s) {
+                return control_vd_activity(s.db(), 0, 3, QX_BGA_ACTION_CANCEL, s.now_ms());
+              });
+            }),
+            0)
+      << "the cancel succeeded";
 
   std::unique_ptr<Db> db = state.open();
   EXPECT_TRUE(integrity_ok(*db));
