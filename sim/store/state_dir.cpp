@@ -71,7 +71,8 @@ std::string create_temp(const std::string& file) {
       ::close(fd);
       return name;
     }
-    if (errno != EEXIST) throw StateError(name + ": cannot create: " + std::strerror(errno));
+    if (errno != EEXIST)
+      throw StateError(file + ": cannot create a new state in its directory: " + std::strerror(errno));
   }
   throw StateError(file + ": cannot find a free temporary name beside it");
 }
