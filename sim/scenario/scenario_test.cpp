@@ -153,6 +153,7 @@ TEST(Scenario, EventsWithoutSequenceNumbersTakeTheirPositions) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(out["adapters"][0]["events"][i]["seq"], i + 1);
 }
 
+#if !defined(_WIN32)  // /dev/zero and the system's own error texts
 // The message read_scenario refuses `path` with.
 std::string read_refusal(const std::string& path) {
   try {
@@ -163,7 +164,6 @@ std::string read_refusal(const std::string& path) {
   return "";
 }
 
-#if !defined(_WIN32)  // /dev/zero and the system's own error texts
 TEST(Scenario, OnlyABoundedRegularFileIsRead) {
   TempState state;
   EXPECT_EQ(read_refusal("/dev/zero"), "/dev/zero: not a regular file");

@@ -45,8 +45,10 @@ std::string utc_text(int64_t ms) {
   std::time_t seconds = static_cast<std::time_t>(ms / 1000);
   std::tm tm{};
   qx::platform::utc_time(seconds, &tm);
+  // Formatted by hand: the Windows runtime's strftime refuses years past 9999.
   char text[64];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &tm);
+  std::snprintf(text, sizeof text, "%04ld-%02d-%02d %02d:%02d:%02d UTC", static_cast<long>(tm.tm_year) + 1900,
+                tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec);
   return text;
 }
 
