@@ -84,7 +84,7 @@ uint32_t delete_vd(uint16_t id, const DeleteAnswers& answers) {
   QX_VD_STATUS status{};
   const uint8_t read = shell::query_one(QX_LD_GetStatus, adapter, id, status);
   if (read != kOk) {
-    shell::print("\nUnable to get status of VD %d (error %d: %s).\n", id, read, status_text(read));
+    shell::print("\nUnable to get status of VD %d %s.\n", id, error_report(read).c_str());
     return 1;
   }
   const bool patrol = (status.flags & QX_VD_STATUS_MEDIA_PATROL) != 0;
@@ -111,7 +111,7 @@ uint32_t delete_vd(uint16_t id, const DeleteAnswers& answers) {
   if (result == kOk) {
     shell::print("Delete VD %d successfully.\n", id);
   } else {
-    shell::print("Failed to delete VD %d (error %d: %s).\n", id, result, status_text(result));
+    shell::print("Failed to delete VD %d %s.\n", id, error_report(result).c_str());
   }
   return result;
 }

@@ -2,6 +2,7 @@
 #ifndef QX_COMMANDS_INVENTORY_VD_LINES_H
 #define QX_COMMANDS_INVENTORY_VD_LINES_H
 
+#include "api/raid_levels.h"  // is_tier_level, for the VD displays and create
 #include "api/records.h"
 
 namespace qx::commands {
@@ -16,9 +17,6 @@ void print_tier_lines(const QX_VD_INFO& vd, const QX_VD_STATUS& status);
 // "BGA progress:" of the activity, then an empty line; only the empty line
 // for an activity in no known state.
 void print_progress_line(const QX_VD_STATUS& status);
-
-// The hybrid-tier levels.
-bool is_tier_level(uint8_t raid_level);
 
 }  // namespace qx::commands
 

@@ -26,7 +26,7 @@ std::vector<Vd> vds_on(Db& db, int adapter, uint16_t array) {
 void remove_array(Db& db, int adapter, const Array& array, int64_t now_ms) {
   free_dedicated_spares(db, adapter, array.id, now_ms);
   delete_row(db, array_model(), adapter, array);
-  log_event(db, adapter, {QX_EVT_CLASS_ARRAY, kArrayEventDeleted, array.id, kSeverityInfo, {}}, now_ms);
+  log_event(db, adapter, NewEvent(events::kArrayDeleted, array.id), now_ms);
 }
 
 }  // namespace

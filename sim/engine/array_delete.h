@@ -9,12 +9,6 @@
 
 namespace qx::sim {
 
-// Array event codes.
-enum : uint16_t {
-  kArrayEventCreated = 0,
-  kArrayEventDeleted = 1,
-};
-
 // Deletes an empty array; its dedicated spares become free disks. Answers 0;
 // 17 for an array that does not exist; 76 while a VD is on it.
 uint8_t delete_array(Db& db, int adapter, uint16_t array, int64_t now_ms);

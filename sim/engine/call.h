@@ -13,7 +13,9 @@
 
 namespace qx::sim {
 
-enum class Access { kRead, kWrite };
+// How a call uses the state: reading, changing, or not at all (a call that
+// answers without it never runs through run_call).
+enum class Access { kRead, kWrite, kNone };
 
 // What a call's body works with.
 class Session {

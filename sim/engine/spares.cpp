@@ -20,7 +20,7 @@ void unset_spare(Db& db, int adapter, Disk disk, int64_t now_ms) {
   disk.spare = SpareKind::kNone;
   disk.spare_array = 0;
   update_row(db, disk_model(), adapter, disk);
-  log_event(db, adapter, {QX_EVT_CLASS_PD, kPdEventSpareUnset, disk.id, kSeverityInfo, {}}, now_ms);
+  log_event(db, adapter, NewEvent(events::kPdSpareUnset, disk.id), now_ms);
 }
 
 }  // namespace

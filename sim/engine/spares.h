@@ -8,9 +8,6 @@
 
 namespace qx::sim {
 
-// PD event: the disk is no longer a spare.
-inline constexpr uint16_t kPdEventSpareUnset = 10;
-
 // Turns spare `pd` back into a free disk, stopping a media patrol that runs
 // on it. Answers 0; 55 for a disk that is not there; 53 for a disk that is
 // no spare; 89 for a spare that stands in for a member (it holds a VD's

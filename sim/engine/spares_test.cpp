@@ -78,7 +78,7 @@ TEST(Spares, ASpareBecomesFreeUnlessItStandsInForAMember) {
   std::vector<Event> events = select_rows(*db, event_model(), 1, "seq > 5", {}, "seq");
   ASSERT_EQ(events.size(), 2u);
   EXPECT_EQ(events[0].code, 18);  // media patrol manually stopped
-  EXPECT_EQ(events[1].code, kPdEventSpareUnset);
+  EXPECT_EQ(events[1].code, events::kPdSpareUnset.code);
 }
 
 }  // namespace

@@ -117,6 +117,28 @@ TEST(Scenario, RefusalsNameTheKeyAndTheValue) {
   for (const Case& c : cases) EXPECT_EQ(refusal(c.text), c.message) << c.text;
 }
 
+TEST(Scenario, LimitsHoldAtTheirEdges) {
+  auto adapters = [](int n) {
+    std::string text = R"({"adapters": [{})";
+    for (int i = 1; i < n; ++i) text += ", {}";
+    return text + "]}";
+  };
+  EXPECT_EQ(refusal(adapters(16)), "");
+  EXPECT_EQ(refusal(adapters(17)), "adapters: at most 16 adapters, got 17");
+
+  // Blocks that touch without overlapping, whichever comes first in the list.
+  const char* const first = R"({"pd": 0, "vd": 0, "size_kb": 200})";
+  const char* const second = R"({"pd": 0, "vd": 0, "member": 1, "start_kb": 200, "size_kb": 50})";
+  for (bool reversed : {false, true}) {
+    const std::string blocks = reversed ? std::string(second) + ", " + first : std::string(first) + ", " + second;
+    EXPECT_EQ(refusal(R"({"adapters": [{"disks": [{"size_kb": 1000}], "vds": [{}], "blocks": [)" + blocks + "]}]}"), "")
+        << blocks;
+  }
+
+  EXPECT_EQ(refusal(R"({"adapters": [{"vds": [{"id": 0, "target_of": 0}]}]})"),
+            "adapters[0].vds[0].target_of: value 0 names no other VD");
+}
+
 TEST(Scenario, HexadecimalTextIsAcceptedForIntegers) {
   TempState state("empty");
   json out = roundtrip(state, parse_scenario(R"({"adapters": [{"adv_features": "0x08002441"}]})"));

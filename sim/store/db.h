@@ -69,7 +69,6 @@ class Db {
   Stmt prepare(const std::string& sql);
   const std::string& path() const { return path_; }
   int64_t changes() const;
-  sqlite3* raw() { return db_; }
 
   // The version of the state this connection sees in its current
   // transaction: it changes with every commit, by this connection or by
