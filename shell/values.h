@@ -66,7 +66,8 @@ enum : uint8_t {
 // "SATA PD", "SAS ATAPI CD/DVD", "unknown 0x7", ...
 std::string disk_type_text(const QX_PD_INFO& record, uint8_t form);
 
-// The first `count` bytes as decimal numbers joined by ", ".
+// The first `count` bytes as decimal numbers joined by ", ": the PHY lists
+// of the topology display.
 std::string number_list_text(const uint8_t* numbers, uint8_t count);
 
 }  // namespace qx::shell

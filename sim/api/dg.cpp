@@ -39,7 +39,7 @@ QX_API_EXPORT uint8_t QX_DG_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
 QX_API_EXPORT uint8_t QX_DG_Delete(uint8_t adapter, uint16_t array_id) {
   return qx::sim::api_call(Call::QX_DG_Delete, adapter, [&](Session& s) {
     if (!has_arrays(s)) return uint8_t{qx::kNotSupportedOnAdapter};
-    return qx::sim::delete_array(s.db(), s.adapter_id(), array_id, s.now_ms());
+    return qx::sim::delete_array(s, array_id);
   });
 }
 
@@ -48,7 +48,7 @@ QX_API_EXPORT uint8_t QX_PackageVD_Delete(uint8_t adapter, uint16_t package_vd_i
   return qx::sim::api_call(Call::QX_PackageVD_Delete, adapter, [&](Session& s) {
     if (!has_arrays(s)) return uint8_t{qx::kNotSupportedOnAdapter};
     if (flag != 1) return uint8_t{qx::kInvalidParameter};
-    return qx::sim::delete_package_vd(s.db(), s.adapter_id(), package_vd_id, s.now_ms());
+    return qx::sim::delete_package_vd(s, package_vd_id);
   });
 }
 

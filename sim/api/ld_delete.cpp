@@ -10,7 +10,7 @@ extern "C" {
 
 QX_API_EXPORT uint8_t QX_LD_Delete(uint8_t adapter, uint16_t vd_id, uint8_t flag) {
   return qx::sim::api_call(Call::QX_LD_Delete, adapter, [&](Session& s) {
-    return qx::sim::delete_vd(s.db(), s.adapter_id(), vd_id, flag, s.now_ms());
+    return qx::sim::delete_vd(s, vd_id, flag);
   });
 }
 

@@ -48,7 +48,7 @@ QX_API_EXPORT uint8_t QX_PD_GetMBRInfo(uint8_t adapter, QX_MBR_INFO* info) {
 
 QX_API_EXPORT uint8_t QX_PD_Spare2FreeHD(uint8_t adapter, uint16_t pd_id) {
   return qx::sim::api_call(Call::QX_PD_Spare2FreeHD, adapter, [&](Session& s) {
-    return qx::sim::spare_to_free(s.db(), s.adapter_id(), pd_id, s.now_ms());
+    return qx::sim::spare_to_free(s, pd_id);
   });
 }
 

@@ -96,7 +96,10 @@ void abort_activity(Db& db, int adapter, const Activity& a, int64_t now_ms) {
     log_step(db, adapter, a, ActivityStep::kAborted, now_ms);
 }
 
-uint8_t control_vd_activity(Db& db, int adapter, uint16_t vd, uint8_t action, int64_t now_ms) {
+uint8_t control_vd_activity(const Session& s, uint16_t vd, uint8_t action) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const int64_t now_ms = s.now_ms();
   if (!select_by_id(db, vd_model(), adapter, vd)) return kVdMissing;
   std::optional<Activity> a = vd_activity(db, adapter, vd);
   if (action != QX_BGA_ACTION_CANCEL) {
@@ -112,7 +115,10 @@ uint8_t control_vd_activity(Db& db, int adapter, uint16_t vd, uint8_t action, in
   return kOk;
 }
 
-uint8_t control_pd_activity(Db& db, int adapter, uint16_t pd, uint8_t action, int64_t now_ms) {
+uint8_t control_pd_activity(const Session& s, uint16_t pd, uint8_t action) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const int64_t now_ms = s.now_ms();
   std::optional<Disk> disk = select_by_id(db, disk_model(), adapter, pd);
   if (!disk || !disk->present) return kPdMissing;
   if (action != QX_BGA_ACTION_PAUSE && action != QX_BGA_ACTION_RESUME && action != QX_BGA_ACTION_STOP)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "sim/engine/call.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {
@@ -12,7 +13,7 @@ namespace qx::sim {
 // on it. Answers 0; 55 for a disk that is not there; 53 for a disk that is
 // no spare; 89 for a spare that stands in for a member (it holds a VD's
 // block).
-uint8_t spare_to_free(Db& db, int adapter, uint16_t pd, int64_t now_ms);
+uint8_t spare_to_free(const Session& s, uint16_t pd);
 
 // The dedicated spares of array `array` become free disks (the array is
 // going away).

@@ -179,8 +179,11 @@ VdPlan plan_vd(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST
   return plan;
 }
 
-uint8_t create_vd(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST& r, int64_t now_ms,
-                  uint16_t* new_id) {
+uint8_t create_vd(const Session& s, const QX_CREATE_VD_REQUEST& r, uint16_t* new_id) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const int64_t now_ms = s.now_ms();
+  const Adapter& a = s.adapter();
   VdPlan plan = plan_vd(db, adapter, a, r);
   if (plan.status != kOk) return plan.status;
   std::optional<uint16_t> id = next_vd_id(db, adapter, a);

@@ -43,7 +43,7 @@ struct Fixture {
 
   uint8_t create(const QX_CREATE_VD_REQUEST& r, uint16_t* id = nullptr) {
     uint16_t ignored = 0;
-    return create_vd(*db, 0, adapter, r, kNow, id ? id : &ignored);
+    return create_vd(Session(*db, 0, kNow, adapter), r, id ? id : &ignored);
   }
   std::vector<Event> events_after(uint32_t seq) {
     return select_rows(*db, event_model(), 0, "seq > ?1", {json(seq)}, "seq");
