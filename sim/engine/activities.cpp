@@ -13,6 +13,8 @@ namespace {
 
 // SQL for the completion time of a running activity, matching completion_ms().
 const char* const kCompletionSql = "(since_ms + ((10000 - progress) * duration_s * 1000 + 9999) / 10000)";
+// Running activities that move: not those stuck at a progress beyond 100 %.
+const char* const kMovingSql = "state = 'running' AND progress <= 10000";
 
 void apply_vd_completion(Db& db, int adapter, const Activity& a) {
   std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, a.vd);
@@ -46,7 +48,7 @@ void complete(Db& db, int adapter, const Activity& a, int64_t at_ms) {
 }  // namespace
 
 int64_t progress_at(const Activity& a, int64_t now_ms) {
-  if (a.state != ActivityState::kRunning || now_ms <= a.since_ms) return a.progress;
+  if (a.state != ActivityState::kRunning || now_ms <= a.since_ms || a.progress > kFullProgress) return a.progress;
   int64_t gained = (now_ms - a.since_ms) * kFullProgress / (a.duration_s * 1000);
   return std::min(kFullProgress, a.progress + gained);
 }
@@ -57,7 +59,7 @@ int64_t completion_ms(const Activity& a) {
 
 std::optional<int64_t> next_completion_ms(Db& db, int adapter) {
   Stmt stmt = db.prepare(std::string("SELECT MIN(") + kCompletionSql +
-                         ") FROM activities WHERE adapter = ?1 AND state = 'running'");
+                         ") FROM activities WHERE adapter = ?1 AND " + kMovingSql);
   stmt.bind(1, int64_t{adapter});
   stmt.step();
   if (stmt.column_null(0)) return std::nullopt;
@@ -66,7 +68,7 @@ std::optional<int64_t> next_completion_ms(Db& db, int adapter) {
 
 void complete_due_activities(Db& db, int adapter, int64_t now_ms) {
   std::vector<Activity> due =
-      select_rows(db, activity_model(), adapter, std::string("state = 'running' AND ") + kCompletionSql + " <= ?1",
+      select_rows(db, activity_model(), adapter, std::string(kMovingSql) + " AND " + kCompletionSql + " <= ?1",
                   {json(now_ms)}, kCompletionSql);
   for (const Activity& a : due) complete(db, adapter, a, completion_ms(a));
 }

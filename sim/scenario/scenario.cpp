@@ -173,13 +173,11 @@ void check_adapter(const AdapterData& a, const std::string& path) {
     by_disk[b.pd].push_back(&b);
   }
   for (size_t i = 0; i < a.vds.size(); ++i) {
-    int64_t blocks = 0, highest_member = -1;
+    int64_t highest_member = -1;
     for (const Block& b : a.blocks) {
       if (b.vd != a.vds[i].id) continue;
-      ++blocks;
       highest_member = std::max<int64_t>(highest_member, b.member);
     }
-    if (blocks == 0) fail(entry(path, "vds", i), "VD " + std::to_string(a.vds[i].id) + " has no blocks");
     if (a.vds[i].members != 0 && highest_member >= a.vds[i].members)
       fail(entry(path, "vds", i) + ".members",
            "value " + std::to_string(a.vds[i].members) + " is too small for member " + std::to_string(highest_member));
