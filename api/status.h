@@ -59,6 +59,7 @@ enum Status : uint8_t {
 enum Result : uint32_t {
   kResultNotSupported = kNotSupported,  // a setting or activity the adapter or the level cannot have
   kResultSpareInUse = kArrayHasBga,     // a spare that is in use cannot be deleted
+  kResultMediaPatrolDeclined = kOneMediaPatrol,  // the user kept a media patrol rather than stop it
 };
 
 // The fixed English text of a status; "Unknown error" for codes without one.

@@ -26,10 +26,6 @@ void print_label_num(int width, const char* label, long value) {
   print("%-*s %ld\n", width, label, value);
 }
 
-void print_label_num2(int width, const char* label, long first, long second) {
-  print("%-*s %ld %ld\n", width, label, first, second);
-}
-
 void print_label_kb(int width, const char* label, long long kb) {
   print("%-*s %lld K\n", width, label, kb);
 }

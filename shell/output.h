@@ -19,7 +19,6 @@ void print_text(const char* text);
 // `width` characters (a longer label is printed whole), one space, the value.
 void print_label(int width, const char* label, const char* value);      // "%-*s %s\n"
 void print_label_num(int width, const char* label, long value);         // "%-*s %ld\n"
-void print_label_num2(int width, const char* label, long first, long second);  // "%-*s %ld %ld\n"
 void print_label_kb(int width, const char* label, long long kb);        // "%-*s %lld K\n"
 void print_label_kb_unsigned(int width, const char* label, unsigned long long kb);  // "%-*s %llu K\n"
 void print_label_mb(int width, const char* label, long long mb);        // "%-*s %lld M\n"

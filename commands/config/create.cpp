@@ -20,7 +20,6 @@
 #include "commands/config/create_options.h"
 #include "commands/config/create_rules.h"
 #include "commands/handlers.h"
-#include "commands/inventory/vd_lines.h"
 #include "shell/confirm.h"
 #include "shell/handler_support.h"
 #include "shell/list_query.h"
@@ -185,20 +184,16 @@ std::optional<uint32_t> default_name(QX_CREATE_VD_REQUEST& r) {
 
 uint32_t cmd_create(int argc, char** argv, const CommandEntry& self) {
   CreateOptions options;
-  if (std::optional<uint32_t> ended = read_create_options(argc, argv, self, options)) return *ended;
+  shell::OptionScan scan(create_option_table(), argc, argv);
+  if (std::optional<uint32_t> ended = read_create_options(scan, self, options)) return *ended;
   QX_CREATE_VD_REQUEST& r = options.request;
-
   const CreateOptions& o = options;
-  if (o.raid_mode > 1 || o.parity > 1 || o.pd_list > 1 || o.write_policy > 1 || o.read_policy > 1 || o.name > 1 ||
-      o.stripe > 1 || o.size > 1)
-    return shell::duplicated_option();
-  if (o.raid_mode == 0) {
-    shell::missing_option(self, 'r');
-    if (o.pd_list == 0) shell::missing_option(self, 'd');
-    return 1;
-  }
-  if (o.pd_list == 0) return shell::missing_option(self, 'd');
-  if (o.name > 0) {
+
+  if (scan.duplicated()) return shell::duplicated_option();
+  if (scan.report_missing(self)) return 1;
+  const bool name_given = scan.given('n');
+  const bool parity_given = scan.given('q');
+  if (name_given) {
     for (const char* c = r.name; *c != '\0'; ++c) {
       if (!valid_name_character(static_cast<unsigned char>(*c))) {
         shell::print("-n, name must be numeric, character, space or underline. Now is %s\n", r.name);
@@ -213,7 +208,7 @@ uint32_t cmd_create(int argc, char** argv, const CommandEntry& self) {
 
   const QX_ADAPTER_INFO& adapter = shell::current_adapter_info();
   if (size_needs_force(adapter.device_id)) {
-    if (o.force_size) {
+    if (scan.given(kForceSizeOption)) {
       r.force_size = 1;
       r.size_mb = o.size_mb;
     } else {
@@ -223,21 +218,21 @@ uint32_t cmd_create(int argc, char** argv, const CommandEntry& self) {
     r.size_mb = o.size_mb;
   }
   const RaidLevel& level = *find_raid_level(r.raid_level);
-  if (o.parity > 0 && level.default_parity == 0) {
+  if (parity_given && level.default_parity == 0) {
     shell::print("RAID mode %s don't support the setting of parity disks.\n", shell::raid_level_name(r.raid_level));
     return kResultNotSupported;
   }
-  if (!o.cache_given) default_cache_policy(r);
+  if (!scan.given('c')) default_cache_policy(r);
   if (!(adapter.raid_modes & level.mode_bit)) {
     shell::print("Specified RAID mode is not supported.\n");
     return 1;
   }
-  if (!count_fits(level, r, o.parity > 0)) return 1;
+  if (!count_fits(level, r, parity_given)) return 1;
   if (std::optional<uint32_t> ended = check_disks(r)) return *ended;
-  if (!o.waive_confirmation) {
+  if (!scan.given(kWaiveConfirmationOption)) {
     if (std::optional<uint32_t> ended = check_file_systems(r)) return *ended;
   }
-  if (o.name == 0) {
+  if (!name_given) {
     if (std::optional<uint32_t> ended = default_name(r)) return *ended;
   }
 

@@ -4,7 +4,7 @@
 
 #include "api/qx_api.h"
 #include "api/status.h"
-#include "commands/inventory/block_entries.h"
+#include "commands/common/block_owner.h"
 #include "shell/confirm.h"
 #include "shell/list_query.h"
 #include "shell/output.h"
@@ -92,7 +92,7 @@ uint32_t delete_vd(uint16_t id, const DeleteAnswers& answers) {
     if (!shell::ask_yes_no("Are you sure you want to delete this virtual disk? (y or n)\n")) return 0;
     if (patrol &&
         !shell::ask_yes_no("Delete VD will stop Media patrol on PD. Do you want to continue?(y or n)\n"))
-      return kMediaPatrolDeclined;
+      return kResultMediaPatrolDeclined;
   }
   if (patrol) stop_media_patrol(id);
 

@@ -2,7 +2,6 @@
 #ifndef QX_COMMANDS_INVENTORY_VD_LINES_H
 #define QX_COMMANDS_INVENTORY_VD_LINES_H
 
-#include "api/raid_levels.h"  // is_tier_level, for the VD displays and create
 #include "api/records.h"
 
 namespace qx::commands {
