@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "api/qx_api.h"
-#include "api/status.h"
 #include "api/raid_levels.h"
+#include "api/status.h"
 #include "commands/inventory/vd_lines.h"
 #include "commands/inventory/listing.h"
 #include "shell/list_query.h"

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "api/qx_api.h"
+#include "api/raid_levels.h"
 #include "api/status.h"
 #include "commands/common/block_owner.h"
-#include "api/raid_levels.h"
 #include "commands/inventory/block_entries.h"
 #include "shell/output.h"
 #include "shell/state.h"
