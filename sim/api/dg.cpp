@@ -27,9 +27,9 @@ QX_API_EXPORT uint8_t QX_DG_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
     qx::sim::ListSource<ArrayView, QX_ARRAY_INFO> source;
     source.missing_status = qx::kInvalidArrayId;
     source.page = [&s](int64_t start, int64_t limit) {
-      return qx::sim::array_views(s.db(), s.adapter_id(), s.adapter(), start, limit);
+      return qx::sim::array_views(s, start, limit);
     };
-    source.one = [&s](int64_t id) { return qx::sim::array_view(s.db(), s.adapter_id(), s.adapter(), id); };
+    source.one = [&s](int64_t id) { return qx::sim::array_view(s, id); };
     source.id_of = [](const ArrayView& v) { return int64_t{v.array.id}; };
     source.record = [&s](const ArrayView& v) { return qx::sim::array_info_record(v, s.adapter()); };
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, source);

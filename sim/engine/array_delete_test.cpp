@@ -77,7 +77,7 @@ TEST(ArrayDelete, APackageVdTakesItsArrayAndVdTogether) {
 
 TEST(ArrayRecords, TheRecordShowsSlotsFreeSpaceAndWhatRebuildsNeed) {
   Fixture f;
-  std::optional<ArrayView> view = array_view(*f.db, 1, f.adapter, 0);
+  std::optional<ArrayView> view = array_view(Session(*f.db, 1, kNow, f.adapter), 0);
   ASSERT_TRUE(view.has_value());
   QX_ARRAY_INFO r = array_info_record(*view, f.adapter);
   EXPECT_EQ(r.array_id, 0);

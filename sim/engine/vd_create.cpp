@@ -142,7 +142,10 @@ bool stripe_supported(const Adapter& a, uint16_t stripe_kb) {
   return false;
 }
 
-VdPlan plan_vd(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
+VdPlan plan_vd(const Session& s, const QX_CREATE_VD_REQUEST& r) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const Adapter& a = s.adapter();
   VdPlan plan;
   plan.parity = r.parity_disks != 0 ? r.parity_disks : default_parity(r.raid_level);
   if ((plan.status = check_request(a, r, plan.parity)) != kOk) return plan;
@@ -184,7 +187,7 @@ uint8_t create_vd(const Session& s, const QX_CREATE_VD_REQUEST& r, uint16_t* new
   const int adapter = s.adapter_id();
   const int64_t now_ms = s.now_ms();
   const Adapter& a = s.adapter();
-  VdPlan plan = plan_vd(db, adapter, a, r);
+  VdPlan plan = plan_vd(s, r);
   if (plan.status != kOk) return plan.status;
   std::optional<uint16_t> id = next_vd_id(db, adapter, a);
   if (!id) return kNoVdId;

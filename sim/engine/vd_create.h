@@ -26,7 +26,7 @@ struct VdPlan {
 };
 
 // Checks a create request and plans its blocks without changing anything.
-VdPlan plan_vd(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST& request);
+VdPlan plan_vd(const Session& s, const QX_CREATE_VD_REQUEST& request);
 
 // Creates the VD a request asks for. Answers 0 and the new VD's id, or the
 // status of the first check that fails, having written nothing. Needs a
