@@ -3,11 +3,15 @@
 #include <cstdio>
 #include <string>
 
+#include "api/output_check.h"
 #include "shell/state.h"
 
 namespace qx::shell {
 
-void vprint(const char* fmt, va_list args) { std::vfprintf(state().out, fmt, args); }
+// A failed write is noted for the check at the end of the run.
+void vprint(const char* fmt, va_list args) {
+  if (std::vfprintf(state().out, fmt, args) < 0) note_write_failure();
+}
 
 void print(const char* fmt, ...) {
   va_list args;
@@ -16,7 +20,9 @@ void print(const char* fmt, ...) {
   va_end(args);
 }
 
-void print_text(const char* text) { std::fputs(text, state().out); }
+void print_text(const char* text) {
+  if (std::fputs(text, state().out) < 0) note_write_failure();
+}
 
 void print_label(int width, const char* label, const char* value) {
   print("%-*s %s\n", width, label, value);

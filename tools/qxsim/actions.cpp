@@ -1,10 +1,12 @@
 #include "tools/qxsim/actions.h"
 
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <functional>
 #include <stdexcept>
 
+#include "api/output_check.h"
 #include "sim/engine/activities.h"
 #include "sim/engine/clock.h"
 #include "sim/engine/control.h"
@@ -43,6 +45,12 @@ std::string utc_text(int64_t ms) {
   return text;
 }
 
+// Writes a long text to standard output; a failed write is noted for the
+// check at the end of the run.
+void print_long(const std::string& text) {
+  if (std::fputs(text.c_str(), stdout) < 0) qx::note_write_failure();
+}
+
 }  // namespace
 
 int init(const Options& o) {
@@ -53,7 +61,7 @@ int init(const Options& o) {
 
 int show() {
   with_state(Transaction::Kind::kRead, -1,
-             [](Db& db, int64_t) { std::printf("%s\n", export_scenario(db).dump(2).c_str()); });
+             [](Db& db, int64_t) { print_long(export_scenario(db).dump(2) + "\n"); });
   return 0;
 }
 
@@ -69,11 +77,16 @@ int where() {
 }
 
 int schema() {
-  std::fputs(schema_markdown().c_str(), stdout);
+  print_long(schema_markdown());
   return 0;
 }
 
 int clock(ClockStep step, const Options& o) {
+  // Not a number passes every range check; it has no time to convert to.
+  if (step == ClockStep::kAdvance && !std::isfinite(o.seconds))
+    throw std::runtime_error("clock advance: '" + std::to_string(o.seconds) + "' is not a number of seconds");
+  if (step == ClockStep::kSet && !std::isfinite(o.time))
+    throw std::runtime_error("clock set: '" + std::to_string(o.time) + "' is not a number of seconds");
   with_state(Transaction::Kind::kWrite, -1, [&](Db& db, int64_t) {
     Clock c = read_clock(db);
     switch (step) {
@@ -83,6 +96,9 @@ int clock(ClockStep step, const Options& o) {
       case ClockStep::kSet: c.set(static_cast<int64_t>(o.time * 1000)); break;
       case ClockStep::kShow: break;
     }
+    if (!c.in_range())
+      throw std::runtime_error("clock: the simulated time would leave the range the state keeps (about 35,000 years "
+                               "either side of 1970)");
     write_clock(db, c);
     // Moving time on completes what is due on every adapter.
     for (const Adapter& a : select_rows(db, adapter_model(), kAnyAdapter))
