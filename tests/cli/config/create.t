@@ -488,35 +488,8 @@ $ qxcli 2 create -r 0 -d 1,2 -g 0
 Gigabyte rounding scheme is not supported
 <<< status 1
 
-=== the host checks RAID6 and RAID60 parity disks against the adapter's limit before asking it
-scenario ./edges.json
-$ qxcli create -r 6 -d 0,1
-<<< stdout
-RAID6 needs least 3 PDs.
-<<< status 1
-$ qxcli create -r 6 -d 0,1,2 -q 1
-<<< stdout
-Number of parity disks should be at least 2 and less than 3.
-<<< status 1
-$ qxcli create -r 6 -d 0,1,2 -q 3
-<<< stdout
-Number of parity disks should be at least 2 and less than 3.
-<<< status 1
-$ qxcli create -r 60 -d 0,1,2,3,4,5 -q 5
-<<< stdout
-RAID60 need even number of parity disks between 4 and 6.
-<<< status 1
-$ qxcli create -r 60 -d 0,1,2,3,4,5 -q 6
-<<< stdout
-# of parity disks (6) should be less than # of total disks (6).
-<<< status 1
-$ qxcli create -r 5 -d 0,1,2 -q 2
-<<< stdout
-RAID mode RAID5 don't support the setting of parity disks.
-<<< status 19
-
 === on the newest adapter whose sizes count unforced, a size too large for the disks is sent and refused
-scenario ./edges.json
+scenario ./size_rule.json
 $ qxcli create -r 1 -d 0,1 -s 20000000 -n edge
 <<< stdout
 
