@@ -43,7 +43,7 @@ class MemoScope {
 
 }  // namespace
 
-const Adapter& Session::adapter() {
+const Adapter& Session::adapter() const {
   if (!adapter_) adapter_ = read_adapter(db_, adapter_id_).value();
   return *adapter_;
 }
