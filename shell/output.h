@@ -5,6 +5,7 @@
 #define QX_SHELL_OUTPUT_H
 
 #include <cstdarg>
+#include <string_view>
 
 namespace qx::shell {
 
@@ -17,12 +18,13 @@ void print_text(const char* text);
 
 // Labelled lines: the label (with its own colon) left-aligned in a column of
 // `width` characters (a longer label is printed whole), one space, the value.
-void print_label(int width, const char* label, const char* value);      // "%-*s %s\n"
-void print_label_num(int width, const char* label, long value);         // "%-*s %ld\n"
-void print_label_num2(int width, const char* label, long first, long second);  // "%-*s %ld %ld\n"
-void print_label_kb(int width, const char* label, long long kb);        // "%-*s %lld K\n"
-void print_label_kb_unsigned(int width, const char* label, unsigned long long kb);  // "%-*s %llu K\n"
-void print_label_mb(int width, const char* label, long long mb);        // "%-*s %lld M\n"
+// A listing prints tens of thousands of these, so they are assembled without
+// a format parse or an allocation and written with one call each.
+void print_label(int width, std::string_view label, std::string_view value);  // "%-*s %s\n"
+void print_label_num(int width, std::string_view label, long value);          // "%-*s %ld\n"
+void print_label_kb(int width, std::string_view label, long long kb);         // "%-*s %lld K\n"
+void print_label_kb_unsigned(int width, std::string_view label, unsigned long long kb);  // "%-*s %llu K\n"
+void print_label_mb(int width, std::string_view label, long long mb);         // "%-*s %lld M\n"
 // A labelled line whose value is formatted first ("%04x-%04x", ...), then
 // printed as "%-*s %s\n".
 void print_label_format(int width, const char* label, const char* fmt, ...)
