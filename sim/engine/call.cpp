@@ -16,16 +16,24 @@ namespace qx::sim {
 namespace {
 
 std::optional<Adapter> read_adapter(Db& db, int adapter) {
-  return memoized<std::optional<Adapter>>(db, "adapter:" + std::to_string(adapter),
+  return memoized<std::optional<Adapter>>(db, memo_key("adapter", adapter),
                                           [&] { return select_by_id(db, adapter_model(), adapter, adapter); });
 }
 
+// Every call asks this; the answer is kept on its own so that asking does not
+// copy the whole adapter record.
+bool adapter_exists(Db& db, int adapter) {
+  return memoized<bool>(db, memo_key("adapter_exists", adapter),
+                        [&] { return read_adapter(db, adapter).has_value(); });
+}
+
 // Marks the calls of one read-only transaction as able to share what they
-// read with the calls that follow, as long as the state stays the same.
+// read with the calls that follow, as long as the state stays at `version`
+// (none for a call that may write).
 class MemoScope {
  public:
-  MemoScope(Db& db, Transaction::Kind kind) : db_(db), on_(kind == Transaction::Kind::kRead) {
-    if (on_) db_.memo().begin_read(db_.state_version());
+  MemoScope(Db& db, std::optional<uint64_t> version) : db_(db), on_(version.has_value()) {
+    if (on_) db_.memo().begin_read(*version);
   }
   ~MemoScope() {
     if (on_) db_.memo().end_read();
@@ -48,11 +56,20 @@ const Adapter& Session::adapter() {
 namespace {
 
 // One attempt in a transaction of the given kind. Empty when the attempt
-// found that it must write although it holds only a read transaction.
-std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transaction::Kind kind,
+// found that it must write although it holds only a read transaction. A
+// deferred read opens its transaction only if the memo cannot answer.
+std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transaction::Kind kind, bool defer,
                                const CallBody& body) {
-  std::optional<Transaction> txn(std::in_place, db, kind);
-  MemoScope memo(db, kind);
+  std::optional<Transaction> txn;
+  std::optional<uint64_t> read_version;
+  if (kind == Transaction::Kind::kRead && defer) {
+    read_version = db.state_version();
+    txn.emplace(db, *read_version);
+  } else {
+    txn.emplace(db, kind);
+    if (kind == Transaction::Kind::kRead) read_version = db.state_version();
+  }
+  MemoScope memo(db, read_version);
   const bool can_write = kind == Transaction::Kind::kWrite;
   int64_t now = memoized<Clock>(db, "clock", [&] { return read_clock(db); }).now_ms();
 
@@ -61,7 +78,7 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   bool engine_wrote = false;
   std::optional<int64_t> next_completion;
   if (adapter >= 0)
-    next_completion = memoized<std::optional<int64_t>>(db, "next_completion:" + std::to_string(adapter),
+    next_completion = memoized<std::optional<int64_t>>(db, memo_key("next_completion", adapter),
                                                        [&] { return next_completion_ms(db, adapter); });
   if (next_completion && *next_completion <= now) {
     if (!can_write) return std::nullopt;
@@ -81,7 +98,7 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
     txn->commit();
     txn.emplace(db, kind);
   }
-  if (adapter >= 0 && !read_adapter(db, adapter)) return kInvalidAdapterId;
+  if (adapter >= 0 && !adapter_exists(db, adapter)) return kInvalidAdapterId;
 
   Session session(db, adapter, now);
   uint8_t status = body(session);
@@ -93,10 +110,13 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
 
 uint8_t run_call(Db& db, const char* function, int adapter, Access access, const CallBody& body) {
   Transaction::Kind kind = access == Access::kWrite ? Transaction::Kind::kWrite : Transaction::Kind::kRead;
+  bool defer = true;
   for (int tries = 0;; ++tries) {
     try {
-      if (std::optional<uint8_t> status = attempt(db, function, adapter, kind, body)) return *status;
+      if (std::optional<uint8_t> status = attempt(db, function, adapter, kind, defer, body)) return *status;
       kind = Transaction::Kind::kWrite;  // the state must be brought up to date first
+    } catch (const StateMoved&) {
+      defer = false;  // another process committed meanwhile: start again, in a transaction from the start
     } catch (const DbError& e) {
       if (e.busy() && tries < 20) continue;
       std::fprintf(stderr, "qx_api: %s: %s: %s\n", function, db.path().c_str(), e.what());

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -17,6 +18,13 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace qx::sim {
+
+// A deferred read transaction found, once open, another version of the state
+// than the one the call had started to answer from: the call must start again.
+class StateMoved : public std::runtime_error {
+ public:
+  StateMoved() : std::runtime_error("the state changed while a read-only call started") {}
+};
 
 class DbError : public std::runtime_error {
  public:
@@ -79,7 +87,11 @@ class Db {
 
  private:
   friend class Transaction;
+  void open_deferred_read();
   sqlite3* db_ = nullptr;
+  // The version a deferred read transaction must find when its first
+  // statement opens it; empty when none is waiting.
+  std::optional<uint64_t> deferred_read_;
   std::string path_;
   std::unordered_map<std::string, sqlite3_stmt*> statements_;
   uint64_t own_commits_ = 0;
@@ -91,6 +103,13 @@ class Transaction {
  public:
   enum class Kind { kRead, kWrite };
   Transaction(Db& db, Kind kind);
+  // A read transaction opened by the first statement that needs it, after a
+  // look at the state's version (`version`, from state_version() taken
+  // outside any transaction). A read-only call that its memo answers whole
+  // then runs no transaction at all; one that does read finds the state
+  // still at `version`, or StateMoved is thrown from that statement, since
+  // what the call took from the memo may be older than what it would read.
+  Transaction(Db& db, uint64_t version);
   ~Transaction();
   Transaction(const Transaction&) = delete;
   Transaction& operator=(const Transaction&) = delete;
@@ -99,9 +118,12 @@ class Transaction {
   Kind kind() const { return kind_; }
 
  private:
+  // A deferred transaction that no statement opened ends with nothing to do.
+  bool never_opened();
   Db& db_;
   Kind kind_;
   bool open_ = true;
+  bool deferred_ = false;
 };
 
 }  // namespace qx::sim

@@ -13,8 +13,11 @@
 #define QX_SIM_STORE_READ_MEMO_H
 
 #include <any>
+#include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
@@ -51,6 +54,22 @@ class ReadMemo {
   uint64_t version_ = ~uint64_t{0};
   bool active_ = false;
 };
+
+// The key of a value of one kind for one adapter ("adapter:0") or one of its
+// objects ("disk:0:12"). Listings build thousands of these, so the numbers
+// are written in place rather than through temporary strings.
+inline std::string memo_key(std::string_view kind, int adapter, std::optional<int64_t> id = std::nullopt) {
+  std::string key(kind);
+  auto append = [&key](int64_t value) {
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    key += ':';
+    key.append(digits, static_cast<size_t>(end - digits));
+  };
+  append(adapter);
+  if (id) append(*id);
+  return key;
+}
 
 // The value under `key`: remembered in a read-only call, read with `load`
 // on a miss, and always read with `load` outside one.
