@@ -9,10 +9,11 @@
 
 namespace qx::shell {
 
-// Asks `question` until it is answered: one character is read and the rest
-// of its line discarded; 'y' or 'Y' is yes, 'n' or 'N' no, and anything else
-// prints "Please input y or n.\n" and reads the next answer without asking
-// again. The end of input answers no.
+// Asks `question` until the user says yes or no. Only the first character
+// of an answer line counts and the rest of the line is read away, so that
+// the next read starts on a fresh line. An unclear answer gets a reminder
+// and another read, not the question again. Input that ends answers no: a
+// script that runs out of answers must never have agreed to anything.
 bool ask_yes_no(const char* question, std::FILE* in = stdin);
 
 // Asks `question` once and goes on unless told not to: one character is

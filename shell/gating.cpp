@@ -10,10 +10,10 @@
 namespace qx::shell {
 namespace {
 
-// Positions in either main table. Both tables agree on 0 to 17; from 18 on
-// the names are those of the arrays-less table, and the array-capable table
-// has other commands there (devmap, adapter, create, delete, event, get, info,
-// set, import), which the same rows reach.
+// Gating goes by position, so that one set of rows serves both main tables.
+// The tables hold the same commands up to 17; from 18 on the array-capable
+// table is shifted by devmap, so a row there reaches a different command in
+// each. The names below say both.
 enum Position : int {
   kAssign = 2,
   kInit = 3,
@@ -78,7 +78,8 @@ bool is_oem_adapter(const QX_ADAPTER_INFO& adapter) {
   return false;
 }
 
-// The rows apply in this order; a later row overrides an earlier one.
+// Later rows may undo earlier ones (an OEM model lists again what a missing
+// feature withdrew), so their order is part of the result.
 void gate_commands(const QX_ADAPTER_INFO& adapter) {
   CommandTable& t = state().main_table;
   const uint8_t feature = adapter.features;

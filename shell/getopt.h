@@ -61,12 +61,12 @@ void start_options();
 // The argument of the option that next_option() returned last, or null.
 inline char* option_arg() { return option_parser().arg; }
 
-// Returns the next option's code: the option character or long option value;
-// kOutputOption for the output option (or, in in-order mode, a word that is
-// not an option); '?' after an error (its message already printed); ':' for a
-// missing argument when `optstring` begins with ':'; 0 when a long option
-// stored its value through its flag target; -1 when no options are left.
-// `long_index`, when given, receives the position of a matched long option.
+// The code of the next option, its argument left in option_arg(); -1 when
+// the words hold no more. A letter or long option's value is returned as it
+// is; an error has already been reported to standard error and comes back
+// as '?' (or ':' for a missing argument under a ':' option string, whose
+// caller reports it itself); 0 says the value went to the option's flag
+// target. `long_index` learns which long option matched.
 int next_option(int argc, char** argv, const char* optstring, const LongOption* longopts,
                 int* long_index = nullptr);
 

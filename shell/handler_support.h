@@ -1,17 +1,17 @@
-// Small pieces of the pattern every command handler follows around the
-// option parser:
+// Small pieces of the pattern every command handler follows around its
+// option table (shell/option_table.h):
 //
-//   start_options();
-//   while ((code = next_option(argc, argv, "i:" QX_OUTPUT_OPTION "h", kOptions)) != -1) {
+//   OptionScan scan(kOptions, argc, argv);
+//   for (int code; (code = scan.next()) != -1;) {
 //     switch (code) {
 //       case kOutputOption: break;                      // "-output FILE": ignored
-//       case 'i': ++id_count; if (!require_decimal(option_arg(), "-i : id should be a number\n")) return 1; ...
+//       case 'i': if (!require_decimal(scan.arg(), "-i : id should be a number\n")) return 1; ...
 //       case '?': return 1;                             // the parser has said why
 //       default: return print_command_help(self);       // -h and anything unexpected
 //     }
 //   }
-//   if (id_count > 1) return duplicated_option();
-//   if (id_count == 0) return missing_option(self, 'i');
+//   if (scan.duplicated()) return duplicated_option();
+//   if (scan.report_missing(self)) return 1;
 #ifndef QX_SHELL_HANDLER_SUPPORT_H
 #define QX_SHELL_HANDLER_SUPPORT_H
 

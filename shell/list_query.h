@@ -1,6 +1,6 @@
 // Get and list calls of the RAID API library: a query header followed by
-// room for the records. One place pages through a list, so that the
-// commands do not repeat the loop:
+// room for the records. One place pages through a list of any record kind,
+// so that the commands do not repeat the loop:
 //
 //   ListBuffer<QX_VD_INFO> buffer;
 //   if (!buffer.allocate(ListBuffer<QX_VD_INFO>::page_size(max_buffer_kb, 32))) ...
@@ -51,9 +51,10 @@ class ListBuffer {
   const QX_QUERY_HEADER* header() const { return reinterpret_cast<const QX_QUERY_HEADER*>(bytes_.get()); }
   uint16_t capacity() const { return capacity_; }
 
-  // Records the last answer holds: the returned count, never more than the
-  // buffer has room for.
-  uint16_t returned() const { return header()->returned < capacity_ ? header()->returned : capacity_; }
+  // Records the last answer holds: the returned count, never more than were
+  // asked for. A library that claims more is not believed: it was asked for
+  // no more, and records past the buffer's room do not exist.
+  uint16_t returned() const { return header()->returned < requested_ ? header()->returned : requested_; }
 
   // A copy of record `i` (below returned()).
   Record record(size_t i) const {
@@ -74,12 +75,14 @@ class ListBuffer {
     h->query_type = type;
     h->start_id = id;
     h->requested = count;
+    requested_ = count;
     h->returned = 0;
     h->next_id = QX_NO_NEXT_ID;
   }
 
   std::unique_ptr<unsigned char[]> bytes_;
   uint16_t capacity_ = 0;
+  uint16_t requested_ = 0;  // by the last ask; the header's copy is the library's to overwrite
 };
 
 // What a page handler tells page_through(): go on with the next page, or

@@ -24,6 +24,7 @@ struct FakeList {
   std::vector<uint32_t> ids;
   int calls = 0;
   uint16_t next_override = 0;  // when not 0, every answer names this next id
+  uint16_t over_claim = 0;     // added to the returned count the answer claims
   uint8_t operator()(QX_QUERY_HEADER* q) {
     ++calls;
     auto* records = reinterpret_cast<Rec*>(reinterpret_cast<unsigned char*>(q) + sizeof *q);
@@ -31,7 +32,7 @@ struct FakeList {
     size_t i = 0;
     while (i < ids.size() && ids[i] < q->start_id) ++i;
     for (; i < ids.size() && n < q->requested; ++i) records[n++] = {ids[i], 0};
-    q->returned = n;
+    q->returned = static_cast<uint16_t>(n + over_claim);
     q->next_id = next_override ? next_override : (i < ids.size() ? static_cast<uint16_t>(ids[i]) : QX_NO_NEXT_ID);
     return kOk;
   }
@@ -65,6 +66,13 @@ TEST(ListQuery, OneObjectIsOnePage) {
   FakeList list{{4, 7}, 0, 7};
   EXPECT_EQ(collect(list, 5, uint16_t{4}), (std::vector<uint32_t>{4})) << "one record is asked for";
   EXPECT_EQ(list.calls, 1) << "a next id after a single object is not followed";
+}
+
+TEST(ListQuery, AnAnswerClaimingMoreRecordsThanAskedForIsCapped) {
+  FakeList list{{1, 2, 5, 8, 9}, 0, 0, 2};
+  EXPECT_EQ(collect(list, 2), (std::vector<uint32_t>{1, 2, 5, 8, 9, 0})) << "never past a page's room";
+  FakeList one{{4, 7}, 0, 0, 3};
+  EXPECT_EQ(collect(one, 5, uint16_t{4}), (std::vector<uint32_t>{4})) << "one asked for, one read, though room for five";
 }
 
 TEST(ListQuery, ASuccessWithoutARecordIsAFailure) {

@@ -15,10 +15,10 @@
 
 #include "api/qx_api.h"
 #include "api/status.h"
+#include "commands/common/raid_levels.h"
 #include "commands/config/create_options.h"
 #include "commands/config/create_rules.h"
 #include "commands/handlers.h"
-#include "commands/inventory/vd_lines.h"
 #include "shell/confirm.h"
 #include "shell/handler_support.h"
 #include "shell/list_query.h"
@@ -240,20 +240,16 @@ std::optional<uint32_t> default_name(QX_CREATE_VD_REQUEST& r) {
 
 uint32_t cmd_create(int argc, char** argv, const CommandEntry& self) {
   CreateOptions options;
-  if (std::optional<uint32_t> ended = read_create_options(argc, argv, self, options)) return *ended;
+  shell::OptionScan scan(create_option_table(), argc, argv);
+  if (std::optional<uint32_t> ended = read_create_options(scan, self, options)) return *ended;
   QX_CREATE_VD_REQUEST& r = options.request;
-
   const CreateOptions& o = options;
-  if (o.raid_mode > 1 || o.parity > 1 || o.pd_list > 1 || o.write_policy > 1 || o.read_policy > 1 || o.name > 1 ||
-      o.stripe > 1 || o.size > 1)
-    return shell::duplicated_option();
-  if (o.raid_mode == 0) {
-    shell::missing_option(self, 'r');
-    if (o.pd_list == 0) shell::missing_option(self, 'd');
-    return 1;
-  }
-  if (o.pd_list == 0) return shell::missing_option(self, 'd');
-  if (o.name > 0) {
+
+  if (scan.duplicated()) return shell::duplicated_option();
+  if (scan.report_missing(self)) return 1;
+  const bool name_given = scan.given('n');
+  const bool parity_given = scan.given('q');
+  if (name_given) {
     for (const char* c = r.name; *c != '\0'; ++c) {
       if (!valid_name_character(static_cast<unsigned char>(*c))) {
         shell::print("-n, name must be numeric, character, space or underline. Now is %s\n", r.name);
@@ -268,7 +264,7 @@ uint32_t cmd_create(int argc, char** argv, const CommandEntry& self) {
 
   const QX_ADAPTER_INFO& adapter = shell::current_adapter_info();
   if (adapter.device_id > kSizeRuleDeviceId) {
-    if (o.force_size) {
+    if (scan.given(kForceSizeOption)) {
       r.force_size = 1;
       r.size_mb = o.size_mb;
     } else {
@@ -277,21 +273,21 @@ uint32_t cmd_create(int argc, char** argv, const CommandEntry& self) {
   } else {
     r.size_mb = o.size_mb;
   }
-  if (o.parity > 0 && r.raid_level != shell::kRaid6 && r.raid_level != shell::kRaid60) {
+  if (parity_given && r.raid_level != shell::kRaid6 && r.raid_level != shell::kRaid60) {
     shell::print("RAID mode %s don't support the setting of parity disks.\n", shell::raid_level_name(r.raid_level));
     return kRefusedAsNotSupported;
   }
-  if (!o.cache_given) default_cache_policy(r);
+  if (!scan.given('c')) default_cache_policy(r);
   if (!(adapter.raid_modes & raid_mode_bit(r.raid_level))) {
     shell::print("Specified RAID mode is not supported.\n");
     return 1;
   }
-  if (!count_fits(r, o.parity > 0)) return 1;
+  if (!count_fits(r, parity_given)) return 1;
   if (std::optional<uint32_t> ended = check_disks(r)) return *ended;
-  if (!o.waive_confirmation) {
+  if (!scan.given(kWaiveConfirmationOption)) {
     if (std::optional<uint32_t> ended = check_file_systems(r)) return *ended;
   }
-  if (o.name == 0) {
+  if (!name_given) {
     if (std::optional<uint32_t> ended = default_name(r)) return *ended;
   }
 

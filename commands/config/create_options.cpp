@@ -6,9 +6,8 @@
 #include <cstring>
 #include <limits>
 
+#include "commands/common/raid_levels.h"
 #include "commands/config/create_rules.h"
-#include "commands/inventory/vd_lines.h"
-#include "shell/getopt.h"
 #include "shell/handler_support.h"
 #include "shell/output.h"
 #include "shell/state.h"
@@ -19,28 +18,7 @@ namespace qx::commands {
 namespace {
 
 constexpr size_t kMaxNameLength = 10;
-constexpr int kWaiveConfirmation = 0x100;  // long options without a letter
-constexpr int kForceSize = 0x101;
 constexpr uint16_t kDefaultStripeKb = 64;
-
-const shell::LongOption kOptions[] = {
-    {"raidmode", shell::kRequiredArgument, nullptr, 'r'},
-    {"pdid", shell::kRequiredArgument, nullptr, 'd'},
-    {"name", shell::kRequiredArgument, nullptr, 'n'},
-    {"blocksize", shell::kRequiredArgument, nullptr, 'b'},
-    {"cache", shell::kRequiredArgument, nullptr, 'c'},
-    {"writepolicy", shell::kRequiredArgument, nullptr, 'w'},
-    {"readpolicy", shell::kRequiredArgument, nullptr, 'p'},
-    {"init", shell::kRequiredArgument, nullptr, 'i'},
-    {"gbrounding", shell::kRequiredArgument, nullptr, 'g'},
-    {"paritydisks", shell::kRequiredArgument, nullptr, 'q'},
-    {"size", shell::kRequiredArgument, nullptr, 's'},
-    {"waiveconfirmation", shell::kNoArgument, nullptr, kWaiveConfirmation},
-    {"forcesize", shell::kNoArgument, nullptr, kForceSize},
-    shell::kOutputLongOption,
-    shell::kHelpLongOption,
-    shell::kEndOfLongOptions,
-};
 
 bool same(const char* a, const char* b) { return shell::equals_ignoring_case(a, b); }
 
@@ -88,16 +66,13 @@ bool read_option(int option, const char* arg, CreateOptions& o) {
   const uint8_t adapter_id = shell::state().current_adapter;
   switch (option) {
     case 'r':
-      ++o.raid_mode;
       r.raid_level = shell::raid_mode_code(arg);
       if (r.raid_level == shell::kNoCode) return refuse("-r : invalid raid mode %s\n", arg);
       if (is_tier_level(r.raid_level)) r.tier_marker = QX_TIER_MARKER;
       return true;
     case 'd':
-      ++o.pd_list;
       return read_pd_list(arg, r);
     case 'b':
-      ++o.stripe;
       if (!shell::require_decimal(arg, "-b : invalid stripe block size '%s'.\n", arg)) return false;
       r.stripe_kb = field_value<uint16_t>(arg);
       if (!stripe_size_supported(r.stripe_kb))
@@ -107,7 +82,6 @@ bool read_option(int option, const char* arg, CreateOptions& o) {
       return true;
     case 'c':
       if (adapter.adv_features & QX_ADV_NO_VD_WRITE_CACHE) return refuse("VD cache is not supported on adapter %d.\n", adapter_id);
-      o.cache_given = true;
       if (same(arg, "off")) {
         r.cache_policy = QX_CACHE_WRITE_THROUGH;
       } else if (same(arg, "on")) {
@@ -117,7 +91,6 @@ bool read_option(int option, const char* arg, CreateOptions& o) {
       }
       return true;
     case 'w':
-      ++o.write_policy;
       if (adapter.adv_features & QX_ADV_NO_VD_WRITE_CACHE)
         return refuse("VD write cache is not supported on adapter %d.\n", adapter_id);
       if (same(arg, "wt")) {
@@ -127,7 +100,6 @@ bool read_option(int option, const char* arg, CreateOptions& o) {
       }
       return true;
     case 'p':
-      ++o.read_policy;
       if (adapter.adv_features & QX_ADV_NO_VD_READ_CACHE)
         return refuse("VD read cache is not supported on adapter %d.\n", adapter_id);
       if (same(arg, "ra")) {
@@ -166,29 +138,20 @@ bool read_option(int option, const char* arg, CreateOptions& o) {
       return true;
     }
     case 'n':
-      ++o.name;
       if (shell::argument_length(arg) > kMaxNameLength)
         return refuse("-n : length of name should be no more than %d characters\n", static_cast<int>(kMaxNameLength));
       shell::copy_argument(r.name, arg, kMaxNameLength + 1);
       return true;
     case 'q':
-      ++o.parity;
       if (!shell::require_decimal(arg, "-q : invalid number of parity disks '%s'\n", arg)) return false;
       r.parity_disks = field_value<uint8_t>(arg);
       return true;
     case 's':
-      ++o.size;
       if (!shell::require_decimal(arg, "-s : invalid size '%s'.\n", arg)) return false;
       o.size_mb = static_cast<uint64_t>(shell::decimal_value(arg));
       return true;
     case 'o':
       if (same(arg, "array")) return refuse("-o : array is not supported on this adapter\n");
-      return true;
-    case kWaiveConfirmation:
-      o.waive_confirmation = true;
-      return true;
-    case kForceSize:
-      o.force_size = true;
       return true;
     default:
       return true;
@@ -197,19 +160,45 @@ bool read_option(int option, const char* arg, CreateOptions& o) {
 
 }  // namespace
 
-std::optional<uint32_t> read_create_options(int argc, char** argv, const shell::CommandEntry& self,
+const shell::OptionTable& create_option_table() {
+  using shell::Arg;
+  using shell::kOnce;
+  using shell::kRepeats;
+  static const shell::OptionTable table{
+      {'c', "cache", Arg::kRequired, kRepeats},
+      {'o', nullptr, Arg::kRequired, kRepeats},
+      {'n', "name", Arg::kRequired, kOnce},
+      {'r', "raidmode", Arg::kRequired, kOnce, shell::kMustGive},
+      {'q', "paritydisks", Arg::kRequired, kOnce},
+      {'d', "pdid", Arg::kRequired, kOnce, shell::kMustGive},
+      {'b', "blocksize", Arg::kRequired, kOnce},
+      {'t', nullptr, Arg::kRequired, kRepeats},  // accepted, and answered with the help
+      {'s', "size", Arg::kRequired, kOnce},
+      {'w', "writepolicy", Arg::kRequired, kOnce},
+      {'p', "readpolicy", Arg::kRequired, kOnce},
+      {'g', "gbrounding", Arg::kRequired, kRepeats},
+      {'i', "init", Arg::kRequired, kRepeats},
+      {kWaiveConfirmationOption, "waiveconfirmation", Arg::kNone, kRepeats},
+      {kForceSizeOption, "forcesize", Arg::kNone, kRepeats},
+      shell::kOutputEntry,
+      shell::kHelpEntry,
+  };
+  return table;
+}
+
+std::optional<uint32_t> read_create_options(shell::OptionScan& scan, const shell::CommandEntry& self,
                                             CreateOptions& options) {
   options.request.stripe_kb = kDefaultStripeKb;
   options.request.always_one = 1;
-  shell::start_options();
-  for (int option; (option = shell::next_option(argc, argv, "c:o:n:r:q:d:b:t:s:w:p:g:i:" QX_OUTPUT_OPTION "h",
-                                                kOptions)) != -1;) {
+  for (int option; (option = scan.next()) != -1;) {
     switch (option) {
       case shell::kOutputOption:
+      case kWaiveConfirmationOption:
+      case kForceSizeOption:
         break;
       case 'r': case 'd': case 'b': case 'c': case 'w': case 'p': case 'i': case 'g': case 'n': case 'q': case 's':
-      case 'o': case kWaiveConfirmation: case kForceSize:
-        if (!read_option(option, shell::option_arg(), options)) return 1;
+      case 'o':
+        if (!read_option(option, scan.arg(), options)) return 1;
         break;
       case '?':
         return 1;

@@ -8,23 +8,27 @@
 
 #include "api/records.h"
 #include "shell/command_table.h"
+#include "shell/option_table.h"
 
 namespace qx::commands {
+
+// The codes of the options without a letter.
+inline constexpr int kWaiveConfirmationOption = shell::kFirstLongOnlyCode;
+inline constexpr int kForceSizeOption = shell::kFirstLongOnlyCode + 1;
+
+// The options of `create`; -r and -d are required.
+const shell::OptionTable& create_option_table();
 
 struct CreateOptions {
   QX_CREATE_VD_REQUEST request{};  // level, disks, stripe, cache, init, rounding, name, parity as given
   uint64_t size_mb = 0;            // -s
-  // How often each option that may not repeat was given.
-  int raid_mode = 0, pd_list = 0, stripe = 0, write_policy = 0, read_policy = 0, name = 0, parity = 0, size = 0;
-  bool cache_given = false;        // -c
-  bool waive_confirmation = false;
-  bool force_size = false;
 };
 
-// Reads the options into `options`. Returns the command's result when the
+// Reads the options of a scan of create_option_table() into `options`; the
+// scan then knows which were given. Returns the command's result when the
 // options end it (its help: 0; a refused option: 1, its message printed),
 // nothing when the command goes on.
-std::optional<uint32_t> read_create_options(int argc, char** argv, const shell::CommandEntry& self,
+std::optional<uint32_t> read_create_options(shell::OptionScan& scan, const shell::CommandEntry& self,
                                             CreateOptions& options);
 
 }  // namespace qx::commands

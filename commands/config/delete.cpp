@@ -8,9 +8,9 @@
 #include "commands/config/delete_vd.h"
 #include "commands/handlers.h"
 #include "shell/confirm.h"
-#include "shell/getopt.h"
 #include "shell/handler_support.h"
 #include "shell/list_query.h"
+#include "shell/option_table.h"
 #include "shell/output.h"
 #include "shell/state.h"
 #include "shell/values.h"
@@ -19,18 +19,18 @@ namespace qx::commands {
 namespace {
 
 constexpr long kFirstInvalidId = 255;
-constexpr int kWaiveConfirmation = 0x100;  // a long option without a letter
+constexpr int kWaiveConfirmation = shell::kFirstLongOnlyCode;
 constexpr uint32_t kSpareInUseResult = 82;
 constexpr uint8_t kPackageDeleteFlag = 1;
 
-const shell::LongOption kOptions[] = {
-    {"object", shell::kRequiredArgument, nullptr, 'o'},
-    {"id", shell::kRequiredArgument, nullptr, 'i'},
-    {"force", shell::kNoArgument, nullptr, 'f'},
-    {"waiveconfirmation", shell::kNoArgument, nullptr, kWaiveConfirmation},
-    shell::kOutputLongOption,
-    shell::kHelpLongOption,
-    shell::kEndOfLongOptions,
+using shell::Arg;
+const shell::OptionTable kOptions{
+    {'o', "object", Arg::kRequired, shell::kOnce, shell::kMustGive},
+    {'i', "id", Arg::kRequired, shell::kOnce, shell::kMustGive},
+    {'f', "force", Arg::kNone, shell::kOnce},
+    {kWaiveConfirmation, "waiveconfirmation", Arg::kNone, shell::kRepeats},
+    shell::kOutputEntry,
+    shell::kHelpEntry,
 };
 
 enum class Object { kNone, kVd, kArray, kSpare, kPackageVd };
@@ -120,32 +120,22 @@ uint32_t delete_package_vd(uint16_t id, bool waive_confirmation) {
 }  // namespace
 
 uint32_t cmd_delete(int argc, char** argv, const CommandEntry& self) {
-  int object_count = 0;
-  int id_count = 0;
-  int force_count = 0;
-  bool waive_confirmation = false;
   Object object = Object::kNone;
   long id = 0;
-  shell::start_options();
-  for (int option; (option = shell::next_option(argc, argv, "o:i:" QX_OUTPUT_OPTION "fh", kOptions)) != -1;) {
+  shell::OptionScan scan(kOptions, argc, argv);
+  for (int option; (option = scan.next()) != -1;) {
     switch (option) {
       case shell::kOutputOption:
+      case 'f':
+      case kWaiveConfirmation:
         break;
       case 'o':
-        ++object_count;
-        object = object_named(shell::option_arg());
+        object = object_named(scan.arg());
         if (object == Object::kNone) return 1;
         break;
       case 'i':
-        ++id_count;
-        if (!shell::require_decimal(shell::option_arg(), "-i : invalid id '%s'\n", shell::option_arg())) return 1;
-        id = shell::decimal_value(shell::option_arg());
-        break;
-      case 'f':
-        ++force_count;
-        break;
-      case kWaiveConfirmation:
-        waive_confirmation = true;
+        if (!shell::require_decimal(scan.arg(), "-i : invalid id '%s'\n", scan.arg())) return 1;
+        id = shell::decimal_value(scan.arg());
         break;
       case '?':
         return 1;
@@ -153,23 +143,19 @@ uint32_t cmd_delete(int argc, char** argv, const CommandEntry& self) {
         return shell::print_command_help(self);
     }
   }
-  if (object_count > 1 || id_count > 1 || force_count > 1) return shell::duplicated_option();
+  if (scan.duplicated()) return shell::duplicated_option();
   // The whole number is judged, so that no id wraps round to a valid one.
   if (id >= kFirstInvalidId) {
     shell::print("-i : invalid id %ld\n", id);
     return 1;
   }
-  if (object_count == 0) {
-    shell::missing_option(self, 'o');
-    if (id_count == 0) shell::missing_option(self, 'i');
-    return 1;
-  }
-  if (id_count == 0) return shell::missing_option(self, 'i');
+  if (scan.report_missing(self)) return 1;
 
   const auto target = static_cast<uint16_t>(id);
+  const bool waive_confirmation = scan.given(kWaiveConfirmation);
   switch (object) {
     case Object::kVd:
-      return delete_vd(target, {waive_confirmation, force_count > 0});
+      return delete_vd(target, {waive_confirmation, scan.given('f')});
     case Object::kArray:
       return delete_array(target, waive_confirmation);
     case Object::kSpare:

@@ -3,8 +3,8 @@
 #include "api/qx_api.h"
 #include "commands/handlers.h"
 #include "shell/gating.h"
-#include "shell/getopt.h"
 #include "shell/handler_support.h"
+#include "shell/option_table.h"
 #include "shell/output.h"
 #include "shell/state.h"
 #include "shell/values.h"
@@ -12,28 +12,24 @@
 namespace qx::commands {
 namespace {
 
-const shell::LongOption kOptions[] = {
-    {"id", shell::kRequiredArgument, nullptr, 'i'},
-    shell::kOutputLongOption,
-    shell::kHelpLongOption,
-    shell::kEndOfLongOptions,
+const shell::OptionTable kOptions{
+    {'i', "id", shell::Arg::kRequired, shell::kOnce},
+    shell::kOutputEntry,
+    shell::kHelpEntry,
 };
 
 }  // namespace
 
 uint32_t cmd_adapter(int argc, char** argv, const CommandEntry& self) {
   shell::ShellState& s = shell::state();
-  int id_count = 0;
   uint8_t id = 0;
-  shell::start_options();
-  for (int option; (option = shell::next_option(argc, argv, "i:" QX_OUTPUT_OPTION "h", kOptions)) != -1;) {
+  shell::OptionScan scan(kOptions, argc, argv);
+  for (int option; (option = scan.next()) != -1;) {
     switch (option) {
       case shell::kOutputOption:
-      case 0:
         break;
       case 'i': {
-        ++id_count;
-        const char* arg = shell::option_arg();
+        const char* arg = scan.arg();
         if (!shell::require_decimal(arg, "-i : invalid adapter id '%s'\n", arg)) return 1;
         id = static_cast<uint8_t>(shell::decimal_value(arg) & 0xFF);
         if (id >= s.adapter_count) {
@@ -48,9 +44,9 @@ uint32_t cmd_adapter(int argc, char** argv, const CommandEntry& self) {
         return shell::print_command_help(self);
     }
   }
-  if (id_count > 1) return shell::duplicated_option();
+  if (scan.duplicated()) return shell::duplicated_option();
 
-  if (id_count == 1) {
+  if (scan.given('i')) {
     // The tables follow the new adapter; the commands it offers are not
     // gated again.
     s.current_adapter = id;

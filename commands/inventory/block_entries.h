@@ -22,14 +22,6 @@ struct BlockEntry {
 std::vector<BlockEntry> block_entries(const uint16_t* ids, size_t room, uint8_t count,
                                       std::optional<uint16_t> counted_empty);
 
-// Reads the owner of a block with QX_BLK_GetInfo on the current adapter.
-// Empty when the call fails.
-struct BlockOwner {
-  uint16_t pd_id;
-  std::optional<uint16_t> vd_id;  // when a VD owns the block
-};
-std::optional<BlockOwner> block_owner(uint16_t block_id);
-
 }  // namespace qx::commands
 
 #endif  // QX_COMMANDS_INVENTORY_BLOCK_ENTRIES_H

@@ -4,8 +4,8 @@
 #include "commands/inventory/adapter_display.h"
 #include "commands/inventory/pd_display.h"
 #include "commands/inventory/vd_display.h"
-#include "shell/getopt.h"
 #include "shell/handler_support.h"
+#include "shell/option_table.h"
 #include "shell/output.h"
 #include "shell/values.h"
 
@@ -15,12 +15,11 @@ namespace {
 // Ids from this value on are refused; 255 selects everything.
 constexpr long kFirstInvalidId = 255;
 
-const shell::LongOption kOptions[] = {
-    {"object", shell::kRequiredArgument, nullptr, 'o'},
-    {"id", shell::kRequiredArgument, nullptr, 'i'},
-    shell::kOutputLongOption,
-    shell::kHelpLongOption,
-    shell::kEndOfLongOptions,
+const shell::OptionTable kOptions{
+    {'o', "object", shell::Arg::kRequired, shell::kOnce, shell::kMustGive},
+    {'i', "id", shell::Arg::kRequired, shell::kOnce},
+    shell::kOutputEntry,
+    shell::kHelpEntry,
 };
 
 struct Objects {
@@ -46,28 +45,24 @@ bool select_object(const char* name, Objects& objects) {
 }  // namespace
 
 uint32_t cmd_info(int argc, char** argv, const CommandEntry& self) {
-  int object_count = 0;
-  int id_count = 0;
   long id = 0;
   Objects objects;
   bool failed = false;
-  shell::start_options();
-  for (int option; !failed && (option = shell::next_option(argc, argv, "o:i:" QX_OUTPUT_OPTION "h", kOptions)) != -1;) {
+  shell::OptionScan scan(kOptions, argc, argv);
+  for (int option; !failed && (option = scan.next()) != -1;) {
     switch (option) {
       case shell::kOutputOption:
         break;
       case 'i':
-        ++id_count;
-        if (!shell::require_decimal(shell::option_arg(), "-i : id should be a number\n")) {
+        if (!shell::require_decimal(scan.arg(), "-i : id should be a number\n")) {
           failed = true;
           break;
         }
-        id = shell::decimal_value(shell::option_arg()) & 0xFFFF;
+        id = shell::decimal_value(scan.arg()) & 0xFFFF;
         break;
       case 'o':
-        ++object_count;
-        if (!select_object(shell::option_arg(), objects)) {
-          shell::print("-o : invalid object '%s'\n", shell::option_arg());
+        if (!select_object(scan.arg(), objects)) {
+          shell::print("-o : invalid object '%s'\n", scan.arg());
           failed = true;
         }
         break;
@@ -78,24 +73,22 @@ uint32_t cmd_info(int argc, char** argv, const CommandEntry& self) {
         return shell::print_command_help(self);
     }
   }
-  if (object_count == 0) {
-    shell::missing_option(self, 'o');
-    failed = true;
-  }
-  if (id_count > 0 && id >= kFirstInvalidId) {
+  if (scan.report_missing(self)) failed = true;
+  const bool id_given = scan.given('i');
+  if (id_given && id >= kFirstInvalidId) {
     shell::print("-i : invalid id %d\n", static_cast<int>(id));
     return 1;
   }
-  if (object_count > 1 || id_count > 1) {
+  if (scan.duplicated()) {
     shell::duplicated_option();
     failed = true;
   }
   if (failed) return 1;
 
   const auto chosen = static_cast<uint16_t>(id);
-  if (objects.hba) return show_adapters(id_count > 0 ? chosen : kAllAdapters);
-  if (objects.pd) return show_pds(id_count > 0 ? chosen : kAllPds);
-  return show_vds(id_count > 0 ? chosen : kAllVds);
+  if (objects.hba) return show_adapters(id_given ? chosen : kAllAdapters);
+  if (objects.pd) return show_pds(id_given ? chosen : kAllPds);
+  return show_vds(id_given ? chosen : kAllVds);
 }
 
 }  // namespace qx::commands

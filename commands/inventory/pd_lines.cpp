@@ -6,6 +6,7 @@
 
 #include "api/qx_api.h"
 #include "api/status.h"
+#include "commands/common/block_owner.h"
 #include "commands/inventory/block_entries.h"
 #include "shell/list_query.h"
 #include "shell/output.h"

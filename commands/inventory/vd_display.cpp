@@ -4,6 +4,7 @@
 
 #include "api/qx_api.h"
 #include "api/status.h"
+#include "commands/common/raid_levels.h"
 #include "commands/inventory/vd_lines.h"
 #include "commands/inventory/listing.h"
 #include "shell/list_query.h"

@@ -7,6 +7,8 @@
 
 #include "api/qx_api.h"
 #include "api/status.h"
+#include "commands/common/block_owner.h"
+#include "commands/common/raid_levels.h"
 #include "commands/inventory/block_entries.h"
 #include "shell/output.h"
 #include "shell/state.h"
@@ -64,8 +66,9 @@ const char* bga_action_name(uint8_t type) {
 
 std::string name_of(const QX_VD_INFO& vd) { return std::string(vd.name, strnlen(vd.name, sizeof vd.name)); }
 
-// The last write time, local time in the fixed 24-character form, with a
-// line end of its own.
+// The record keeps the time as signed seconds split over two 16-bit halves.
+// The text ("Mon Jan 05 10:00:00 2026") brings its own line end, because
+// the label line that prints it adds none.
 std::string last_write_text(const QX_VD_INFO& vd) {
   const auto seconds = static_cast<int32_t>((static_cast<uint32_t>(vd.last_write_high) << 16) | vd.last_write_low);
   const std::time_t time = seconds;
@@ -140,10 +143,6 @@ const char* tier_status(const QX_VD_INFO& vd, const QX_VD_STATUS& status) {
 }
 
 }  // namespace
-
-bool is_tier_level(uint8_t raid_level) {
-  return raid_level == QX_TIER_CAPACITY || raid_level == QX_TIER_SAFE || raid_level == QX_TIER_HYBRID;
-}
 
 void print_vd_lines(const QX_VD_INFO& vd) {
   shell::print_label_num(kWidth, "id:", vd.vd_id);

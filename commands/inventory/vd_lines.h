@@ -17,9 +17,6 @@ void print_tier_lines(const QX_VD_INFO& vd, const QX_VD_STATUS& status);
 // for an activity in no known state.
 void print_progress_line(const QX_VD_STATUS& status);
 
-// The hybrid-tier levels.
-bool is_tier_level(uint8_t raid_level);
-
 }  // namespace qx::commands
 
 #endif  // QX_COMMANDS_INVENTORY_VD_LINES_H

@@ -28,129 +28,43 @@ BGA progress:    initializing is 0% done
 
 <<< status 0
 $ qxcli info -o pd -i 4
-<<< stdout
-
-Physical Disk Information
-----------------------------
-Adapter:             0
-PD ID:               4
-Type:                SATA PD
-Linked at:           HBA port 4
-Size:                10485760 K
-Write cache:         supported (on)
-SMART:               supported (on)
-NCQ:                 supported (on)
-48 bits LBA:         supported
-supported speed:     3 6 Gb/s
-Current speed:       6 Gb/s
-model:               QXD HD2000
-Serial:              QT00000104
-Firmware version:    QF01
-Locate LED status:   Not Support
-Running OS:          no
-PPID:                
-block ids:           4  
-associated VDs:      1  
+<<< stdout (only PD valid size:)
 PD valid size:       0 K
-
-
 <<< status 0
 
 === a VD of a given size leaves the rest of its disks free
 scenario ./small.json
 $ qxcli create -r 1 -d 5,11 -s 4096 -n "my half"
 $ qxcli info -o vd -i 1
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  1
-name:                my half
-status:              functional
+<<< stdout (only size:)
 Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
 size:                4096 M
-BGA status:          running
-Block ids:           2 3 
-# of PDs:            2
-PD RAID setup:       5 11 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
 $ qxcli info -o pd -i 11
-<<< stdout
-
-Physical Disk Information
-----------------------------
-Adapter:             0
-PD ID:               11
-Type:                SATA PD
-Linked at:           HBA port 11
-Size:                20971520 K
-Write cache:         supported (on)
-SMART:               supported (on)
-NCQ:                 supported (on)
-48 bits LBA:         supported
-supported speed:     3 6 Gb/s
-Current speed:       6 Gb/s
-model:               QXD HD2000
-Serial:              QT00000111
-Firmware version:    QF01
-Locate LED status:   Not Support
-Running OS:          no
-PPID:                
-block ids:           3  
-associated VDs:      1  
+<<< stdout (only PD valid size:)
 PD valid size:       16515072 K
-
+<<< status 0
 
 === a quick initialization finishes after five seconds and leaves the VD initialized
 scenario ./small.json
 $ qxcli create -r 0 -d 2,3 -b 128 -n fast
 $ qxsim clock advance 5
 $ qxcli info -o vd -i 1
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  1
-name:                fast
+<<< stdout (only status:, only Stripe size:)
 status:              functional and initialized
 Stripe size:         128
-RAID mode:           RAID0
-Cache mode:          Off 
-size:                19968 M
 BGA status:          not running
-Block ids:           2 3 
-# of PDs:            2
-PD RAID setup:       2 3 
-Running OS:          no
+<<< status 0
 
 === a background initialization runs at the adapter's rate
 scenario ./small.json
 $ qxcli create -r 1 -d 2,3 -i background -s 2000
 $ qxsim clock advance 10
 $ qxcli info -o vd -i 1
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  1
-name:                VD_R1_2
-status:              functional
+<<< stdout (only size:, only done)
 Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
 size:                2000 M
-BGA status:          running
-Block ids:           2 3 
-# of PDs:            2
-PD RAID setup:       2 3 
-Running OS:          no
 BGA progress:    initializing is 50% done
-
+<<< status 0
 
 === without a name the VD is named after the VDs the adapter has, named ones too; a repeated disk counts once and --waiveconfirmation asks nothing
 scenario ./small.json
@@ -159,25 +73,9 @@ $ qxcli create -r 0 -d 4,5
 $ qxcli create -r 1 -d 12,13 -n "my vd 7"
 $ qxcli create -r 5 -d 6,10,10,11 --waiveconfirmation
 $ qxcli info -o vd -i 4
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  4
+<<< stdout (only name:, only PD RAID setup:)
 name:                VD_R5_5
-status:              functional
-Stripe size:         64
-RAID mode:           RAID5
-Cache mode:          Off 
-size:                19968 M
-BGA status:          running
-Block ids:           8 9 10 
-# of PDs:            3
 PD RAID setup:       6 10 11 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
 <<< status 0
 
 === a disk with a file system asks first; y creates the VD
@@ -189,24 +87,9 @@ y
 PD 6 has file system on it. Data will be lost if it is used to create VD.
 Do you still want to create the VD? (y or n)
 $ qxcli info -o vd -i 1
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  1
-name:                VD_R1_2
-status:              functional
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
-size:                9984 M
-BGA status:          running
-Block ids:           2 3 
-# of PDs:            2
+<<< stdout (only PD RAID setup:)
 PD RAID setup:       6 2 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
+<<< status 0
 
 === n keeps the disks as they are and succeeds, and no answer at all counts as no
 scenario ./small.json
@@ -241,25 +124,8 @@ $ qxcli create -r 1 -d 14,12
 PD 14 has file system on it. Data will be lost if it is used to create VD.
 Do you still want to create the VD? (y or n)
 $ qxcli info -o vd -i 2
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  2
-name:                VD_R1_3
-status:              functional
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
-size:                9984 M
-BGA status:          running
-Block ids:           4 5 
-# of PDs:            2
+<<< stdout (only PD RAID setup:)
 PD RAID setup:       14 12 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
 <<< status 0
 
 === in the shell the question takes its answer line and the prompt goes on
@@ -408,24 +274,12 @@ $ qxcli create -r 1 -d 4,5 -n a-b
 -n, name must be numeric, character, space or underline. Now is a-b
 <<< status 1
 $ qxcli info -o vd -i 1
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  1
+<<< stdout (only name:, only Cache mode:, only size:)
 name:                ten_chars1
-status:              functional
 Stripe size:         64
-RAID mode:           RAID1
 Cache mode:          On 
 size:                9984 M
-BGA status:          running
-Block ids:           2 3 
-# of PDs:            2
-PD RAID setup:       2 3 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
+<<< status 0
 
 === refusals after the options, in their order
 scenario ./small.json
@@ -474,30 +328,20 @@ RAID50 needs least 6 or more even number of PDs.
 <<< status 1
 $ qxcli create -r 1E -d 2,3,4 --waiveconfirmation -n odd
 $ qxcli info -o vd -i 1
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  1
-name:                odd
-status:              functional
-Stripe size:         64
+<<< stdout (only RAID mode:, only # of PDs:)
 RAID mode:           RAID1e
-Cache mode:          Off 
-size:                14976 M
-BGA status:          running
-Block ids:           2 3 4 
 # of PDs:            3
-PD RAID setup:       2 3 4 
-Running OS:          no
-BGA progress:    initializing is 0% done
+<<< status 0
 
-
-=== each disk is checked in list order: its id, then offline, spare, foreign, then in use
+=== each disk is checked in list order: its id (the highest id is within range), then offline, spare, foreign, then in use
 scenario ./small.json
 $ qxcli create -r 1 -d 2,16
 <<< stdout
 Wrong disk 16 input.
+<<< status 1
+$ qxcli create -r 1 -d 2,15
+<<< stdout
+Failed to get status for PD 15 (error 55: Specified physical disk doesn't exist)
 <<< status 1
 $ qxcli create -r 1 -d 8,7
 <<< stdout
@@ -577,45 +421,13 @@ scenario ./small.json
 $ qxcli create -r 0 -d 2,11 -g 10 -n ten
 $ qxcli create -r 0 -d 3,4 -g 1 -s 5000 -n one
 $ qxcli info -o vd -i 1
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  1
-name:                ten
-status:              functional
+<<< stdout (only size:)
 Stripe size:         64
-RAID mode:           RAID0
-Cache mode:          Off 
 size:                10240 M
-BGA status:          running
-Block ids:           2 3 
-# of PDs:            2
-PD RAID setup:       2 11 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
 $ qxcli info -o vd -i 2
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  2
-name:                one
-status:              functional
+<<< stdout (only size:)
 Stripe size:         64
-RAID mode:           RAID0
-Cache mode:          Off 
 size:                4096 M
-BGA status:          running
-Block ids:           4 5 
-# of PDs:            2
-PD RAID setup:       3 4 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
 <<< status 0
 
 === -t, which means nothing else, prints the help as -h does; the options after it are not read
@@ -650,42 +462,11 @@ scenario ./cache.json
 $ qxcli 1 create -r 0 -d 0,1 -n auto
 $ qxcli 1 create -r 0 -d 2,3 -n on -c on
 $ qxcli 1 info -o vd
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  0
+<<< stdout (only name:, only Cache mode:)
 name:                auto
-status:              functional
-Stripe size:         64
-RAID mode:           RAID0
 Cache mode:          Off 
-size:                19968 M
-BGA status:          running
-Block ids:           0 1 
-# of PDs:            2
-PD RAID setup:       0 1 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
-id:                  1
 name:                on
-status:              functional
-Stripe size:         64
-RAID mode:           RAID0
 Cache mode:          On 
-size:                19968 M
-BGA status:          running
-Block ids:           2 3 
-# of PDs:            2
-PD RAID setup:       2 3 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
-Total # of VD:       2
-
 <<< status 0
 
 === an adapter without VD cache or rounding refuses those options
@@ -712,42 +493,15 @@ scenario ./cache.json
 $ qxcli create -r 1 -d 0,1 -s 1000 -n auto
 $ qxcli create -r 1 -d 2,3 -s 1000 -n forced --forcesize -w wt -p ra
 $ qxcli info -o vd
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  0
+<<< stdout (only name:, only Cache mode:, only size:)
 name:                auto
-status:              functional
 Stripe size:         64
-RAID mode:           RAID1
 Cache mode:          On 
 size:                9984 M
-BGA status:          running
-Block ids:           0 1 
-# of PDs:            2
-PD RAID setup:       0 1 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
-id:                  1
 name:                forced
-status:              functional
 Stripe size:         64
-RAID mode:           RAID1
 Cache mode:          Off 
 size:                1000 M
-BGA status:          running
-Block ids:           2 3 
-# of PDs:            2
-PD RAID setup:       2 3 
-Running OS:          no
-BGA progress:    initializing is 0% done
-
-
-Total # of VD:       2
-
 <<< status 0
 
 === a hybrid tier is named after the level alone and takes an SSD with hard disks
@@ -769,19 +523,50 @@ $ qxcli 2 create -r hybrid -d 2,3 -i none
 Failed to create virtual disk (error 28: SSD number is not right in the TwinTier).
 <<< status 28
 $ qxcli 2 info -o vd
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  0
+<<< stdout (only name:, only Tier mode:)
 name:                TwinTier_c_1
-Status:              functional
 Tier mode:           twinTier capacity
-Block ids:           0 1 
-# of PDs:            2
-PD RAID setup:       0 1 
-Running OS:          no
+<<< status 0
 
-Total # of VD:       1
-
+=== RAID6 and RAID60 parity disks: the disk count first, then the parity limits, each accepted at its edge
+scenario ./parity.json
+$ qxcli create -r 6 -d 0,1 -q 2
+<<< stdout
+RAID6 needs least 3 PDs.
+<<< status 1
+$ qxcli create -r 6 -d 0,1,2,3 -q 1
+<<< stdout
+Number of parity disks should be at least 2 and less than 3.
+<<< status 1
+$ qxcli create -r 6 -d 0,1,2,3,4 -q 4
+<<< stdout
+Number of parity disks should be at least 2 and less than 3.
+<<< status 1
+$ qxcli create -r 6 -d 0,1,2 -q 3
+<<< stdout
+Number of parity disks should be at least 2 and less than 3.
+<<< status 1
+$ qxcli create -r 60 -d 0,1,2,3,4,5,6 -q 4
+<<< stdout
+RAID60 needs least 6 or more even number of PDs.
+<<< status 1
+$ qxcli create -r 60 -d 0,1,2,3,4,5,6,7 -q 5
+<<< stdout
+RAID60 need even number of parity disks between 4 and 6.
+<<< status 1
+$ qxcli create -r 60 -d 0,1,2,3,4,5,6,7 -q 8
+<<< stdout
+RAID60 need even number of parity disks between 4 and 6.
+<<< status 1
+$ qxcli create -r 60 -d 0,1,2,3,4,5,6,7 -q 2
+<<< stdout
+RAID60 need even number of parity disks between 4 and 6.
+<<< status 1
+$ qxcli create -r 60 -d 0,1,2,3,4,5 -q 6
+<<< stdout
+# of parity disks (6) should be less than # of total disks (6).
+<<< status 1
+$ qxcli create -r 6 -d 0,1,2,3 -q 3 -n most
+$ qxcli create -r 6 -d 4,5,6 -q 2 -n fewest
+$ qxcli create -r 60 -d 7,8,9,10,11,12,13,14 -q 6 -n sixty
 <<< status 0

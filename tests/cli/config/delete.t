@@ -14,31 +14,9 @@ $ qxcli info -o vd
 <<< stdout
 No virtual disk is found.
 $ qxcli info -o pd -i 1
-<<< stdout
-
-Physical Disk Information
-----------------------------
-Adapter:             0
-PD ID:               1
-Type:                SATA PD
-Linked at:           HBA port 1
-Size:                10485760 K
-Write cache:         supported (on)
-SMART:               supported (on)
-NCQ:                 supported (on)
-48 bits LBA:         supported
-supported speed:     3 6 Gb/s
-Current speed:       6 Gb/s
-model:               QXD HD2000
-Serial:              QT00000101
-Firmware version:    QF01
-Locate LED status:   Not Support
-Running OS:          no
-PPID:                
+<<< stdout (only block ids:, only PD valid size:)
 block ids:           
 PD valid size:       10223616 K
-
-
 <<< status 0
 
 === no keeps the VD, and so does the end of input while the question waits; -o ld is the same as -o vd
@@ -55,23 +33,8 @@ x
 Are you sure you want to delete this virtual disk? (y or n)
 Please input y or n.
 $ qxcli info -o vd -i 0
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  0
+<<< stdout (only name:)
 name:                boot
-status:              functional and initialized
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          Off 
-size:                9984 M
-BGA status:          not running
-Block ids:           0 1 
-# of PDs:            2
-PD RAID setup:       0 1 
-Running OS:          no
-
 <<< status 0
 
 === any other answer asks again, without the question
@@ -130,25 +93,9 @@ Are you sure you want to delete this virtual disk? (y or n)
 
 VD 1 is rebuilding, do you still want to delete it? (y or n)
 $ qxcli info -o vd -i 1
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  1
+<<< stdout (only name:, only BGA progress:)
 name:                data
-status:              degraded
-Stripe size:         64
-RAID mode:           RAID5
-Cache mode:          On 
-size:                19968 M
-BGA status:          running
-Block ids:           2 3 4 
-# of PDs:            3
-PD RAID setup:       2 3 12 
-Running OS:          no
 BGA progress:    rebuilding is 25% done
-
-
 <<< status 0
 
 === --waiveconfirmation deletes a rebuilding VD without a question, stopping the rebuild
@@ -161,31 +108,9 @@ $ qxsim events
 1  2026-01-01 00:00:00 UTC  class 1 code 74 device 1 severity 2 params 0 0 0 0
 2  2026-01-01 00:00:00 UTC  class 1 code 3 device 1 severity 2 params 1635017060 0 0 0
 $ qxcli info -o pd -i 12
-<<< stdout
-
-Physical Disk Information
-----------------------------
-Adapter:             0
-PD ID:               12
-Type:                SATA PD
-Linked at:           HBA port 12
-Size:                10485760 K
-Write cache:         supported (on)
-SMART:               supported (on)
-NCQ:                 supported (on)
-48 bits LBA:         supported
-supported speed:     3 6 Gb/s
-Current speed:       6 Gb/s
-model:               QXD HD2000
-Serial:              
-Firmware version:    QF01
-Locate LED status:   Not Support
-Running OS:          no
-PPID:                
+<<< stdout (only block ids:, only PD valid size:)
 block ids:           
 PD valid size:       10223616 K
-
-
 <<< status 0
 
 === -f asks whether to delete, but not about the activity
@@ -385,26 +310,9 @@ y
 Are you sure you want to delete this PackageVD? (y or n)
 Delete PackageVD 1 successfully.
 $ qxcli info -o vd
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  0
+<<< stdout (only name:, only Total # of VD:)
 name:                db
-array id:            0
-status:              functional and initialized
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          On 
-size:                4096 M
-BGA status:          not running
-Block ids:           0 1 
-# of PDs:            2
-PD RAID setup:       0 1 
-Running OS:          no
-
 Total # of VD:       1
-
 <<< status 0
 
 === an arrays-less adapter has no arrays and no package VDs

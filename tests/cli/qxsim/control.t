@@ -5,44 +5,15 @@
 scenario init_running.json
 $ qxsim clock advance 50
 $ qxcli info -o vd -i 0
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  0
-name:                mirror
+<<< stdout (only status:, only done)
 status:              functional
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          On 
-size:                9984 M
 BGA status:          running
-Block ids:           0 1 
-# of PDs:            2
-PD RAID setup:       0 1 
-Running OS:          no
 BGA progress:    initializing is 75% done
-
-
 $ qxsim clock advance 50
 $ qxcli info -o vd -i 0
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  0
-name:                mirror
+<<< stdout (only status:)
 status:              functional and initialized
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          On 
-size:                9984 M
 BGA status:          not running
-Block ids:           0 1 
-# of PDs:            2
-PD RAID setup:       0 1 
-Running OS:          no
-
 $ qxsim events
 <<< stdout
 1  2026-01-01 00:01:40 UTC  class 1 code 55 device 0 severity 2 params 0 0 0 0
@@ -53,23 +24,10 @@ scenario init_running.json
 $ qxsim clock advance 100
 $ qxsim pd pull 1
 $ qxcli info -o vd -i 0
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  0
-name:                mirror
+<<< stdout (only status:, only PD RAID setup:)
 status:              degraded
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          On 
-size:                9984 M
 BGA status:          not running
-Block ids:           0 
-# of PDs:            2
 PD RAID setup:       0 * 
-Running OS:          no
-
 $ qxcli info -o pd -i 1
 <<< stdout
 
@@ -77,50 +35,16 @@ Unable to get info of PD 1 (error 55: Specified physical disk doesn't exist)
 <<< status 55
 $ qxsim pd fail 0
 $ qxcli info -o vd -i 0
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  0
-name:                mirror
+<<< stdout (only status:, only Block ids:, only PD RAID setup:)
 status:              offline
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          On 
-size:                9984 M
 BGA status:          not running
 Block ids:           
-# of PDs:            2
 PD RAID setup:       * * 
-Running OS:          no
-
 $ qxsim pd insert 1
 $ qxcli info -o pd -i 1
-<<< stdout
-
-Physical Disk Information
-----------------------------
-Adapter:             0
+<<< stdout (only PD ID:, only PD valid size:)
 PD ID:               1
-Type:                SATA PD
-Linked at:           HBA port 1
-Size:                10485760 K
-Write cache:         supported (on)
-SMART:               supported (on)
-NCQ:                 supported (on)
-48 bits LBA:         supported
-supported speed:     3 6 Gb/s
-Current speed:       6 Gb/s
-model:               QXD HD2000
-Serial:              QS0002
-Firmware version:    QF01
-Locate LED status:   Not Support
-Running OS:          no
-PPID:                
-block ids:           
 PD valid size:       10223616 K
-
-
 $ qxsim events
 <<< stdout
 1  2026-01-01 00:01:40 UTC  class 1 code 55 device 0 severity 2 params 0 0 0 0
@@ -152,25 +76,9 @@ no faults
 <<< status 0
 $ qxsim fault add QX_LD_GetInfo --status 6 --adapter 1 --always
 $ qxcli info -o vd -i 0
-<<< stdout
-
-Virtual Disk Information
--------------------------
-id:                  0
+<<< stdout (only name:, only done)
 name:                mirror
-status:              functional
-Stripe size:         64
-RAID mode:           RAID1
-Cache mode:          On 
-size:                9984 M
-BGA status:          running
-Block ids:           0 1 
-# of PDs:            2
-PD RAID setup:       0 1 
-Running OS:          no
 BGA progress:    initializing is 50% done
-
-
 <<< status 0
 
 === bad input is refused with a message and a non-zero status, and changes nothing

@@ -82,6 +82,11 @@ void showStream(std::string& report, const char* name, const std::string& text) 
   report += indent(clip(shown), "    | ");
 }
 
+// The part of a stream that its section compares.
+std::string comparedPart(const std::string& stream, const std::vector<std::string>& only) {
+  return only.empty() ? stream : linesContaining(stream, only);
+}
+
 void compareStream(std::string& report, bool& ok, const char* name, const std::optional<std::string>& expected,
                    bool emptyWhenAbsent, const std::string& actual) {
   if (!expected && !emptyWhenAbsent) return;
@@ -177,8 +182,8 @@ class CaseRun {
     bool ok = r.exitedWith(step.status());
     // qxcli's streams are always compared; the control tool's only when the case says what to expect.
     const bool strict = step.tool == Tool::Qxcli;
-    compareStream(report, ok, "stdout", step.expectedStdout, strict, r.out);
-    compareStream(report, ok, "stderr", step.expectedStderr, strict, r.err);
+    compareStream(report, ok, "stdout", step.expectedStdout, strict, comparedPart(r.out, step.stdoutOnly));
+    compareStream(report, ok, "stderr", step.expectedStderr, strict, comparedPart(r.err, step.stderrOnly));
     for (const FileCheck& check : step.files) {
       std::optional<std::string> content = readFile(fs::path(work_) / check.name);
       if (!content) {

@@ -32,8 +32,10 @@ std::string quoteWord(const std::string& word) {
   return out + "'";
 }
 
-void appendSection(std::vector<std::string>& lines, const std::string& header, const std::string& text) {
-  EncodedSection section = encodeSection(text);
+void appendSection(std::vector<std::string>& lines, const std::string& header, const std::string& text,
+                   const std::vector<std::string>& only = {}) {
+  EncodedSection section = encodeSection(only.empty() ? text : linesContaining(text, only));
+  section.flags.only = only;
   lines.push_back("<<< " + header + sectionFlagsSuffix(section.flags));
   lines.insert(lines.end(), section.lines.begin(), section.lines.end());
 }
@@ -43,8 +45,11 @@ std::vector<std::string> rewrittenBlock(const Step& step, const StepActual& actu
   std::vector<std::string> lines = step.leadingLines;
   lines.insert(lines.end(), step.stdinLines.begin(), step.stdinLines.end());
   const bool strict = step.tool == Tool::Qxcli;
-  if (strict ? !r.out.empty() : step.expectedStdout.has_value()) appendSection(lines, "stdout", r.out);
-  if (strict ? !r.err.empty() : step.expectedStderr.has_value()) appendSection(lines, "stderr", r.err);
+  // A section that compares some lines only stays, so that its choice is kept.
+  if (!step.stdoutOnly.empty() || (strict ? !r.out.empty() : step.expectedStdout.has_value()))
+    appendSection(lines, "stdout", r.out, step.stdoutOnly);
+  if (!step.stderrOnly.empty() || (strict ? !r.err.empty() : step.expectedStderr.has_value()))
+    appendSection(lines, "stderr", r.err, step.stderrOnly);
   for (std::size_t i = 0; i < step.files.size(); ++i) {
     const FileCheck& check = step.files[i];
     const bool written = i < actual.files.size() && actual.files[i].has_value();

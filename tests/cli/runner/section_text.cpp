@@ -95,19 +95,38 @@ SectionFlags parseSectionFlags(std::string_view list) {
       flags.noEol = true;
     } else if (item == "escaped") {
       flags.escaped = true;
+    } else if (item.starts_with("only ") && item.size() > 5) {
+      flags.only.emplace_back(item.substr(5));
     } else {
       throw FormatError("unknown section flag '" + std::string(item) +
-                        "' (known: no eol, escaped)");
+                        "' (known: no eol, escaped, only TEXT)");
     }
   }
   return flags;
 }
 
-std::string sectionFlagsSuffix(SectionFlags flags) {
-  if (flags.noEol && flags.escaped) return " (no eol, escaped)";
-  if (flags.noEol) return " (no eol)";
-  if (flags.escaped) return " (escaped)";
-  return "";
+std::string sectionFlagsSuffix(const SectionFlags& flags) {
+  std::string list;
+  auto add = [&list](const std::string& item) { list += (list.empty() ? "" : ", ") + item; };
+  if (flags.noEol) add("no eol");
+  if (flags.escaped) add("escaped");
+  for (const std::string& text : flags.only) add("only " + text);
+  return list.empty() ? "" : " (" + list + ")";
+}
+
+std::string linesContaining(std::string_view text, const std::vector<std::string>& needles) {
+  std::string kept;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    const std::string_view line = text.substr(0, end == std::string_view::npos ? text.size() : end + 1);
+    for (const std::string& needle : needles) {
+      if (line.find(needle) == std::string_view::npos) continue;
+      kept += line;
+      break;
+    }
+    text.remove_prefix(line.size());
+  }
+  return kept;
 }
 
 std::string decodeSection(const std::vector<std::string>& lines, SectionFlags flags) {

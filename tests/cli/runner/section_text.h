@@ -12,6 +12,10 @@ namespace qxt {
 struct SectionFlags {
   bool noEol = false;
   bool escaped = false;
+  // Not empty: the stream is compared by its lines that contain one of
+  // these texts ("only PD valid size:", once per text), so that a case
+  // checks the lines it is about. A text cannot hold a comma.
+  std::vector<std::string> only = {};
 
   bool operator==(const SectionFlags&) const = default;
 };
@@ -24,8 +28,11 @@ bool isMarkerLine(std::string_view line);
 // the parentheses). Throws FormatError on an unknown flag.
 SectionFlags parseSectionFlags(std::string_view list);
 
-// The header suffix for flags: "", " (no eol)", " (escaped)" or " (no eol, escaped)".
-std::string sectionFlagsSuffix(SectionFlags flags);
+// The header suffix for flags: "", " (no eol)", " (escaped, only size:)", ...
+std::string sectionFlagsSuffix(const SectionFlags& flags);
+
+// The lines of `text` that contain one of `needles`, each with its line end.
+std::string linesContaining(std::string_view text, const std::vector<std::string>& needles);
 
 // Turns section lines as written in a file into the bytes they stand for.
 // Throws FormatError on a bad escape or a "no eol" section without lines.

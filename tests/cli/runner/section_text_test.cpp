@@ -39,6 +39,16 @@ TEST(SectionFlags, ParseAndPrint) {
   EXPECT_THROW(parseSectionFlags("no eol, binary"), FormatError);
   EXPECT_EQ(sectionFlagsSuffix({}), "");
   EXPECT_EQ(sectionFlagsSuffix({.noEol = true, .escaped = true}), " (no eol, escaped)");
+  const SectionFlags only = parseSectionFlags("escaped, only PD valid size:, only name:");
+  EXPECT_EQ(only.only, (std::vector<std::string>{"PD valid size:", "name:"}));
+  EXPECT_EQ(sectionFlagsSuffix(only), " (escaped, only PD valid size:, only name:)");
+  EXPECT_THROW(parseSectionFlags("only "), FormatError) << "only what?";
+}
+
+TEST(SectionFlags, OnlyKeepsTheLinesHoldingTheText) {
+  EXPECT_EQ(linesContaining("id: 1\nsize: 5 M\n\nname: a size:\nsize: 7 M", {"size:", "name:"}),
+            "size: 5 M\nname: a size:\nsize: 7 M") << "each line once, in its place";
+  EXPECT_EQ(linesContaining("id: 1\n", {"size:"}), "");
 }
 
 TEST(EncodeSection, RoundTripsAnyText) {

@@ -294,6 +294,8 @@ class Parser {
         state_ = State::AfterStatus;
         return;
     }
+    if (!header.flags.only.empty() && header.kind != SectionKind::Stdout && header.kind != SectionKind::Stderr)
+      throw FormatError("only a stdout or stderr section takes 'only'");
     section_ = header;
     sectionHeaderLine_ = std::string(line);
     sectionLines_.clear();
@@ -312,9 +314,11 @@ class Parser {
         break;
       case SectionKind::Stdout:
         s.expectedStdout = std::move(text);
+        s.stdoutOnly = section_.flags.only;
         break;
       case SectionKind::Stderr:
         s.expectedStderr = std::move(text);
+        s.stderrOnly = section_.flags.only;
         break;
       case SectionKind::File:
         s.files.push_back({section_.fileName, std::move(text)});

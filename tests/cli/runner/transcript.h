@@ -26,6 +26,8 @@ struct Step {
   std::string stdinText;
   std::optional<std::string> expectedStdout;
   std::optional<std::string> expectedStderr;
+  std::vector<std::string> stdoutOnly;  // not empty: only the lines holding one are compared
+  std::vector<std::string> stderrOnly;
   std::vector<FileCheck> files;
   std::optional<int> expectedStatus;  // written explicitly; 0 when absent
 

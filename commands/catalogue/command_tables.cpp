@@ -4,9 +4,9 @@
 // array-capable variant (rebuild, migrate, create, set) have two descriptions.
 #include <string>
 
+#include "commands/catalogue/help_pages.h"
 #include "commands/handlers.h"
 #include "shell/command_table.h"
-#include "shell/help_pages.h"
 
 namespace qx::shell {
 namespace {

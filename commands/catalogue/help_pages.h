@@ -3,10 +3,10 @@
 // text, written to the output stream as they stand and never used as a
 // format. Where a command has two variants, the page with the suffix Array
 // serves array-capable adapters.
-#ifndef QX_SHELL_HELP_PAGES_H
-#define QX_SHELL_HELP_PAGES_H
+#ifndef QX_COMMANDS_CATALOGUE_HELP_PAGES_H
+#define QX_COMMANDS_CATALOGUE_HELP_PAGES_H
 
-namespace qx::shell {
+namespace qx::commands {
 
 extern const char kHelpHelp[];
 extern const char kHelpAssign[];
@@ -55,6 +55,6 @@ extern const char kHelpMigrateArray[];
 extern const char kHelpCreateArray[];
 extern const char kHelpSetArray[];
 
-}  // namespace qx::shell
+}  // namespace qx::commands
 
-#endif  // QX_SHELL_HELP_PAGES_H
+#endif  // QX_COMMANDS_CATALOGUE_HELP_PAGES_H

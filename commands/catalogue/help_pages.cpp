@@ -1,8 +1,8 @@
 // Help page texts. One source line per line of text, each ending in "\n", so
 // that blanks before a line end stay visible and survive editors.
-#include "shell/help_pages.h"
+#include "commands/catalogue/help_pages.h"
 
-namespace qx::shell {
+namespace qx::commands {
 
 const char kHelpHelp[] =
     "\n"
@@ -943,4 +943,4 @@ const char kHelpSetArray[] =
     "    Enable cache on VD 2.\n"
     "\n";
 
-}  // namespace qx::shell
+}  // namespace qx::commands

@@ -5,6 +5,7 @@
 #include "commands/handlers.h"
 #include "shell/getopt.h"
 #include "shell/handler_support.h"
+#include "shell/option_table.h"
 #include "shell/output.h"
 #include "shell/state.h"
 
@@ -41,10 +42,10 @@ constexpr char kLegend[] =
     "COMMAND   BRIEF DESCRIPTION \n"
     "-----------------------------------------------------------------\n";
 
-const shell::LongOption kOptions[] = {
-    {"internal", shell::kNoArgument, nullptr, 'i'},
-    shell::kOutputLongOption,
-    shell::kEndOfLongOptions,
+// No -h: `help -h` is an invalid option, answered with this command's help.
+const shell::OptionTable kOptions{
+    shell::kOutputEntry,
+    {'i', "internal", shell::Arg::kNone, shell::kOnce},
 };
 
 // Name and brief of every entry whose flag is exactly 1, then a blank line.
@@ -76,19 +77,13 @@ const CommandEntry* find_page(const char* word) {
 }  // namespace
 
 uint32_t cmd_help(int argc, char** argv, const CommandEntry& self) {
-  int internal_count = 0;
-  shell::start_options();
-  for (int code; (code = shell::next_option(argc, argv, QX_OUTPUT_OPTION "i", kOptions)) != -1;) {
-    if (code == shell::kOutputOption) continue;
-    if (code == 'i') {
-      ++internal_count;
-      continue;
-    }
-    return shell::print_command_help(self);
+  shell::OptionScan scan(kOptions, argc, argv);
+  for (int code; (code = scan.next()) != -1;) {
+    if (code != shell::kOutputOption && code != 'i') return shell::print_command_help(self);
   }
 
-  if (internal_count > 1) return shell::duplicated_option();
-  if (internal_count == 1) {
+  if (scan.duplicated()) return shell::duplicated_option();
+  if (scan.given('i')) {
     list_briefs(shell::state().hidden_table);
     return 0;
   }

@@ -1,8 +1,8 @@
 // `error -c CODE`: the text of a library status.
 #include "api/status.h"
 #include "commands/handlers.h"
-#include "shell/getopt.h"
 #include "shell/handler_support.h"
+#include "shell/option_table.h"
 #include "shell/output.h"
 #include "shell/values.h"
 
@@ -12,26 +12,24 @@ namespace {
 constexpr long kHighestCode = 255;
 
 // No long `help` here: `error --help` is an unrecognized option.
-const shell::LongOption kOptions[] = {
-    {"controller", shell::kRequiredArgument, nullptr, 'c'},
-    shell::kOutputLongOption,
-    shell::kEndOfLongOptions,
+const shell::OptionTable kOptions{
+    {'c', "controller", shell::Arg::kRequired, shell::kOnce, shell::kMustGive},
+    shell::kOutputEntry,
+    {'h', nullptr, shell::Arg::kNone, shell::kRepeats},
 };
 
 }  // namespace
 
 uint32_t cmd_error(int argc, char** argv, const CommandEntry& self) {
-  int code_count = 0;
   long code = 0;
-  shell::start_options();
-  for (int option; (option = shell::next_option(argc, argv, "c:" QX_OUTPUT_OPTION "h", kOptions)) != -1;) {
+  shell::OptionScan scan(kOptions, argc, argv);
+  for (int option; (option = scan.next()) != -1;) {
     switch (option) {
       case shell::kOutputOption:
         break;
       case 'c':
-        ++code_count;
-        if (!shell::require_decimal(shell::option_arg(), "-c : id should be a number\n")) return 1;
-        code = shell::decimal_value(shell::option_arg());
+        if (!shell::require_decimal(scan.arg(), "-c : id should be a number\n")) return 1;
+        code = shell::decimal_value(scan.arg());
         if (code > kHighestCode) {
           shell::print("Invalid error code\n");
           return 1;
@@ -43,8 +41,8 @@ uint32_t cmd_error(int argc, char** argv, const CommandEntry& self) {
         return shell::print_command_help(self);
     }
   }
-  if (code_count > 1) return shell::duplicated_option();
-  if (code_count == 0) return shell::missing_option(self, 'c');
+  if (scan.duplicated()) return shell::duplicated_option();
+  if (scan.report_missing(self)) return 1;
 
   const auto status = static_cast<uint8_t>(code);
   shell::print("\nError code %d: %s.\n", status, status_text(status));

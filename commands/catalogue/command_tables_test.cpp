@@ -8,9 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "commands/handlers.h"
 #include "shell/command_table.h"
-#include "shell/help_pages.h"
 
 namespace qx::shell {
 namespace {
@@ -61,33 +59,6 @@ TEST(CommandTables, ListCommandsInTheirFixedOrder) {
   EXPECT_EQ(array_hidden_table().count, 14);
 }
 
-TEST(CommandTables, EveryEntryIsComplete) {
-  for (const auto& [label, table] : all_tables()) {
-    for (uint16_t i = 0; i < table.count; ++i) {
-      const CommandEntry& e = table.entries[i];
-      SCOPED_TRACE(std::string(label) + " #" + std::to_string(i));
-      ASSERT_NE(e.name, nullptr);
-      ASSERT_NE(e.name[0], '\0');
-      // Dispatch lower-cases the typed word before comparing, and compares
-      // name_size with the typed length + 1 to recognise an exact match.
-      for (const char* c = e.name; *c != '\0'; ++c) {
-        EXPECT_TRUE(std::islower(static_cast<unsigned char>(*c)) || *c == '?') << e.name;
-      }
-      EXPECT_EQ(e.name_size, std::strlen(e.name) + 1) << e.name;
-      EXPECT_NE(e.handler, nullptr) << e.name;
-      ASSERT_NE(e.brief, nullptr) << e.name;
-      EXPECT_EQ(e.brief[0], ':') << e.name;
-      ASSERT_NE(e.help, nullptr) << e.name;
-      // The page follows "Description" and the brief, so it opens with a
-      // line end, and it closes the last line it prints.
-      const std::string_view help = e.help;
-      ASSERT_GT(help.size(), 1u) << e.name;
-      EXPECT_EQ(help.front(), '\n') << e.name;
-      EXPECT_EQ(help.back(), '\n') << e.name;
-    }
-  }
-}
-
 TEST(CommandTables, EachPageDescribesItsOwnCommand) {
   // The usage line (the first non-empty line of the page) starts with the
   // command's name, in whatever capitals the page uses; `?` shows the page
@@ -116,14 +87,6 @@ TEST(CommandTables, NamesAreUniqueWithinATable) {
   }
 }
 
-TEST(CommandTables, HiddenEntriesAreAllListedByHelpI) {
-  for (const CommandTable table : {arrayless_hidden_table(), array_hidden_table()}) {
-    for (uint16_t i = 0; i < table.count; ++i) {
-      EXPECT_EQ(table.entries[i].visibility, kListed) << table.entries[i].name;
-    }
-  }
-}
-
 TEST(CommandTables, TheSameNameMeansTheSameCommandEverywhere) {
   // Wherever a name appears (main or hidden, either adapter kind) it is one
   // command, except the four that have a variant for array-capable adapters.
@@ -142,54 +105,6 @@ TEST(CommandTables, TheSameNameMeansTheSameCommandEverywhere) {
         }
       }
     }
-  }
-}
-
-TEST(CommandTables, QuestionMarkIsHelp) {
-  const CommandTable table = arrayless_main_table();
-  const CommandEntry& question = table.entries[0];
-  const CommandEntry& help = table.entries[1];
-  EXPECT_EQ(question.handler, &commands::cmd_help);
-  EXPECT_EQ(help.handler, &commands::cmd_help);
-  EXPECT_EQ(question.help, help.help);
-}
-
-const CommandEntry* find(CommandTable table, std::string_view name) {
-  for (uint16_t i = 0; i < table.count; ++i) {
-    if (name == table.entries[i].name) return &table.entries[i];
-  }
-  return nullptr;
-}
-
-TEST(CommandTables, ArrayCapableAdaptersGetTheArrayVariants) {
-  struct Variant {
-    const char* name;
-    Handler arrayless_handler;
-    const char* arrayless_page;
-    Handler array_handler;
-    const char* array_page;
-  };
-  const Variant variants[] = {
-      {"rebuild", commands::cmd_rebuild, kHelpRebuild, commands::cmd_rebuild_array,
-       kHelpRebuildArray},
-      {"migrate", commands::cmd_migrate, kHelpMigrate, commands::cmd_migrate_array,
-       kHelpMigrateArray},
-      {"create", commands::cmd_create, kHelpCreate, commands::cmd_create_array, kHelpCreateArray},
-      {"set", commands::cmd_set, kHelpSet, commands::cmd_set_array, kHelpSetArray},
-  };
-  for (const Variant& v : variants) {
-    SCOPED_TRACE(v.name);
-    const CommandEntry* arrayless = find(arrayless_main_table(), v.name);
-    const CommandEntry* array = find(array_main_table(), v.name);
-    ASSERT_NE(arrayless, nullptr);
-    ASSERT_NE(array, nullptr);
-    EXPECT_EQ(arrayless->handler, v.arrayless_handler);
-    EXPECT_EQ(arrayless->help, v.arrayless_page);
-    EXPECT_EQ(array->handler, v.array_handler);
-    EXPECT_EQ(array->help, v.array_page);
-    // Neither variant is reachable through a hidden table.
-    EXPECT_EQ(find(arrayless_hidden_table(), v.name), nullptr);
-    EXPECT_EQ(find(array_hidden_table(), v.name), nullptr);
   }
 }
 
