@@ -12,7 +12,7 @@ namespace qx::sim {
 namespace {
 
 std::string disk_blocks_key(int adapter, uint16_t pd) {
-  return memo_key("disk_blocks", adapter, pd);
+  return memo_key("pd_blks", adapter, pd);
 }
 std::string block_key(int adapter, uint16_t id) {
   return memo_key("block", adapter, id);

@@ -23,7 +23,7 @@ std::optional<Adapter> read_adapter(Db& db, int adapter) {
 // Every call asks this; the answer is kept on its own so that asking does not
 // copy the whole adapter record.
 bool adapter_exists(Db& db, int adapter) {
-  return memoized<bool>(db, memo_key("adapter_exists", adapter),
+  return memoized<bool>(db, memo_key("has_adapter", adapter),
                         [&] { return read_adapter(db, adapter).has_value(); });
 }
 
@@ -78,7 +78,7 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   bool engine_wrote = false;
   std::optional<int64_t> next_completion;
   if (adapter >= 0)
-    next_completion = memoized<std::optional<int64_t>>(db, memo_key("next_completion", adapter),
+    next_completion = memoized<std::optional<int64_t>>(db, memo_key("next_due", adapter),
                                                        [&] { return next_completion_ms(db, adapter); });
   if (next_completion && *next_completion <= now) {
     if (!can_write) return std::nullopt;

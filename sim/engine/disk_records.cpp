@@ -16,7 +16,7 @@ std::string disk_key(int adapter, int64_t id) {
   return memo_key("disk", adapter, id);
 }
 std::string disk_activity_key(int adapter, uint16_t pd) {
-  return memo_key("disk_activity", adapter, pd);
+  return memo_key("pd_bga", adapter, pd);
 }
 
 void prefetch_disk_activities(Db& db, int adapter, const std::vector<Disk>& disks) {
