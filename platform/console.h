@@ -6,8 +6,15 @@ namespace qx::platform {
 
 // Calls `on_event` when the console asks the process to end (an interrupt
 // key, the console or terminal going away, a termination request); the
-// process then ends as it would have without the handler.
+// process then ends as it would have without the handler. `on_event` runs
+// on a thread of its own while the main thread goes on, so it must be safe
+// to run beside whatever the main thread is doing.
 void install_console_control_handler(void (*on_event)());
+
+// Called before the process ends on its own: while a console event is being
+// handled it never returns, so that the handler, not a normal exit with the
+// status of a command the finalized library failed, ends the process.
+void wait_for_console_event_to_end_process();
 
 // True when standard input is an interactive terminal.
 bool stdin_is_terminal();

@@ -5,11 +5,18 @@
 #include <cstring>
 #include <string>
 
+#include "api/output_check.h"
 #include "shell/state.h"
 
 namespace qx::shell {
 
 namespace {
+
+// Every write goes through here: a failed one is noted for the check at the
+// end of the run.
+void write_out(std::string_view text) {
+  if (std::fwrite(text.data(), 1, text.size(), state().out) != text.size()) note_write_failure();
+}
 
 // One output line, assembled in place and written with one call. A line
 // longer than the room is written in pieces, so nothing is ever cut.
@@ -24,7 +31,7 @@ class Line {
     if (text.size() > sizeof room_ - used_) {
       flush();
       if (text.size() > sizeof room_) {
-        std::fwrite(text.data(), 1, text.size(), state().out);
+        write_out(text);
         return *this;
       }
     }
@@ -44,7 +51,7 @@ class Line {
 
  private:
   void flush() {
-    if (used_ > 0) std::fwrite(room_, 1, used_, state().out);
+    if (used_ > 0) write_out({room_, used_});
     used_ = 0;
   }
   char room_[256];
@@ -74,12 +81,14 @@ class Digits {
 
 }  // namespace
 
-void vprint(const char* fmt, va_list args) { std::vfprintf(state().out, fmt, args); }
+void vprint(const char* fmt, va_list args) {
+  if (std::vfprintf(state().out, fmt, args) < 0) note_write_failure();
+}
 
 void print(const char* fmt, ...) {
   // Blank lines and headings carry no conversion: skip the format parse.
   if (std::strchr(fmt, '%') == nullptr) {
-    std::fputs(fmt, state().out);
+    print_text(fmt);
     return;
   }
   va_list args;
@@ -88,7 +97,9 @@ void print(const char* fmt, ...) {
   va_end(args);
 }
 
-void print_text(const char* text) { std::fputs(text, state().out); }
+void print_text(const char* text) {
+  if (std::fputs(text, state().out) < 0) note_write_failure();
+}
 
 void print_label(int width, std::string_view label, std::string_view value) { label_line(width, label, value); }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "api/output_check.h"
 #include "api/qx_api.h"
 #include "platform/console.h"
 #include "shell/cli_version.h"
@@ -26,10 +27,20 @@ enum class LineRead { kLine, kTooLong, kEnd };
 
 void finalize_library() { QX_API_Finalize(); }
 
-void close_output() {
+// Closes an "-output" file. False, after a line on standard error, when
+// what was written to it or to standard output did not all arrive.
+bool close_output() {
   ShellState& s = state();
-  if (s.out != stdout) std::fclose(s.out);
+  bool written = true;
+  if (s.out != stdout) {
+    written = output_written(s.out, "qxcli");
+    if (std::fclose(s.out) != 0 && written) {
+      std::fprintf(stderr, "qxcli: write error: %s\n", std::strerror(errno));
+      written = false;
+    }
+  }
   s.out = stdout;
+  return output_written(stdout, "qxcli") && written;
 }
 
 // A leading number selects the current adapter and leaves the words. Only
@@ -86,15 +97,19 @@ void read_adapters() {
 }
 
 // Reads one line of standard input without its line end (and a carriage
-// return before it). A longer line than kMaxLineLength is read to its end
-// and reported as too long.
+// return before it, which does not count towards the length). A longer line
+// than kMaxLineLength is read to its end and reported as too long.
 LineRead read_line(char* line) {
   size_t length = 0;
   bool too_long = false;
+  bool carriage_return = false;  // one held back at the limit
   int c = 0;
   while ((c = std::getc(stdin)) != EOF && c != '\n') {
+    if (carriage_return) too_long = true;
     if (length < kMaxLineLength) {
       line[length++] = static_cast<char>(c);
+    } else if (c == '\r' && !too_long) {
+      carriage_return = true;
     } else {
       too_long = true;
     }
@@ -188,8 +203,10 @@ int run_cli(int argc, char** argv) {
   } else {
     result = dispatch(word_count - 1, words.data() + 1);
   }
+  platform::wait_for_console_event_to_end_process();
   QX_API_Finalize();
-  close_output();
+  // Output that did not arrive fails a command that otherwise succeeded.
+  if (!close_output() && result == 0) result = 1;
   return static_cast<int>(result);
 }
 

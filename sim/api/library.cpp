@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <mutex>
 
 #include "api/qx_api.h"
 #include "api/status.h"
@@ -11,13 +12,24 @@
 namespace qx::sim {
 
 namespace {
+
 std::unique_ptr<Db>& connection() {
   static std::unique_ptr<Db> db;
   return db;
 }
+
+// Held for the whole of every call, and while the connection is opened or
+// closed: QX_API_Finalize may come from another thread (a console control
+// handler) while a call runs, and then waits for that call to end.
+std::mutex& connection_mutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
 }  // namespace
 
 uint8_t api_call(const char* function, int adapter, Access access, const CallBody& body) {
+  std::lock_guard<std::mutex> lock(connection_mutex());
   Db* db = connection().get();
   if (db == nullptr) return kFailed;
   return run_call(*db, function, adapter, access, body);
@@ -26,22 +38,27 @@ uint8_t api_call(const char* function, int adapter, Access access, const CallBod
 }  // namespace qx::sim
 
 using qx::sim::connection;
+using qx::sim::connection_mutex;
 
 extern "C" {
 
 QX_API_EXPORT uint8_t QX_API_Initialize(void) {
-  if (connection()) return qx::kOk;
-  try {
-    connection() = qx::sim::open_state(qx::sim::state_directory());
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "qx_api: %s\n", e.what());
-    return qx::kFailed;
+  {
+    std::lock_guard<std::mutex> lock(connection_mutex());
+    if (connection()) return qx::kOk;
+    try {
+      connection() = qx::sim::open_state(qx::sim::state_directory());
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "qx_api: %s\n", e.what());
+      return qx::kFailed;
+    }
   }
   return qx::sim::api_call("QX_API_Initialize", -1, qx::sim::Access::kRead,
                            [](qx::sim::Session&) { return uint8_t{qx::kOk}; });
 }
 
 QX_API_EXPORT uint8_t QX_API_Finalize(void) {
+  std::lock_guard<std::mutex> lock(connection_mutex());
   connection().reset();
   return qx::kOk;
 }

@@ -1,8 +1,11 @@
 #include "sim/engine/call.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <thread>
 
 #include "api/status.h"
 #include "sim/engine/activities.h"
@@ -109,17 +112,31 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
 }  // namespace
 
 uint8_t run_call(Db& db, const char* function, int adapter, Access access, const CallBody& body) {
+  using std::chrono::steady_clock;
   Transaction::Kind kind = access == Access::kWrite ? Transaction::Kind::kWrite : Transaction::Kind::kRead;
   bool defer = true;
-  for (int tries = 0;; ++tries) {
+  // SQLite waits for a lock within one statement; some conflicts it answers
+  // at once instead. Either way the call as a whole waits no longer than the
+  // connection's busy timeout.
+  const steady_clock::time_point deadline = steady_clock::now() + std::chrono::milliseconds(db.busy_timeout_ms());
+  struct RestoreTimeout {
+    Db& db;
+    ~RestoreTimeout() { db.wait_at_most_ms(db.busy_timeout_ms()); }
+  } restore{db};
+  for (;;) {
     try {
       if (std::optional<uint8_t> status = attempt(db, function, adapter, kind, defer, body)) return *status;
       kind = Transaction::Kind::kWrite;  // the state must be brought up to date first
     } catch (const StateMoved&) {
       defer = false;  // another process committed meanwhile: start again, in a transaction from the start
     } catch (const DbError& e) {
-      if (e.busy() && tries < 20) continue;
-      std::fprintf(stderr, "qx_api: %s: %s: %s\n", function, db.path().c_str(), e.what());
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - steady_clock::now());
+      if (e.busy() && left.count() > 0) {
+        std::this_thread::sleep_for(std::min(left, std::chrono::milliseconds(5)));
+        db.wait_at_most_ms(static_cast<int>(left.count()));
+        continue;
+      }
+      std::fprintf(stderr, "qx_api: %s\n", e.about(db.path()).c_str());
       return kFailed;
     } catch (const std::exception& e) {
       std::fprintf(stderr, "qx_api: %s: %s\n", function, e.what());

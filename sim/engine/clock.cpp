@@ -41,6 +41,11 @@ void Clock::set(int64_t sim_ms) {
     offset_ms = sim_ms - real_time_ms();
 }
 
+bool Clock::in_range() const {
+  auto within = [](int64_t ms) { return ms >= -kClockLimitMs && ms <= kClockLimitMs; };
+  return within(offset_ms) && within(frozen_at_ms);
+}
+
 Clock read_clock(Db& db) {
   Clock clock;
   clock.offset_ms = meta_int(db, "clock_offset_ms", 0);

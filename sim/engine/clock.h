@@ -9,6 +9,11 @@
 
 namespace qx::sim {
 
+// Simulated times and offsets stay within this many milliseconds of the
+// epoch either way (about 35,000 years): what a scenario may give, so that
+// every state exports to a scenario that loads back.
+inline constexpr int64_t kClockLimitMs = int64_t{1} << 50;
+
 struct Clock {
   int64_t offset_ms = 0;  // simulated minus real time, while running
   bool frozen = false;
@@ -19,6 +24,7 @@ struct Clock {
   void freeze();
   void resume();
   void set(int64_t sim_ms);  // jumps to `sim_ms`, keeping frozen or running
+  bool in_range() const;     // offset and frozen time within kClockLimitMs
 };
 
 int64_t real_time_ms();

@@ -5,9 +5,43 @@
 
 namespace qx::sim {
 
+namespace {
+
+constexpr size_t kDescribeLength = 40;
+
+// Writes `value` as JSON into `out`, stopping soon after `out` is longer
+// than kDescribeLength: a value of any size or depth costs only that much.
+void describe_into(const json& value, std::string& out) {
+  if (out.size() > kDescribeLength) return;
+  if (value.is_array() || value.is_object()) {
+    const bool array = value.is_array();
+    out += array ? '[' : '{';
+    bool first = true;
+    for (auto it = value.begin(); it != value.end() && out.size() <= kDescribeLength; ++it) {
+      if (!first) out += ',';
+      first = false;
+      if (!array) {
+        describe_into(json(it.key()), out);
+        out += ':';
+      }
+      describe_into(*it, out);
+    }
+    out += array ? ']' : '}';
+  } else if (value.is_string()) {
+    const std::string& s = value.get_ref<const std::string&>();
+    // A cut may split a character: replace what is left of it.
+    out += json(s.substr(0, kDescribeLength + 1)).dump(-1, ' ', false, json::error_handler_t::replace);
+  } else {
+    out += value.dump();
+  }
+}
+
+}  // namespace
+
 std::string describe(const json& value) {
-  std::string text = value.dump();
-  if (text.size() > 40) text = text.substr(0, 37) + "...";
+  std::string text;
+  describe_into(value, text);
+  if (text.size() > kDescribeLength) text = text.substr(0, kDescribeLength - 3) + "...";
   return text;
 }
 

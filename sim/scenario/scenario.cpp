@@ -1,11 +1,11 @@
 #include "sim/scenario/scenario.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <vector>
 
 #include "sim/engine/activities.h"
@@ -71,7 +71,7 @@ T read_object(const Model<T>& model, const json& object, const std::string& path
 
   T row = model.defaults();
   if (position) {
-    if (const Field<T>* id = model.find("id")) {
+    if (const Field<T>* id = model.find(model.key.front())) {
       try {
         id->set(row, json(*position));
       } catch (const FieldError&) {
@@ -154,8 +154,6 @@ void check_adapter(const AdapterData& a, const std::string& path) {
   unique_ids(
       a.blocks, [](const Block& b) { return b.id; }, path, "blocks");
   unique_ids(
-      a.arrays, [](const Array& r) { return r.id; }, path, "arrays");
-  unique_ids(
       a.activities, [](const Activity& x) { return x.id; }, path, "activities");
   unique_ids(
       a.events, [](const Event& e) { return e.seq; }, path, "events", "seq");
@@ -166,6 +164,14 @@ void check_adapter(const AdapterData& a, const std::string& path) {
       fail(entry(path, "vds", i) + ".raid_level", "value " + std::to_string(v.raid_level) + " is not a RAID level");
     if (v.target_of != kNoId && (!vds.count(v.target_of) || v.target_of == v.id))
       fail(entry(path, "vds", i) + ".target_of", "value " + std::to_string(v.target_of) + " names no other VD");
+  }
+  // Following the migration targets from any VD must come to an end.
+  for (size_t i = 0; i < a.vds.size(); ++i) {
+    size_t steps = 0;
+    for (int64_t at = a.vds[i].target_of; at != kNoId; at = a.vds[vds.at(at)].target_of)
+      if (++steps > a.vds.size())
+        fail(entry(path, "vds", i) + ".target_of",
+             "value " + std::to_string(a.vds[i].target_of) + " leads round a cycle of migration targets");
   }
 
   std::set<std::pair<int64_t, int64_t>> members;  // (vd, member)
@@ -201,9 +207,27 @@ void check_adapter(const AdapterData& a, const std::string& path) {
            "value " + std::to_string(a.vds[i].members) + " is too small for member " + std::to_string(highest_member));
   }
 
-  for (size_t i = 0; i < a.arrays.size(); ++i)
-    for (uint16_t pd : a.arrays[i].pds)
+  std::map<int64_t, size_t> arrays = unique_ids(
+      a.arrays, [](const Array& r) { return r.id; }, path, "arrays");
+  for (size_t i = 0; i < a.arrays.size(); ++i) {
+    std::set<uint16_t> seen;
+    for (uint16_t pd : a.arrays[i].pds) {
       if (!disks.count(pd)) fail(entry(path, "arrays", i) + ".pds", "value " + std::to_string(pd) + " names no disk");
+      if (!seen.insert(pd).second)
+        fail(entry(path, "arrays", i) + ".pds", "value " + std::to_string(pd) + " is listed twice");
+    }
+  }
+  // On an adapter that keeps arrays, every VD lies on one and a dedicated
+  // spare serves one.
+  if (a.adapter.max_arrays != 0) {
+    for (size_t i = 0; i < a.vds.size(); ++i)
+      if (!arrays.count(a.vds[i].array_id))
+        fail(entry(path, "vds", i) + ".array_id", "value " + std::to_string(a.vds[i].array_id) + " names no array");
+    for (size_t i = 0; i < a.disks.size(); ++i)
+      if (a.disks[i].spare == SpareKind::kDedicated && !arrays.count(a.disks[i].spare_array))
+        fail(entry(path, "disks", i) + ".spare_array",
+             "value " + std::to_string(a.disks[i].spare_array) + " names no array");
+  }
 
   std::set<std::pair<bool, int64_t>> busy;  // (is disk, id)
   for (size_t i = 0; i < a.activities.size(); ++i) {
@@ -236,7 +260,7 @@ Clock read_clock_object(const json& doc) {
   }
   auto integer = [&](const char* key) {
     try {
-      return expect_integer(c.at(key), -(int64_t{1} << 50), int64_t{1} << 50);
+      return expect_integer(c.at(key), -kClockLimitMs, kClockLimitMs);
     } catch (const FieldError& e) {
       fail(std::string("clock.") + key, e.what());
     }
@@ -317,9 +341,73 @@ void insert_all(Db& db, const Model<T>& model, int adapter, const std::vector<T>
 
 }  // namespace
 
+namespace {
+
+// Watches the parser: refuses a key given twice in one object and nesting
+// deeper than kMaxScenarioDepth, naming the path where it happens. The
+// parser builds nothing deeper than that, and no later step has to cope
+// with values of unbounded depth.
+class ParseWatch {
+ public:
+  bool operator()(int, json::parse_event_t event, json& parsed) {
+    switch (event) {
+      case json::parse_event_t::object_start:
+      case json::parse_event_t::array_start: {
+        std::string path = next_path();
+        if (frames_.size() >= kMaxScenarioDepth)
+          throw ScenarioError((path.empty() ? "scenario" : path) + ": nested deeper than " +
+                              std::to_string(kMaxScenarioDepth) + " levels");
+        frames_.push_back({event == json::parse_event_t::array_start, 0, {}, {}, std::move(path)});
+        break;
+      }
+      case json::parse_event_t::object_end:
+      case json::parse_event_t::array_end:
+        frames_.pop_back();
+        break;
+      case json::parse_event_t::key: {
+        Frame& object = frames_.back();
+        object.key = parsed.get<std::string>();
+        if (!object.keys.insert(object.key).second)
+          throw ScenarioError(child_path(object) + ": the key is given twice");
+        break;
+      }
+      case json::parse_event_t::value:
+        next_path();
+        break;
+    }
+    return true;
+  }
+
+ private:
+  struct Frame {
+    bool array;
+    size_t index;
+    std::string key;  // the object's key being read
+    std::set<std::string> keys;
+    std::string path;
+  };
+
+  static std::string child_path(const Frame& parent) {
+    if (parent.array) return parent.path + "[" + std::to_string(parent.index) + "]";
+    return parent.path.empty() ? parent.key : parent.path + "." + parent.key;
+  }
+
+  // The path of the value that starts now; moves a list on to its next entry.
+  std::string next_path() {
+    if (frames_.empty()) return {};
+    std::string path = child_path(frames_.back());
+    if (frames_.back().array) ++frames_.back().index;
+    return path;
+  }
+
+  std::vector<Frame> frames_;
+};
+
+}  // namespace
+
 json parse_scenario(const std::string& text) {
   try {
-    return json::parse(text);
+    return json::parse(text, ParseWatch());
   } catch (const json::parse_error& e) {
     // The library's message names the byte offset; say it as line and column.
     size_t line = 1, column = 1;
@@ -399,12 +487,24 @@ json read_scenario(const std::string& name_or_path) {
   if (std::optional<json> builtin = builtin_scenario(name_or_path)) return *builtin;
   if (name_or_path.find('/') == std::string::npos && name_or_path.find('.') == std::string::npos)
     throw ScenarioError("no built-in scenario is named '" + name_or_path + "' (see 'qxsim scenarios')");
+  // Only a regular file of bounded size is read: a device or a pipe could
+  // go on without end.
+  std::error_code ec;
+  std::filesystem::file_status status = std::filesystem::status(name_or_path, ec);
+  if (ec) throw ScenarioError(name_or_path + ": cannot be read: " + ec.message());
+  if (!std::filesystem::is_regular_file(status)) throw ScenarioError(name_or_path + ": not a regular file");
   std::ifstream in(name_or_path, std::ios::binary);
   if (!in) throw ScenarioError(name_or_path + ": cannot be read");
-  std::stringstream text;
-  text << in.rdbuf();
+  std::string text;
+  char chunk[1 << 16];
+  while (text.size() <= kMaxScenarioBytes && in.read(chunk, sizeof chunk).gcount() > 0)
+    text.append(chunk, static_cast<size_t>(in.gcount()));
+  if (in.bad()) throw ScenarioError(name_or_path + ": cannot be read");
+  if (text.size() > kMaxScenarioBytes)
+    throw ScenarioError(name_or_path + ": larger than " + std::to_string(kMaxScenarioBytes >> 20) +
+                        " MiB, the most a scenario may hold");
   try {
-    return parse_scenario(text.str());
+    return parse_scenario(text);
   } catch (const ScenarioError& e) {
     throw ScenarioError(name_or_path + ": " + e.what());
   }

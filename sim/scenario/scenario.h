@@ -4,6 +4,7 @@
 #ifndef QX_SIM_SCENARIO_SCENARIO_H
 #define QX_SIM_SCENARIO_SCENARIO_H
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -19,7 +20,14 @@ class ScenarioError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Parses scenario text; a syntax error names the line and column.
+// A scenario file holds at most this many bytes (the largest built-in one
+// is far below), and its values nest at most this deep.
+inline constexpr size_t kMaxScenarioBytes = size_t{64} << 20;
+inline constexpr size_t kMaxScenarioDepth = 32;
+
+// Parses scenario text; a syntax error names the line and column. A key
+// given twice in one object, or nesting deeper than kMaxScenarioDepth, is
+// refused with the path where it happens.
 nlohmann::ordered_json parse_scenario(const std::string& text);
 
 // Checks the whole document and writes it into the state, replacing what

@@ -1,5 +1,8 @@
 #include "sim/scenario/scenario.h"
 
+#include <filesystem>
+#include <fstream>
+
 #include <gtest/gtest.h>
 
 #include "sim/scenario/builtin.h"
@@ -113,8 +116,61 @@ TEST(Scenario, RefusalsNameTheKeyAndTheValue) {
       {R"({"faults": [{"function": "GetInfo"}]})",
        "scenario.faults[0].function: value \"GetInfo\" is not the name of a library function"},
       {R"({"clock": {"frozen": true, "offset_ms": 5}})", "clock.offset_ms: a frozen clock takes time_ms"},
+      {R"({"adapters": [{"disks": [{"id": 1, "size_kb": 5, "id": 2}]}]})", "adapters[0].disks[0].id: the key is given twice"},
+      {R"({"adapters": [{"vds": [{"id": 0, "target_of": 1}, {"id": 1, "target_of": 0}]}]})",
+       "adapters[0].vds[0].target_of: value 1 leads round a cycle of migration targets"},
+      {R"({"adapters": [{"vds": [{"id": 0, "target_of": 0}]}]})",
+       "adapters[0].vds[0].target_of: value 0 names no other VD"},
+      {R"({"adapters": [{"max_arrays": 4, "disks": [{}, {}], "arrays": [{"pds": [0, 1, 0]}]}]})",
+       "adapters[0].arrays[0].pds: value 0 is listed twice"},
+      {R"({"adapters": [{"max_arrays": 4, "disks": [{"spare": "dedicated", "spare_array": 3}], "arrays": [{"pds": []}]}]})",
+       "adapters[0].disks[0].spare_array: value 3 names no array"},
+      {R"({"adapters": [{"max_arrays": 4, "disks": [{}], "arrays": [{"id": 2, "pds": [0]}],
+           "vds": [{"array_id": 5}], "blocks": [{"pd": 0, "vd": 0, "size_kb": 8}]}]})",
+       "adapters[0].vds[0].array_id: value 5 names no array"},
   };
   for (const Case& c : cases) EXPECT_EQ(refusal(c.text), c.message) << c.text;
+}
+
+TEST(Scenario, DeepNestingIsRefusedWithItsPathAndLongValuesAreCut) {
+  // Deep enough to overflow the stack of anything that walks it recursively.
+  const std::string deep = R"({"adapters": [{"disks": )" + std::string(200000, '[') + std::string(200000, ']') + "}]}";
+  const std::string message = refusal(deep);
+  EXPECT_EQ(message.rfind("adapters[0].disks[0][0]", 0), 0u) << message.substr(0, 200);
+  EXPECT_NE(message.find(": nested deeper than 32 levels"), std::string::npos) << message.substr(0, 200);
+
+  // A wide value: the message quotes its start only.
+  std::string wide = R"({"adapters": [{"disks": [{"size_kb": [1)";
+  for (int i = 0; i < 100000; ++i) wide += ",1";
+  wide += "]}]}]}";
+  EXPECT_EQ(refusal(wide), "adapters[0].disks[0].size_kb: expected an integer, got [1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,...");
+}
+
+TEST(Scenario, EventsWithoutSequenceNumbersTakeTheirPositions) {
+  TempState state("empty");
+  json out = roundtrip(state, parse_scenario(R"({"adapters": [{"events": [{"code": 4}, {"code": 5}, {"code": 6}]}]})"));
+  ASSERT_EQ(out["adapters"][0]["events"].size(), 3u);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(out["adapters"][0]["events"][i]["seq"], i + 1);
+}
+
+// The message read_scenario refuses `path` with.
+std::string read_refusal(const std::string& path) {
+  try {
+    read_scenario(path);
+  } catch (const ScenarioError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(Scenario, OnlyABoundedRegularFileIsRead) {
+  TempState state;
+  EXPECT_EQ(read_refusal("/dev/zero"), "/dev/zero: not a regular file");
+  EXPECT_EQ(read_refusal(state.dir()), state.dir() + ": not a regular file");
+  const std::string big = state.dir() + "/big.json";
+  { std::ofstream(big) << "{}"; }
+  std::filesystem::resize_file(big, kMaxScenarioBytes + 1);
+  EXPECT_EQ(read_refusal(big), big + ": larger than 64 MiB, the most a scenario may hold");
 }
 
 TEST(Scenario, HexadecimalTextIsAcceptedForIntegers) {

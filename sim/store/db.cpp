@@ -1,15 +1,70 @@
 #include "sim/store/db.h"
 
+#include <cstdlib>
+#include <cstring>
+
 #include <sqlite3.h>
 
 namespace qx::sim {
 
 namespace {
-[[noreturn]] void fail(sqlite3* db, int code, const std::string& doing) {
-  std::string message = doing + ": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(code));
-  throw DbError(message, code);
+
+bool debugging() {
+  const char* debug = std::getenv("QX_SIM_DEBUG");
+  return debug != nullptr && *debug != '\0' && std::strcmp(debug, "0") != 0;
 }
+
+[[noreturn]] void fail(sqlite3* db, int code, const std::string& doing) {
+  std::string detail = doing + ": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(code));
+  throw DbError(error_words(code, db ? sqlite3_system_errno(db) : 0, detail), code);
+}
+
+// QX_SIM_LOCK_WAIT_MS, when it is a number of milliseconds; else the default.
+int lock_wait_ms() {
+  const char* text = std::getenv("QX_SIM_LOCK_WAIT_MS");
+  if (text == nullptr || *text == '\0') return kBusyTimeoutMs;
+  char* end = nullptr;
+  const long ms = std::strtol(text, &end, 10);
+  if (*end != '\0' || ms < 0 || ms > 3600000) return kBusyTimeoutMs;
+  return static_cast<int>(ms);
+}
+
 }  // namespace
+
+std::string error_words(int code, int system_errno, const std::string& detail) {
+  std::string words;
+  switch (code & 0xFF) {
+    case SQLITE_READONLY: words = "the state is read-only (its file or its directory cannot be written)"; break;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: words = "the state is locked by another process"; break;
+    case SQLITE_NOTADB: words = "not a state of this program (not a database)"; break;
+    case SQLITE_CORRUPT: words = "the state is damaged"; break;
+    case SQLITE_FULL: words = "the disk is full"; break;
+    case SQLITE_PERM:
+    case SQLITE_AUTH: words = "permission denied"; break;
+    case SQLITE_CANTOPEN:
+      words = std::string("the state cannot be opened") +
+              (system_errno != 0 ? std::string(" (") + std::strerror(system_errno) + ")" : "");
+      break;
+    case SQLITE_IOERR:
+      words = std::string("reading or writing the state failed") +
+              (system_errno != 0 ? std::string(" (") + std::strerror(system_errno) + ")" : "");
+      break;
+    default: words = sqlite3_errstr(code); break;
+  }
+  if (debugging() && !detail.empty()) words += " [" + detail + "]";
+  return words;
+}
+
+bool DbError::not_a_state() const {
+  int primary = code_ & 0xFF;
+  return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
+}
+
+std::string DbError::about(const std::string& file) const {
+  if (busy()) return "the simulated controller's state " + file + " is locked by another process";
+  return file + ": " + what();
+}
 
 Stmt::~Stmt() {
   if (stmt_) sqlite3_reset(stmt_);
@@ -82,18 +137,19 @@ void Stmt::reset() {
   sqlite3_clear_bindings(stmt_);
 }
 
-Db::Db(const std::string& path, Mode mode) : path_(path) {
+Db::Db(const std::string& path, Mode mode) : path_(path), busy_timeout_ms_(lock_wait_ms()) {
   int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
   if (mode == Mode::kCreate) flags |= SQLITE_OPEN_CREATE;
   int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
   if (rc != SQLITE_OK) {
-    std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+    std::string detail = std::string("open: ") + (db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
+    int system_errno = db_ ? sqlite3_system_errno(db_) : 0;
     sqlite3_close(db_);
     db_ = nullptr;
-    throw DbError(message, rc);
+    throw DbError(error_words(rc, system_errno, detail), rc);
   }
   sqlite3_extended_result_codes(db_, 1);
-  sqlite3_busy_timeout(db_, 30000);
+  sqlite3_busy_timeout(db_, busy_timeout_ms_);
   // Keep the write-ahead log and its index when the last connection closes:
   // every qxcli run would otherwise create and delete both files again.
   int persist = 1;
@@ -105,14 +161,18 @@ Db::~Db() {
   sqlite3_close(db_);
 }
 
+void Db::wait_at_most_ms(int ms) {
+  sqlite3_busy_timeout(db_, ms);
+}
+
 void Db::exec(const std::string& sql) {
   if (deferred_read_) open_deferred_read();
   char* message = nullptr;
   int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message);
   if (rc != SQLITE_OK) {
-    std::string text = message ? message : sqlite3_errstr(rc);
+    std::string detail = "\"" + sql + "\": " + (message ? message : sqlite3_errstr(rc));
     sqlite3_free(message);
-    throw DbError(text, rc);
+    throw DbError(error_words(rc, sqlite3_system_errno(db_), detail), rc);
   }
 }
 

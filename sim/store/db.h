@@ -1,5 +1,6 @@
 // A thin RAII layer over SQLite: one connection, prepared statements kept per
-// SQL text, and errors turned into exceptions carrying SQLite's message.
+// SQL text, and errors turned into exceptions that say in words what is wrong
+// (SQLite's own message and the statement only when QX_SIM_DEBUG is set).
 #ifndef QX_SIM_STORE_DB_H
 #define QX_SIM_STORE_DB_H
 
@@ -26,14 +27,26 @@ class StateMoved : public std::runtime_error {
   StateMoved() : std::runtime_error("the state changed while a read-only call started") {}
 };
 
+// How long a connection waits for a lock another process holds, in all,
+// unless QX_SIM_LOCK_WAIT_MS gives another number of milliseconds.
+inline constexpr int kBusyTimeoutMs = 30000;
+
 class DbError : public std::runtime_error {
  public:
   DbError(const std::string& what, int code) : std::runtime_error(what), code_(code) {}
   int code() const { return code_; }
-  bool busy() const;  // the database was locked by another process too long
+  bool busy() const;         // the database was locked by another process too long
+  bool not_a_state() const;  // the file is not a database, or a damaged one
+  // One line for the user about the state in `file`.
+  std::string about(const std::string& file) const;
+
  private:
   int code_;
 };
+
+// What SQLite's result `code` means to a user of the state, in words.
+// `detail` (SQLite's message, the statement) is added only under QX_SIM_DEBUG.
+std::string error_words(int code, int system_errno, const std::string& detail);
 
 // A use of a prepared statement. It is reset when the use ends, so a
 // statement left half-read never holds the database.
@@ -78,6 +91,12 @@ class Db {
   const std::string& path() const { return path_; }
   int64_t changes() const;
   sqlite3* raw() { return db_; }
+  // How long a call waits for another process's lock (kBusyTimeoutMs, or
+  // QX_SIM_LOCK_WAIT_MS when the connection was opened).
+  int busy_timeout_ms() const { return busy_timeout_ms_; }
+  // Waits this long at most, for the statements that follow, without
+  // changing busy_timeout_ms().
+  void wait_at_most_ms(int ms);
 
   // The version of the state this connection sees in its current
   // transaction: it changes with every commit, by this connection or by
@@ -95,6 +114,7 @@ class Db {
   std::string path_;
   std::unordered_map<std::string, sqlite3_stmt*> statements_;
   uint64_t own_commits_ = 0;
+  int busy_timeout_ms_;
   ReadMemo memo_;
 };
 

@@ -1,5 +1,6 @@
 #include "tools/qxsim/actions.h"
 
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -7,6 +8,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "api/output_check.h"
 #include "sim/engine/activities.h"
 #include "sim/engine/clock.h"
 #include "sim/engine/events.h"
@@ -53,9 +55,15 @@ int init(const Options& o) {
   return 0;
 }
 
+// Writes a long text to standard output; a failed write is noted for the
+// check at the end of the run.
+void print_long(const std::string& text) {
+  if (std::fputs(text.c_str(), stdout) < 0) qx::note_write_failure();
+}
+
 int show() {
   with_state(Transaction::Kind::kRead, -1,
-             [](Db& db, int64_t) { std::printf("%s\n", export_scenario(db).dump(2).c_str()); });
+             [](Db& db, int64_t) { print_long(export_scenario(db).dump(2) + "\n"); });
   return 0;
 }
 
@@ -66,12 +74,20 @@ int scenarios() {
 }
 
 int clock(const CLI::App& sub, const Options& o) {
+  // Not a number passes every range check; it has no time to convert to.
+  if (sub.got_subcommand("advance") && !std::isfinite(o.seconds))
+    throw std::runtime_error("clock advance: '" + std::to_string(o.seconds) + "' is not a number of seconds");
+  if (sub.got_subcommand("set") && !std::isfinite(o.time))
+    throw std::runtime_error("clock set: '" + std::to_string(o.time) + "' is not a number of seconds");
   with_state(Transaction::Kind::kWrite, -1, [&](Db& db, int64_t) {
     Clock c = read_clock(db);
     if (sub.got_subcommand("advance")) c.advance(static_cast<int64_t>(o.seconds * 1000));
     if (sub.got_subcommand("freeze")) c.freeze();
     if (sub.got_subcommand("resume")) c.resume();
     if (sub.got_subcommand("set")) c.set(static_cast<int64_t>(o.time * 1000));
+    if (!c.in_range())
+      throw std::runtime_error("clock: the simulated time would leave the range the state keeps (about 35,000 years "
+                               "either side of 1970)");
     write_clock(db, c);
     // Moving time on completes what is due on every adapter.
     for (const Adapter& a : select_rows(db, adapter_model(), kAnyAdapter))
@@ -166,7 +182,7 @@ int run(const CLI::App& app, const Options& o) {
   if (app.got_subcommand("show")) return show();
   if (app.got_subcommand("scenarios")) return scenarios();
   if (app.got_subcommand("schema")) {
-    std::fputs(schema_markdown().c_str(), stdout);
+    print_long(schema_markdown());
     return 0;
   }
   if (app.got_subcommand("where")) {

@@ -6,6 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "api/output_check.h"
 #include "tools/qxsim/actions.h"
 
 int main(int argc, char** argv) {
@@ -73,10 +74,14 @@ int main(int argc, char** argv) {
     return app.exit(e) == 0 ? 0 : 2;
   }
 
+  int status = 1;
   try {
-    return qxsim::run(app, opt);
+    status = qxsim::run(app, opt);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "qxsim: %s\n", e.what());
-    return 1;
   }
+  // Output that did not arrive (a full disk) fails a command that otherwise
+  // succeeded: an exported state must never be silently empty.
+  if (!qx::output_written(stdout, "qxsim") && status == 0) status = 1;
+  return status;
 }

@@ -107,6 +107,10 @@ qxsim: no fault 3
 <<< status 1
 $ qxsim clock advance soon
 <<< status 2
+$ qxsim clock advance nan
+<<< stderr
+qxsim: clock advance: 'nan' is not a number of seconds
+<<< status 1
 $ qxsim pd pull 0 --adapter 4
 <<< stderr
 qxsim: no adapter 4
@@ -131,4 +135,16 @@ Running OS:          no
 BGA progress:    initializing is 50% done
 
 
+<<< status 0
+
+=== the clock never leaves the range that a scenario can give back
+scenario init_running.json
+$ qxsim clock advance 1000000000000
+$ qxsim clock advance 1000000000000
+<<< stderr
+qxsim: clock: the simulated time would leave the range the state keeps (about 35,000 years either side of 1970)
+<<< status 1
+$ qxsim clock show
+<<< stdout
+33714-09-28 01:46:40 UTC (frozen)
 <<< status 0
