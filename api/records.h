@@ -61,7 +61,6 @@ enum {  // feature bits (byte 74)
   QX_FEATURE_SYNCHRONIZE = 1u << 2,
   QX_FEATURE_MIGRATION = 1u << 3,
   QX_FEATURE_PD_BGA_STATUS = 1u << 4,     // PD activities: media patrol, data scrub, their status and rate
-  QX_FEATURE_MEDIA_PATROL = 1u << 4,      // the same bit, as the media patrol commands read it
   QX_FEATURE_FOREGROUND_INIT = 1u << 5,
   QX_FEATURE_COPY_BACK = 1u << 6,
   QX_FEATURE_SAME_TYPE_ONLY = 1u << 7,    // only disks of one type in a VD

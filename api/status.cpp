@@ -129,4 +129,8 @@ constexpr std::array<const char*, 256> kIndex = make_index();
 
 const char* status_text(uint8_t status) { return kIndex[status]; }
 
+std::string error_report(uint8_t status) {
+  return "(error " + std::to_string(status) + ": " + status_text(status) + ")";
+}
+
 }  // namespace qx

@@ -4,6 +4,8 @@
 
 #include <stdint.h>
 
+#include <string>
+
 namespace qx {
 
 // Statuses that both sides of the library boundary name in code.
@@ -52,8 +54,19 @@ enum Status : uint8_t {
   kBufferTooBig = 164,
 };
 
+// Results a command returns for its own refusals, where no library call
+// failed: codes of the table above that the command borrows.
+enum Result : uint32_t {
+  kResultNotSupported = kNotSupported,  // a setting or activity the adapter or the level cannot have
+  kResultSpareInUse = kArrayHasBga,     // a spare that is in use cannot be deleted
+  kResultMediaPatrolDeclined = kOneMediaPatrol,  // the user kept a media patrol rather than stop it
+};
+
 // The fixed English text of a status; "Unknown error" for codes without one.
 const char* status_text(uint8_t status);
+
+// "(error 8: Invalid virtual disk id)": how a command reports a status.
+std::string error_report(uint8_t status);
 
 }  // namespace qx
 

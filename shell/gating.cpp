@@ -41,12 +41,6 @@ enum Position : int {
   kDevmapOrImport = 26,
 };
 
-constexpr uint32_t kAdvEnclosure = 1u << 20;
-constexpr uint32_t kAdvAes = 1u << 22;
-constexpr uint32_t kAdvNoSpare = 1u << 24;
-constexpr uint32_t kAdvAtaPassThrough = 1u << 27;
-constexpr uint32_t kAdv2ScsiPassThrough = 1u << 2;
-
 const char* const kOemModels[] = {"KITE-S2", "KITE-S1", "RX-Boot"};
 
 void set_flags(CommandTable& table, std::initializer_list<int> positions, uint32_t flag) {
@@ -88,15 +82,15 @@ void gate_commands(const QX_ADAPTER_INFO& adapter) {
   const bool oem = is_oem_adapter(adapter);
 
   if ((feature & QX_FEATURE_REBUILD) == 0) set_flags(t, {kAssign, kRebuild}, kWithdrawn);
-  if (adv & kAdvNoSpare) set_flags(t, {kAssign}, kWithdrawn);
+  if (adv & QX_ADV_NO_SPARE) set_flags(t, {kAssign}, kWithdrawn);
   if ((feature & QX_FEATURE_BACKGROUND_INIT) == 0) set_flags(t, {kInit}, kWithdrawn);
   if ((feature & QX_FEATURE_SYNCHRONIZE) == 0) set_flags(t, {kCc}, kWithdrawn);
   if ((feature & QX_FEATURE_MIGRATION) == 0) set_flags(t, {kMigrate}, kWithdrawn);
   if ((feature & QX_FEATURE_COPY_BACK) == 0) set_flags(t, {kCopyback}, kWithdrawn);
-  if ((adv & kAdvAtaPassThrough) == 0 && (adv2 & kAdv2ScsiPassThrough) == 0) {
+  if ((adv & QX_ADV_ATA_PASSTHROUGH) == 0 && (adv2 & QX_ADV2_SCSI_PASSTHROUGH) == 0) {
     set_flags(t, {kSmart}, kWithdrawn);
   }
-  if ((adv2 & kAdv2ScsiPassThrough) == 0) set_flags(t, {kSat}, kWithdrawn);
+  if ((adv2 & QX_ADV2_SCSI_PASSTHROUGH) == 0) set_flags(t, {kSat}, kWithdrawn);
   set_flags(t, {kFlash}, kWithdrawn);
   set_flags(t, {kMp}, kWithdrawn);
   if (oem) {
@@ -107,8 +101,8 @@ void gate_commands(const QX_ADAPTER_INFO& adapter) {
                kCreateOrAdapter, kDeleteOrCreate, kMp, kSat},
               kUnlisted);
   }
-  if ((adv & kAdvEnclosure) == 0) set_flags(t, {kEnc, kLocate}, kWithdrawn);
-  if ((adv & kAdvAes) == 0) set_flags(t, {kAesop, kAesentry, kAesport, kForceonline}, kWithdrawn);
+  if ((adv & QX_ADV_ENCLOSURE) == 0) set_flags(t, {kEnc, kLocate}, kWithdrawn);
+  if ((adv & QX_ADV_AES_PARTITION) == 0) set_flags(t, {kAesop, kAesentry, kAesport, kForceonline}, kWithdrawn);
 }
 
 }  // namespace qx::shell

@@ -3,7 +3,7 @@
 // so that the commands do not repeat the loop:
 //
 //   ListBuffer<QX_VD_INFO> buffer;
-//   if (!buffer.allocate(ListBuffer<QX_VD_INFO>::page_size(max_buffer_kb, 32))) ...
+//   if (!buffer.allocate(ListBuffer<QX_VD_INFO>::page_size(max_buffer_kb))) ...
 //   status = page_through(buffer, id, [](QX_QUERY_HEADER* q) { return QX_LD_GetInfo(adapter, q); },
 //                         [&](const ListBuffer<QX_VD_INFO>& page, bool first) { ...; return kNextPage; });
 //
@@ -24,14 +24,26 @@
 
 namespace qx::shell {
 
+// Records of a kind per page when the adapter gives no buffer size. A kind
+// that is listed names its own; the general template has none.
+template <class Record>
+inline constexpr uint16_t kDefaultPageSize = 0;
+template <>
+inline constexpr uint16_t kDefaultPageSize<QX_VD_INFO> = 32;
+template <>
+inline constexpr uint16_t kDefaultPageSize<QX_PD_INFO> = 128;
+template <>
+inline constexpr uint16_t kDefaultPageSize<QX_BLOCK_INFO> = 512;
+
 template <class Record>
 class ListBuffer {
  public:
   // Records per page for an adapter whose query buffer holds `max_buffer_kb`
-  // KB: as many as fit behind the header (at most 65535), or `default_count`
-  // when the adapter gives no size.
-  static uint16_t page_size(uint16_t max_buffer_kb, uint16_t default_count) {
-    if (max_buffer_kb == 0) return default_count;
+  // KB: as many as fit behind the header (at most 65535), or the kind's
+  // default when the adapter gives no size.
+  static uint16_t page_size(uint16_t max_buffer_kb) {
+    static_assert(kDefaultPageSize<Record> != 0, "this record kind has no default page size");
+    if (max_buffer_kb == 0) return kDefaultPageSize<Record>;
     const size_t count = (size_t{max_buffer_kb} * 1024 - sizeof(QX_QUERY_HEADER)) / sizeof(Record);
     return static_cast<uint16_t>(count > 0xFFFF ? 0xFFFF : count);
   }

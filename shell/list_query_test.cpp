@@ -12,11 +12,19 @@ struct Rec {
   uint32_t pad;
 };
 
+}  // namespace
+
+template <>
+inline constexpr uint16_t kDefaultPageSize<Rec> = 1;
+
+namespace {
+
 TEST(ListQuery, PageSizeFollowsTheAdapterBuffer) {
-  EXPECT_EQ(ListBuffer<QX_PD_INFO>::page_size(0, 128), 128) << "no size: the per-kind default";
-  EXPECT_EQ(ListBuffer<QX_PD_INFO>::page_size(1, 128), 4);      // (1024 - 16) / 248
-  EXPECT_EQ(ListBuffer<QX_VD_INFO>::page_size(64, 32), 210);    // (65536 - 16) / 312
-  EXPECT_EQ(ListBuffer<Rec>::page_size(0xFFFF, 1), 0xFFFF) << "never more than a header can ask for";
+  EXPECT_EQ(ListBuffer<QX_PD_INFO>::page_size(0), 128) << "no size: the per-kind default";
+  EXPECT_EQ(ListBuffer<QX_VD_INFO>::page_size(0), 32);
+  EXPECT_EQ(ListBuffer<QX_PD_INFO>::page_size(1), 4);      // (1024 - 16) / 248
+  EXPECT_EQ(ListBuffer<QX_VD_INFO>::page_size(64), 210);   // (65536 - 16) / 312
+  EXPECT_EQ(ListBuffer<Rec>::page_size(0xFFFF), 0xFFFF) << "never more than a header can ask for";
 }
 
 // A fake list of ids served in pages of the buffer's size.

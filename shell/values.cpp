@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "api/raid_levels.h"
+
 namespace qx::shell {
 namespace {
 
@@ -84,21 +86,8 @@ std::string printable_text(const char* text, size_t max_chars) {
 }
 
 const char* raid_level_name(uint8_t level) {
-  switch (level) {
-    case kRaid0: return "RAID0";
-    case kRaid1: return "RAID1";
-    case kRaid5: return "RAID5";
-    case kRaid6: return "RAID6";
-    case kTierCapacity: return "twinTier capacity";
-    case kTierSafe: return "twinTier safe";
-    case kTierHybrid: return "twinTier hybrid";
-    case kJbod: return "JBOD";
-    case kRaid10: return "RAID10";
-    case kRaid1E: return "RAID1e";
-    case kRaid50: return "RAID50";
-    case kRaid60: return "RAID60";
-    default: return "unknown";
-  }
+  const RaidLevel* found = find_raid_level(level);
+  return found != nullptr ? found->name : "unknown";
 }
 
 uint8_t raid_mode_code(const char* text) {
@@ -107,22 +96,31 @@ uint8_t raid_mode_code(const char* text) {
     uint8_t code;
   };
   static constexpr Mode kModes[] = {
-      {"0", kRaid0},  {"1", kRaid1},   {"10", kRaid10},      {"5", kRaid5},
-      {"50", kRaid50}, {"6", kRaid6},  {"60", kRaid60},      {"tc", kTierCapacity},
-      {"ts", kTierSafe}, {"hybrid", kTierHybrid},
+      {"0", QX_RAID0},   {"1", QX_RAID1},   {"10", QX_RAID10},        {"5", QX_RAID5},
+      {"50", QX_RAID50}, {"6", QX_RAID6},   {"60", QX_RAID60},        {"tc", QX_TIER_CAPACITY},
+      {"ts", QX_TIER_SAFE}, {"hybrid", QX_TIER_HYBRID},
   };
   for (const Mode& mode : kModes) {
     if (std::strcmp(text, mode.text) == 0) return mode.code;
   }
-  if (equals_ignoring_case(text, "1e")) return kRaid1E;
+  if (equals_ignoring_case(text, "1e")) return QX_RAID1E;
   return kNoCode;
 }
 
 uint8_t bga_action_code(const char* text) {
-  if (std::strcmp(text, "start") == 0) return kBgaStart;
-  if (std::strcmp(text, "pause") == 0) return kBgaPause;
-  if (std::strcmp(text, "resume") == 0) return kBgaResume;
-  if (std::strcmp(text, "stop") == 0) return kBgaStop;
+  struct Action {
+    const char* text;
+    uint8_t code;
+  };
+  static constexpr Action kActions[] = {
+      {"start", QX_BGA_ACTION_START},
+      {"pause", QX_BGA_ACTION_PAUSE},
+      {"resume", QX_BGA_ACTION_RESUME},
+      {"stop", QX_BGA_ACTION_STOP},
+  };
+  for (const Action& action : kActions) {
+    if (std::strcmp(text, action.text) == 0) return action.code;
+  }
   return kNoCode;
 }
 

@@ -42,21 +42,6 @@ bool equals_ignoring_case(const char* a, const char* b);
 // texts that come from the adapter.
 std::string printable_text(const char* text, size_t max_chars);
 
-// RAID level codes of the library.
-enum : uint8_t {
-  kRaid0 = 0,
-  kRaid1 = 1,
-  kRaid5 = 5,
-  kRaid6 = 6,
-  kTierCapacity = 10,
-  kTierSafe = 11,
-  kTierHybrid = 12,
-  kJbod = 15,
-  kRaid10 = 16,
-  kRaid1E = 17,
-  kRaid50 = 80,
-  kRaid60 = 96,
-};
 inline constexpr uint8_t kNoCode = 255;  // "not a mode" / "not an action"
 
 // "RAID5", "twinTier safe", ...; "unknown" for any other code.
@@ -65,14 +50,9 @@ const char* raid_level_name(uint8_t level);
 // "6", "60", "tc", "ts", "hybrid"); kNoCode for anything else.
 uint8_t raid_mode_code(const char* text);
 
-// Background-activity actions as the library's control calls take them.
-enum : uint8_t {
-  kBgaStart = 0,
-  kBgaPause = 2,
-  kBgaResume = 3,
-  kBgaStop = 4,
-};
-// "start", "pause", "resume", "stop" (exactly, lower case); kNoCode otherwise.
+// The QX_BGA_ACTION_ code of "start", "pause", "resume", "stop" (exactly,
+// lower case); kNoCode otherwise. The init, cc and rebuild commands read
+// their -a argument with it.
 uint8_t bga_action_code(const char* text);
 
 // PCIe link speed: "2.5Gb/s", "5Gb/s", "8Gb/s"; "Unknown" for other codes.
@@ -86,7 +66,8 @@ enum : uint8_t {
 // "SATA PD", "SAS ATAPI CD/DVD", "unknown 0x7", ...
 std::string disk_type_text(const QX_PD_INFO& record, uint8_t form);
 
-// The first `count` bytes as decimal numbers joined by ", ".
+// The first `count` bytes as decimal numbers joined by ", ": the PHY lists
+// of the topology display.
 std::string number_list_text(const uint8_t* numbers, uint8_t count);
 
 }  // namespace qx::shell

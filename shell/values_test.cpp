@@ -118,18 +118,18 @@ TEST(PrintableText, ReplacesControlBytesAndStopsAtTheLimit) {
 }
 
 TEST(RaidLevels, NamesAndModeCodes) {
-  EXPECT_STREQ(raid_level_name(kRaid5), "RAID5");
-  EXPECT_STREQ(raid_level_name(kRaid1E), "RAID1e");
-  EXPECT_STREQ(raid_level_name(kTierSafe), "twinTier safe");
-  EXPECT_STREQ(raid_level_name(kJbod), "JBOD");
+  EXPECT_STREQ(raid_level_name(QX_RAID5), "RAID5");
+  EXPECT_STREQ(raid_level_name(QX_RAID1E), "RAID1e");
+  EXPECT_STREQ(raid_level_name(QX_TIER_SAFE), "twinTier safe");
+  EXPECT_STREQ(raid_level_name(QX_JBOD), "JBOD");
   EXPECT_STREQ(raid_level_name(2), "unknown");
   EXPECT_STREQ(raid_level_name(255), "unknown");
 
-  EXPECT_EQ(raid_mode_code("5"), kRaid5);
-  EXPECT_EQ(raid_mode_code("10"), kRaid10);
-  EXPECT_EQ(raid_mode_code("1e"), kRaid1E);
-  EXPECT_EQ(raid_mode_code("1E"), kRaid1E);
-  EXPECT_EQ(raid_mode_code("hybrid"), kTierHybrid);
+  EXPECT_EQ(raid_mode_code("5"), QX_RAID5);
+  EXPECT_EQ(raid_mode_code("10"), QX_RAID10);
+  EXPECT_EQ(raid_mode_code("1e"), QX_RAID1E);
+  EXPECT_EQ(raid_mode_code("1E"), QX_RAID1E);
+  EXPECT_EQ(raid_mode_code("hybrid"), QX_TIER_HYBRID);
   EXPECT_EQ(raid_mode_code("raid5"), kNoCode);
   EXPECT_EQ(raid_mode_code("TC"), kNoCode);
   EXPECT_EQ(raid_mode_code("05"), kNoCode);
@@ -142,10 +142,10 @@ TEST(RaidLevels, NamesAndModeCodes) {
 }
 
 TEST(BgaActions, ExactLowerCaseWords) {
-  EXPECT_EQ(bga_action_code("start"), kBgaStart);
-  EXPECT_EQ(bga_action_code("pause"), kBgaPause);
-  EXPECT_EQ(bga_action_code("resume"), kBgaResume);
-  EXPECT_EQ(bga_action_code("stop"), kBgaStop);
+  EXPECT_EQ(bga_action_code("start"), QX_BGA_ACTION_START);
+  EXPECT_EQ(bga_action_code("pause"), QX_BGA_ACTION_PAUSE);
+  EXPECT_EQ(bga_action_code("resume"), QX_BGA_ACTION_RESUME);
+  EXPECT_EQ(bga_action_code("stop"), QX_BGA_ACTION_STOP);
   EXPECT_EQ(bga_action_code("Start"), kNoCode);
   EXPECT_EQ(bga_action_code("STOP"), kNoCode);
   EXPECT_EQ(bga_action_code("sta"), kNoCode);

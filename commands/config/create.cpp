@@ -13,9 +13,10 @@
 #include <cstring>
 #include <string>
 
+#include "api/device_generations.h"
 #include "api/qx_api.h"
+#include "api/raid_levels.h"
 #include "api/status.h"
-#include "commands/common/raid_levels.h"
 #include "commands/config/create_options.h"
 #include "commands/config/create_rules.h"
 #include "commands/handlers.h"
@@ -29,34 +30,9 @@
 namespace qx::commands {
 namespace {
 
-constexpr uint16_t kSizeRuleDeviceId = 0x6300;  // above it a size counts only when forced
-constexpr uint16_t kDefaultVdPageSize = 32;     // VD records per page when the adapter gives no size
-constexpr uint8_t kRaid6Parity = 2;
-constexpr uint8_t kRaid60Parity = 4;
-constexpr uint32_t kRefusedAsNotSupported = kNotSupported;  // the result of a refused mode or parity setting
 
 bool valid_name_character(unsigned char c) {
   return c == ' ' || c == '_' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-// The bit of a level in the adapter's RAID mode bits; 0 for a level it
-// cannot have.
-uint16_t raid_mode_bit(uint8_t level) {
-  switch (level) {
-    case shell::kRaid0: return QX_RAID_MODE_RAID0;
-    case shell::kRaid1: return QX_RAID_MODE_RAID1;
-    case shell::kRaid10: return QX_RAID_MODE_RAID10;
-    case shell::kRaid1E: return QX_RAID_MODE_RAID1E;
-    case shell::kRaid5: return QX_RAID_MODE_RAID5;
-    case shell::kRaid6: return QX_RAID_MODE_RAID6;
-    case shell::kRaid50: return QX_RAID_MODE_RAID50;
-    case shell::kJbod: return QX_RAID_MODE_JBOD;
-    case shell::kRaid60: return QX_RAID_MODE_RAID60;
-    case shell::kTierCapacity: return QX_RAID_MODE_TIER_CAPACITY;
-    case shell::kTierSafe: return QX_RAID_MODE_TIER_SAFE;
-    case shell::kTierHybrid: return QX_RAID_MODE_TIER_HYBRID;
-    default: return 0;
-  }
 }
 
 bool battery_present() {
@@ -71,72 +47,40 @@ bool battery_present() {
 void default_cache_policy(QX_CREATE_VD_REQUEST& r) {
   const uint32_t features = shell::current_adapter_info().adv_features;
   const bool no_write_cache = (features & QX_ADV_NO_VD_WRITE_CACHE) != 0 || !battery_present();
-  const bool hybrid_switch = r.raid_level == shell::kTierHybrid && (features & QX_ADV_HYBRID_SWITCH) != 0;
+  const bool hybrid_switch = r.raid_level == QX_TIER_HYBRID && (features & QX_ADV_HYBRID_SWITCH) != 0;
   if (no_write_cache && !hybrid_switch) r.cache_policy |= QX_CACHE_WRITE_THROUGH;
 }
 
 // The disk count and parity rules of the level; prints why and returns false
 // when they are not met. Fills in the default parity disks.
-bool count_fits(QX_CREATE_VD_REQUEST& r, bool parity_given) {
+bool count_fits(const RaidLevel& level, QX_CREATE_VD_REQUEST& r, bool parity_given) {
   const int n = r.pd_count;
   const int most = shell::current_adapter_info().max_raid6_parity;
-  switch (r.raid_level) {
-    case shell::kRaid0:
-      if (n >= 2) return true;
-      shell::print("RAID0 needs at least %d PD.\n", 2);
-      return false;
-    case shell::kRaid1:
-      if (n == 2) return true;
-      shell::print("RAID1 needs exactly 2 PDs.\n");
-      return false;
-    case shell::kRaid10:
-      if (n >= 4 && n % 2 == 0) return true;
-      shell::print("RAID10 needs at least 4 or more even number of PDs.\n");
-      return false;
-    case shell::kRaid1E:
-      if (n >= 3 && n % 2 == 1) return true;
-      shell::print("RAID1E needs at least 3 or more odd number of PDs.\n");
-      return false;
-    case shell::kRaid5:
-      if (n >= 3) return true;
-      shell::print("RAID5 needs at least 3 PDs.\n");
-      return false;
-    case shell::kRaid50:
-      if (n >= 6 && n % 2 == 0) return true;
-      shell::print("RAID50 needs least 6 or more even number of PDs.\n");
-      return false;
-    case shell::kRaid6: {
-      if (n < 3) {
-        shell::print("RAID6 needs least 3 PDs.\n");
-        return false;
-      }
-      if (!parity_given) r.parity_disks = kRaid6Parity;
-      const int q = r.parity_disks;
-      if (!parity_given || (q >= 2 && q <= most && q < n)) return true;
-      shell::print("Number of parity disks should be at least 2 and less than %d.\n", most);
-      return false;
-    }
-    case shell::kRaid60: {
-      if (n < 6 || n % 2 != 0) {
-        shell::print("RAID60 needs least 6 or more even number of PDs.\n");
-        return false;
-      }
-      if (!parity_given) r.parity_disks = kRaid60Parity;
-      const int q = r.parity_disks;
-      if (!parity_given) return true;
-      if (q < 4 || q > 2 * most || q % 2 != 0) {
-        shell::print("RAID60 need even number of parity disks between 4 and %d.\n", 2 * most);
-        return false;
-      }
-      if (q >= n) {
-        shell::print("# of parity disks (%d) should be less than # of total disks (%d).\n", q, n);
-        return false;
-      }
-      return true;
-    }
-    default:  // JBOD and the tiers take any number
-      return true;
+  if (level.count_message != nullptr && !disk_count_fits(level, n)) {
+    shell::print_text(level.count_message);
+    return false;
   }
+  if (level.default_parity == 0) return true;
+  if (!parity_given) {
+    r.parity_disks = level.default_parity;
+    return true;
+  }
+  const int q = r.parity_disks;
+  if (level.sub_vds == 0) {
+    if (q >= 2 && q <= most && q < n) return true;
+    shell::print("Number of parity disks should be at least 2 and less than %d.\n", most);
+    return false;
+  }
+  // Each sub-VD carries an equal share of the parity disks.
+  if (q < 4 || q > 2 * most || q % 2 != 0) {
+    shell::print("RAID60 need even number of parity disks between 4 and %d.\n", 2 * most);
+    return false;
+  }
+  if (q >= n) {
+    shell::print("# of parity disks (%d) should be less than # of total disks (%d).\n", q, n);
+    return false;
+  }
+  return true;
 }
 
 // Each disk in turn: within the adapter's ids, its RAID status readable, not
@@ -153,7 +97,7 @@ std::optional<uint32_t> check_disks(const QX_CREATE_VD_REQUEST& r) {
     QX_PD_RAID_STATUS status{};
     const uint8_t result = shell::query_one(QX_PD_GetHDRaidStatus, adapter, id, status);
     if (result != kOk) {
-      shell::print("Failed to get status for PD %d (error %d: %s)\n", id, result, status_text(result));
+      shell::print("Failed to get status for PD %d %s\n", id, error_report(result).c_str());
       return 1;
     }
     if (status.flags & QX_PD_RAID_OFFLINE) {
@@ -175,7 +119,7 @@ std::optional<uint32_t> check_disks(const QX_CREATE_VD_REQUEST& r) {
       return 1;
     }
     if (use != kOk) {
-      shell::print("Can not get disk %d information(error %d: %s).\n", id, use, status_text(use));
+      shell::print("Can not get disk %d information%s.\n", id, error_report(use).c_str());
       return use;
     }
   }
@@ -190,7 +134,7 @@ std::optional<uint32_t> check_file_systems(const QX_CREATE_VD_REQUEST& r) {
   std::copy(r.pd_ids, r.pd_ids + r.pd_count, mbr.pd_ids);
   const uint8_t result = QX_PD_GetMBRInfo(shell::state().current_adapter, &mbr);
   if (result != kOk) {
-    shell::print("\nFailed to create virtual disk (error %d: %s).\n", result, status_text(result));
+    shell::print("\nFailed to create virtual disk %s.\n", error_report(result).c_str());
     return 1;
   }
   std::string disks;
@@ -215,7 +159,7 @@ std::optional<uint32_t> check_file_systems(const QX_CREATE_VD_REQUEST& r) {
 // cannot be read into memory.
 std::optional<uint32_t> default_name(QX_CREATE_VD_REQUEST& r) {
   using Buffer = shell::ListBuffer<QX_VD_INFO>;
-  const uint16_t page = Buffer::page_size(shell::current_adapter_info().max_buffer_kb, kDefaultVdPageSize);
+  const uint16_t page = Buffer::page_size(shell::current_adapter_info().max_buffer_kb);
   Buffer buffer;
   if (!buffer.allocate(page)) {
     shell::print("Unable to allocate buffer for %d bytes.\n", static_cast<int>(Buffer::bytes_for(page)));
@@ -259,11 +203,11 @@ uint32_t cmd_create(int argc, char** argv, const CommandEntry& self) {
   }
   if (r.init_mode == QX_INIT_INTELLIGENT && !is_tier_level(r.raid_level)) {
     shell::print("intelligent only support on twintier/safe mode.\n");
-    return kRefusedAsNotSupported;
+    return kResultNotSupported;
   }
 
   const QX_ADAPTER_INFO& adapter = shell::current_adapter_info();
-  if (adapter.device_id > kSizeRuleDeviceId) {
+  if (size_needs_force(adapter.device_id)) {
     if (scan.given(kForceSizeOption)) {
       r.force_size = 1;
       r.size_mb = o.size_mb;
@@ -273,16 +217,17 @@ uint32_t cmd_create(int argc, char** argv, const CommandEntry& self) {
   } else {
     r.size_mb = o.size_mb;
   }
-  if (parity_given && r.raid_level != shell::kRaid6 && r.raid_level != shell::kRaid60) {
+  const RaidLevel& level = *find_raid_level(r.raid_level);
+  if (parity_given && level.default_parity == 0) {
     shell::print("RAID mode %s don't support the setting of parity disks.\n", shell::raid_level_name(r.raid_level));
-    return kRefusedAsNotSupported;
+    return kResultNotSupported;
   }
   if (!scan.given('c')) default_cache_policy(r);
-  if (!(adapter.raid_modes & raid_mode_bit(r.raid_level))) {
+  if (!(adapter.raid_modes & level.mode_bit)) {
     shell::print("Specified RAID mode is not supported.\n");
     return 1;
   }
-  if (!count_fits(r, parity_given)) return 1;
+  if (!count_fits(level, r, parity_given)) return 1;
   if (std::optional<uint32_t> ended = check_disks(r)) return *ended;
   if (!scan.given(kWaiveConfirmationOption)) {
     if (std::optional<uint32_t> ended = check_file_systems(r)) return *ended;
@@ -292,7 +237,7 @@ uint32_t cmd_create(int argc, char** argv, const CommandEntry& self) {
   }
 
   const uint8_t status = QX_LD_Create(shell::state().current_adapter, &r);
-  if (status != kOk) shell::print("\nFailed to create virtual disk (error %d: %s).\n", status, status_text(status));
+  if (status != kOk) shell::print("\nFailed to create virtual disk %s.\n", error_report(status).c_str());
   return status;
 }
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "commands/common/raid_levels.h"
+#include "api/raid_levels.h"
 #include "commands/config/create_rules.h"
 #include "shell/handler_support.h"
 #include "shell/output.h"

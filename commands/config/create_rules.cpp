@@ -1,6 +1,8 @@
 #include "commands/config/create_rules.h"
 
+#include "api/device_generations.h"
 #include "api/qx_api.h"
+#include "api/raid_levels.h"
 #include "api/status.h"
 #include "shell/list_query.h"
 #include "shell/state.h"
@@ -8,36 +10,15 @@
 
 namespace qx::commands {
 
-namespace {
-
-constexpr uint16_t kDefaultStripeSizes = 0x0F;     // 16 to 128 KB
-constexpr uint16_t kBigStripeSizes = 0x7F;         // 16 KB to 1 MB
-constexpr uint16_t kDefaultBlockPageSize = 512;    // block records per page when the adapter gives no size
-
-}  // namespace
-
 const char* raid_short_name(uint8_t level) {
-  switch (level) {
-    case shell::kRaid0: return "R0";
-    case shell::kRaid1: return "R1";
-    case shell::kRaid10: return "R10";
-    case shell::kRaid1E: return "R1E";
-    case shell::kRaid5: return "R5";
-    case shell::kRaid50: return "R50";
-    case shell::kRaid6: return "R6";
-    case shell::kRaid60: return "R60";
-    case shell::kJbod: return "JBD";
-    case shell::kTierCapacity: return "TwinTier_c";
-    case shell::kTierSafe: return "TwinTier_s";
-    case shell::kTierHybrid: return "Hybrid";
-    default: return "NA";
-  }
+  const RaidLevel* found = find_raid_level(level);
+  return found != nullptr ? found->short_name : "NA";
 }
 
 bool stripe_size_supported(uint16_t stripe_kb) {
   QX_ADAPTER_INFO& adapter = shell::current_adapter_info();
   if (adapter.stripe_sizes == 0)
-    adapter.stripe_sizes = (adapter.adv_features & QX_ADV_BIG_STRIPE) ? kBigStripeSizes : kDefaultStripeSizes;
+    adapter.stripe_sizes = default_stripe_sizes(adapter.adv_features);
   if ((stripe_kb & 0x0F) != 0) return false;
   const unsigned sizes = (stripe_kb / 16u) & 0xFFFu;
   return (sizes & adapter.stripe_sizes) == sizes;
@@ -47,7 +28,7 @@ uint8_t pd_in_use(uint16_t pd_id, uint16_t vd_id) {
   if (shell::state().array_capable) return kOk;
   using Buffer = shell::ListBuffer<QX_BLOCK_INFO>;
   Buffer buffer;
-  if (!buffer.allocate(Buffer::page_size(shell::current_adapter_info().max_buffer_kb, kDefaultBlockPageSize)))
+  if (!buffer.allocate(Buffer::page_size(shell::current_adapter_info().max_buffer_kb)))
     return kNoResource;
   const uint8_t adapter = shell::state().current_adapter;
   return shell::page_through<QX_BLOCK_INFO>(

@@ -20,7 +20,6 @@ namespace {
 
 constexpr long kFirstInvalidId = 255;
 constexpr int kWaiveConfirmation = shell::kFirstLongOnlyCode;
-constexpr uint32_t kSpareInUseResult = 82;
 constexpr uint8_t kPackageDeleteFlag = 1;
 
 using shell::Arg;
@@ -56,7 +55,7 @@ uint32_t delete_array(uint16_t id, bool waive_confirmation) {
   QX_ARRAY_INFO array{};
   const uint8_t read = shell::query_one(QX_DG_GetInfo, adapter, id, array);
   if (read != kOk) {
-    shell::print("\nUnable to get info of array %d (error %d: %s).\n", id, read, status_text(read));
+    shell::print("\nUnable to get info of array %d %s.\n", id, error_report(read).c_str());
     return 1;
   }
   if (!waive_confirmation && !shell::ask_yes_no("Are you sure you want to delete this array? (y or n)\n")) return 0;
@@ -64,7 +63,7 @@ uint32_t delete_array(uint16_t id, bool waive_confirmation) {
   if (result == kOk) {
     shell::print("Delete array %d successfully.\n", id);
   } else {
-    shell::print("Failed to delete array %d (error %d: %s).\n", id, result, status_text(result));
+    shell::print("Failed to delete array %d %s.\n", id, error_report(result).c_str());
   }
   return result;
 }
@@ -78,7 +77,7 @@ uint32_t delete_spare(uint16_t id, bool waive_confirmation) {
   query.header.requested = 1;
   const uint8_t read = QX_PD_GetHDRaidStatus(adapter, &query.header);
   if (read != kOk) {
-    shell::print("\nUnable to get info of spare %d (error %d: %s)\n", id, read, status_text(read));
+    shell::print("\nUnable to get info of spare %d %s\n", id, error_report(read).c_str());
     return read;
   }
   const uint8_t flags = query.record.flags;
@@ -87,20 +86,20 @@ uint32_t delete_spare(uint16_t id, bool waive_confirmation) {
     return 0;
   }
   if (flags & QX_PD_RAID_SPARE_IN_USE) {
-    shell::print("Unable to delete spare disk %d  (error %d: %s)\n", id, kSpareInUse, status_text(kSpareInUse));
-    return kSpareInUseResult;
+    shell::print("Unable to delete spare disk %d  %s\n", id, error_report(kSpareInUse).c_str());
+    return kResultSpareInUse;
   }
   if (!waive_confirmation && (flags & QX_PD_RAID_MEDIA_PATROL) != 0) {
     char question[96];
     std::snprintf(question, sizeof question,
                   "Use spare disk will stop Media patrol on PD %d. Do you want to continue?(y or n)\n", id);
-    if (!shell::ask_yes_no(question)) return kMediaPatrolDeclined;
+    if (!shell::ask_yes_no(question)) return kResultMediaPatrolDeclined;
   }
   const uint8_t result = QX_PD_Spare2FreeHD(adapter, id);
   if (result == kOk) {
     shell::print("Delete the spare disk %d successfully.\n", id);
   } else {
-    shell::print("Failed to delete spare disk %d (error %d: %s).\n", id, result, status_text(result));
+    shell::print("Failed to delete spare disk %d %s.\n", id, error_report(result).c_str());
   }
   return result;
 }
@@ -112,7 +111,7 @@ uint32_t delete_package_vd(uint16_t id, bool waive_confirmation) {
   if (result == kOk) {
     shell::print("Delete PackageVD %d successfully.\n", id);
   } else {
-    shell::print("Failed to delete PackageVD %d (error %d: %s).\n", id, result, status_text(result));
+    shell::print("Failed to delete PackageVD %d %s.\n", id, error_report(result).c_str());
   }
   return result;
 }

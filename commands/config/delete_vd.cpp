@@ -84,7 +84,7 @@ uint32_t delete_vd(uint16_t id, const DeleteAnswers& answers) {
   QX_VD_STATUS status{};
   const uint8_t read = shell::query_one(QX_LD_GetStatus, adapter, id, status);
   if (read != kOk) {
-    shell::print("\nUnable to get status of VD %d (error %d: %s).\n", id, read, status_text(read));
+    shell::print("\nUnable to get status of VD %d %s.\n", id, error_report(read).c_str());
     return 1;
   }
   const bool patrol = (status.flags & QX_VD_STATUS_MEDIA_PATROL) != 0;
@@ -92,7 +92,7 @@ uint32_t delete_vd(uint16_t id, const DeleteAnswers& answers) {
     if (!shell::ask_yes_no("Are you sure you want to delete this virtual disk? (y or n)\n")) return 0;
     if (patrol &&
         !shell::ask_yes_no("Delete VD will stop Media patrol on PD. Do you want to continue?(y or n)\n"))
-      return kMediaPatrolDeclined;
+      return kResultMediaPatrolDeclined;
   }
   if (patrol) stop_media_patrol(id);
 
@@ -111,7 +111,7 @@ uint32_t delete_vd(uint16_t id, const DeleteAnswers& answers) {
   if (result == kOk) {
     shell::print("Delete VD %d successfully.\n", id);
   } else {
-    shell::print("Failed to delete VD %d (error %d: %s).\n", id, result, status_text(result));
+    shell::print("Failed to delete VD %d %s.\n", id, error_report(result).c_str());
   }
   return result;
 }

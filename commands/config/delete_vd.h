@@ -15,9 +15,6 @@ struct DeleteAnswers {
 // Deletes VD `id` of the current adapter; returns the command's result.
 uint32_t delete_vd(uint16_t id, const DeleteAnswers& answers);
 
-// The result of a declined media patrol question.
-inline constexpr uint32_t kMediaPatrolDeclined = 88;
-
 }  // namespace qx::commands
 
 #endif  // QX_COMMANDS_CONFIG_DELETE_VD_H

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include "api/device_generations.h"
 #include "api/qx_api.h"
+#include "api/raid_levels.h"
 #include "api/status.h"
 #include "shell/output.h"
 #include "shell/state.h"
@@ -39,12 +41,6 @@ const BitName kAdvancedNames[] = {
 const BitName kAdvancedNamesAfterSpare[] = {
     {25, "hybrid switch,"}, {26, "hot plug,"}, {27, "ata pass through,"}, {28, "remap,"},
     {29, "access register,"}, {30, "oem data,"},
-};
-
-const BitName kRaidModeNames[] = {
-    {0, "RAID0 "}, {1, "RAID1 "}, {4, "RAID5 "}, {5, "RAID6 "}, {2, "RAID10 "}, {3, "RAID1E "},
-    {6, "RAID50 "}, {8, "RAID60 "}, {7, "JBOD "}, {9, "tc(tier capacity) "}, {10, "ts(tier safe) "},
-    {11, "hybrid(tier hybrid) "},
 };
 
 const BitName kPortTypeNames[] = {{0, "SATA "}, {1, "PATA "}, {2, "SAS "}};
@@ -113,9 +109,9 @@ void print_versions(const QX_ADAPTER_INFO& info, int adapter_id) {
   if (info.driver_version[0] != 0) print_version("Driver version:", info.driver_version);
   print_rom_version(adapter_id);
   const uint16_t device = info.device_id;
-  if (!(device > 0x6100 && device < 0x6300) && info.bios_version[0] != 0)
+  if (!has_no_bios(device) && info.bios_version[0] != 0)
     print_version("BIOS version:", info.bios_version);
-  if ((device > 0x6100 && device < 0x6800) || device == 0x9480) return;
+  if (has_no_firmware_image(device)) return;
   if (info.firmware_version[0] == 0) {
     shell::print_label(kWidth, "Firmware:", "none");
   } else {
@@ -173,8 +169,8 @@ void print_features(const QX_ADAPTER_INFO& info) {
 void print_stripe_sizes(const QX_ADAPTER_INFO& info) {
   if (info.raid_modes == 0) return;
   uint16_t sizes = info.stripe_sizes;
-  if (sizes == 0) sizes = (info.adv_features & QX_ADV_BIG_STRIPE) != 0 ? 0x7F : 0x0F;
-  if ((sizes & 0x7F) == 0) return;
+  if (sizes == 0) sizes = default_stripe_sizes(info.adv_features);
+  if ((sizes & kBigStripeSizes) == 0) return;
   std::string list;
   for (int k = 0; k <= 6; ++k)
     if (bit_set(sizes, k)) list += std::to_string(1 << (k + 4)) + "K ";
@@ -209,7 +205,8 @@ void print_adapter_record(const QX_ADAPTER_INFO& info, int adapter_id) {
   append_names(ports, info.port_types, kPortTypeNames);
   shell::print_label(kWidth, "Supported port type:", ports.c_str());
   std::string modes;
-  append_names(modes, info.raid_modes, kRaidModeNames);
+  for (const RaidLevel& level : raid_levels())
+    if ((info.raid_modes & level.mode_bit) != 0) modes += level.mode_name;
   shell::print_label(kWidth, "Supported RAID mode:", modes.c_str());
 
   if (info.max_tier_ssds != 0) shell::print_label_num(kWidth, "Maximum SSD in one TwinTier:", info.max_tier_ssds);
@@ -239,8 +236,7 @@ void print_adapter_record(const QX_ADAPTER_INFO& info, int adapter_id) {
 uint8_t show_adapters(uint16_t id) {
   int count = QX_Adapter_GetCount();
   if (id != kAllAdapters && id >= count) {
-    shell::print("\nUnable to get info of Adapter %d (error %d: %s)\n", id, kInvalidAdapterId,
-                 status_text(kInvalidAdapterId));
+    shell::print("\nUnable to get info of Adapter %d %s\n", id, error_report(kInvalidAdapterId).c_str());
     return kInvalidAdapterId;
   }
   // The records go into a table of its own, as many as the shell's table holds.
@@ -251,7 +247,7 @@ uint8_t show_adapters(uint16_t id) {
     uint8_t unused = 0;
     status = QX_Adapter_GetInfo(static_cast<uint8_t>(a), &unused, &records[a]);
     if (status != kOk) {
-      shell::print("\nCould not get info for Adapter ID %d (error %d: %s)\n", a, status, status_text(status));
+      shell::print("\nCould not get info for Adapter ID %d %s\n", a, error_report(status).c_str());
       continue;
     }
     if (id == kAllAdapters || id == a) print_adapter_record(records[a], a);

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "api/device_generations.h"
 #include "api/qx_api.h"
 #include "api/status.h"
 #include "commands/inventory/pd_lines.h"
@@ -14,11 +15,9 @@
 namespace qx::commands {
 namespace {
 
-constexpr uint16_t kDefaultPageSize = 128;  // records per page when the adapter gives no buffer size
-
 // Media patrol and data scrub status exist on later devices with PD activities.
 bool shows_pd_activity(const QX_ADAPTER_INFO& adapter) {
-  return adapter.device_id > 0x6200 && (adapter.features & QX_FEATURE_PD_BGA_STATUS) != 0;
+  return reports_pd_activity(adapter.device_id) && (adapter.features & QX_FEATURE_PD_BGA_STATUS) != 0;
 }
 
 // Blocks, free space and activity of one PD; a status when a failure ends
@@ -52,7 +51,7 @@ uint8_t show_pds(uint16_t id) {
   const bool all = id == kAllPds;
   const uint8_t adapter = shell::state().current_adapter;
   using Buffer = shell::ListBuffer<QX_PD_INFO>;
-  const uint16_t page_size = Buffer::page_size(shell::current_adapter_info().max_buffer_kb, kDefaultPageSize);
+  const uint16_t page_size = Buffer::page_size(shell::current_adapter_info().max_buffer_kb);
   Buffer buffer;
   if (!buffer.allocate(page_size)) return buffer_unavailable(Buffer::bytes_for(page_size));
 

@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "api/qx_api.h"
+#include "api/raid_levels.h"
 #include "api/status.h"
-#include "commands/common/raid_levels.h"
 #include "commands/inventory/vd_lines.h"
 #include "commands/inventory/listing.h"
 #include "shell/list_query.h"
@@ -13,8 +13,6 @@
 
 namespace qx::commands {
 namespace {
-
-constexpr uint16_t kDefaultPageSize = 32;  // records per page when the adapter gives no buffer size
 
 // One VD: its lines, and for a VD with an activity its progress (or, for a
 // migration, the progress and the target VD). A status when a failure ends
@@ -30,7 +28,7 @@ std::optional<uint8_t> print_vd(const QX_VD_INFO& vd) {
   QX_VD_STATUS status{};
   const uint8_t result = shell::query_one(QX_LD_GetStatus, adapter, vd.vd_id, status);
   if (result != kOk) {
-    shell::print("Failed to get status for LD %d (error %d: %s).\n", vd.vd_id, result, status_text(result));
+    shell::print("Failed to get status for LD %d %s.\n", vd.vd_id, error_report(result).c_str());
     return result;
   }
   if (status.bga_type == QX_BGA_MIGRATION) {
@@ -57,7 +55,7 @@ uint8_t show_vds(uint16_t id) {
   const bool all = id == kAllVds;
   const uint8_t adapter = shell::state().current_adapter;
   using Buffer = shell::ListBuffer<QX_VD_INFO>;
-  const uint16_t page_size = Buffer::page_size(shell::current_adapter_info().max_buffer_kb, kDefaultPageSize);
+  const uint16_t page_size = Buffer::page_size(shell::current_adapter_info().max_buffer_kb);
   Buffer buffer;
   if (!buffer.allocate(page_size)) return buffer_unavailable(Buffer::bytes_for(page_size));
 

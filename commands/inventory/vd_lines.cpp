@@ -6,9 +6,9 @@
 #include <string>
 
 #include "api/qx_api.h"
+#include "api/raid_levels.h"
 #include "api/status.h"
 #include "commands/common/block_owner.h"
-#include "commands/common/raid_levels.h"
 #include "commands/inventory/block_entries.h"
 #include "shell/output.h"
 #include "shell/state.h"
@@ -89,15 +89,11 @@ const char* cache_mode(uint8_t cache_flags) {
   }
 }
 
-// Entries in one group of the PD RAID setup: the mirrored pairs of RAID10,
-// the sub-VDs of RAID50 and RAID60, else all of them.
+// Entries in one group of the PD RAID setup: the level's member groups, the
+// sub-VD halves counted as two.
 int setup_group(const QX_VD_INFO& vd) {
-  switch (vd.raid_level) {
-    case QX_RAID10: return 2;
-    case QX_RAID50:
-    case QX_RAID60: return vd.pd_count / 2;
-    default: return vd.pd_count;
-  }
+  const RaidLevel* level = find_raid_level(vd.raid_level);
+  return level != nullptr ? member_group_size(*level, vd.pd_count, 2) : vd.pd_count;
 }
 
 // "Block ids:", "# of PDs:" and "PD RAID setup:"; with `grouped`, "| "
@@ -153,7 +149,8 @@ void print_vd_lines(const QX_VD_INFO& vd) {
     shell::print_label(kWidth, "Last write time:", last_write_text(vd).c_str());
   shell::print_label_num(kWidth, "Stripe size:", vd.stripe_kb);
   shell::print_label(kWidth, "RAID mode:", shell::raid_level_name(vd.raid_level));
-  if (vd.raid_level == QX_RAID50 || vd.raid_level == QX_RAID60)
+  const RaidLevel* level = find_raid_level(vd.raid_level);
+  if (level != nullptr && level->sub_vds != 0)
     shell::print_label_num(kWidth, "Sub VD count:", vd.sub_vd_count);
   if (vd.raid_level == QX_RAID60 && shell::current_adapter_info().max_arrays == 0)
     shell::print_label_num(kWidth, "# of parity disks:", vd.parity_disks);

@@ -6,7 +6,7 @@
 #include "sim/api/library.h"
 #include "sim/store/table.h"
 
-using qx::sim::Access;
+using qx::sim::Call;
 using qx::sim::Session;
 
 extern "C" {
@@ -14,7 +14,7 @@ extern "C" {
 QX_API_EXPORT uint8_t QX_Adapter_GetCount(void) {
   // A fault on this call makes it report the fault's status as the count.
   uint8_t count = 0;
-  uint8_t status = qx::sim::api_call("QX_Adapter_GetCount", -1, Access::kRead, [&](Session& s) {
+  uint8_t status = qx::sim::api_call(Call::QX_Adapter_GetCount, -1, [&](Session& s) {
     qx::sim::Stmt stmt = s.db().prepare("SELECT COUNT(*) FROM adapters");
     stmt.step();
     count = static_cast<uint8_t>(stmt.column_int(0));
@@ -25,7 +25,7 @@ QX_API_EXPORT uint8_t QX_Adapter_GetCount(void) {
 
 QX_API_EXPORT uint8_t QX_Adapter_GetInfo(uint8_t adapter, uint8_t* out, QX_ADAPTER_INFO* info) {
   if (info == nullptr) return qx::kInvalidParameter;
-  return qx::sim::api_call("QX_Adapter_GetInfo", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_Adapter_GetInfo, adapter, [&](Session& s) {
     *info = qx::sim::to_record(s.adapter());
     if (out) *out = 0;
     return uint8_t{qx::kOk};

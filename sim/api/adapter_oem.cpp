@@ -3,14 +3,14 @@
 #include "api/status.h"
 #include "sim/api/library.h"
 
-using qx::sim::Access;
+using qx::sim::Call;
 using qx::sim::Session;
 
 extern "C" {
 
 QX_API_EXPORT uint8_t QX_Adapter_Get_OEM_Data(uint8_t adapter, QX_OEM_DATA* request) {
   if (request == nullptr || request->length != QX_OEM_ADAPTER_LENGTH) return qx::kInvalidParameter;
-  return qx::sim::api_call("QX_Adapter_Get_OEM_Data", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_Adapter_Get_OEM_Data, adapter, [&](Session& s) {
     const qx::sim::Adapter& a = s.adapter();
     switch (request->sub_request) {
       case QX_OEM_SUB_ROM_VERSION:

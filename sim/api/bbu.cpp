@@ -7,7 +7,7 @@
 #include "sim/model/battery.h"
 #include "sim/store/table.h"
 
-using qx::sim::Access;
+using qx::sim::Call;
 using qx::sim::Session;
 
 extern "C" {
@@ -16,7 +16,7 @@ extern "C" {
 // fitted answers a record that says so.
 QX_API_EXPORT uint8_t QX_BBU_GetInfo(uint8_t adapter, QX_BBU_INFO* info) {
   if (info == nullptr) return qx::kInvalidParameter;
-  return qx::sim::api_call("QX_BBU_GetInfo", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_BBU_GetInfo, adapter, [&](Session& s) {
     if (!(s.adapter().adv_features & QX_ADV_BBU)) return uint8_t{qx::kNotSupported};
     std::vector<qx::sim::Battery> battery = qx::sim::select_rows(s.db(), qx::sim::battery_model(), s.adapter_id());
     *info = QX_BBU_INFO{};

@@ -3,20 +3,20 @@
 #include "api/qx_api.h"
 #include "sim/api/library.h"
 
-using qx::sim::Access;
+using qx::sim::Call;
 using qx::sim::Session;
 
 extern "C" {
 
 QX_API_EXPORT uint8_t QX_LD_BGAControl(uint8_t adapter, uint16_t vd_id, uint8_t action) {
-  return qx::sim::api_call("QX_LD_BGAControl", adapter, Access::kWrite, [&](Session& s) {
-    return qx::sim::control_vd_activity(s.db(), s.adapter_id(), vd_id, action, s.now_ms());
+  return qx::sim::api_call(Call::QX_LD_BGAControl, adapter, [&](Session& s) {
+    return qx::sim::control_vd_activity(s, vd_id, action);
   });
 }
 
 QX_API_EXPORT uint8_t QX_PD_BGAControl(uint8_t adapter, uint16_t pd_id, uint8_t action) {
-  return qx::sim::api_call("QX_PD_BGAControl", adapter, Access::kWrite, [&](Session& s) {
-    return qx::sim::control_pd_activity(s.db(), s.adapter_id(), pd_id, action, s.now_ms());
+  return qx::sim::api_call(Call::QX_PD_BGAControl, adapter, [&](Session& s) {
+    return qx::sim::control_pd_activity(s, pd_id, action);
   });
 }
 

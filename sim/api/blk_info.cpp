@@ -8,7 +8,7 @@
 #include "sim/engine/paging.h"
 #include "sim/store/table.h"
 
-using qx::sim::Access;
+using qx::sim::Call;
 using qx::sim::Block;
 using qx::sim::Disk;
 using qx::sim::json;
@@ -18,7 +18,7 @@ using qx::sim::Session;
 extern "C" {
 
 QX_API_EXPORT uint8_t QX_BLK_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
-  return qx::sim::api_call("QX_BLK_GetInfo", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_BLK_GetInfo, adapter, [&](Session& s) {
     ListSource<Block, QX_BLOCK_INFO> source;
     source.missing_status = qx::kInvalidBlockId;
     source.page = [&s](int64_t start, int64_t limit) {
@@ -33,7 +33,7 @@ QX_API_EXPORT uint8_t QX_BLK_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
 }
 
 QX_API_EXPORT uint8_t QX_BLK_GetHDBlock(uint8_t adapter, QX_QUERY_HEADER* query) {
-  return qx::sim::api_call("QX_BLK_GetHDBlock", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_BLK_GetHDBlock, adapter, [&](Session& s) {
     ListSource<Disk, QX_HD_BLOCK> source;
     source.missing_status = qx::kPdMissing;
     // A page of disks comes with their blocks (see present_disks()).

@@ -6,7 +6,7 @@
 #include "sim/engine/disk_records.h"
 #include "sim/engine/vd_records.h"
 
-using qx::sim::Access;
+using qx::sim::Call;
 using qx::sim::Session;
 
 extern "C" {
@@ -14,7 +14,7 @@ extern "C" {
 QX_API_EXPORT uint8_t QX_DiskHasOS(uint8_t adapter, uint8_t kind, uint8_t count, const uint16_t* ids) {
   if (kind != QX_OS_CHECK_VDS && kind != QX_OS_CHECK_PDS) return qx::kInvalidParameter;
   if (count == 0 || ids == nullptr) return qx::kInvalidParameter;
-  return qx::sim::api_call("QX_DiskHasOS", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_DiskHasOS, adapter, [&](Session& s) {
     // Every object must exist before any answer is given.
     bool has_os = false;
     for (uint8_t i = 0; i < count; ++i) {

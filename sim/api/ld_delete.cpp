@@ -3,14 +3,14 @@
 #include "sim/api/library.h"
 #include "sim/engine/vd_remove.h"
 
-using qx::sim::Access;
+using qx::sim::Call;
 using qx::sim::Session;
 
 extern "C" {
 
 QX_API_EXPORT uint8_t QX_LD_Delete(uint8_t adapter, uint16_t vd_id, uint8_t flag) {
-  return qx::sim::api_call("QX_LD_Delete", adapter, Access::kWrite, [&](Session& s) {
-    return qx::sim::delete_vd(s.db(), s.adapter_id(), vd_id, flag, s.now_ms());
+  return qx::sim::api_call(Call::QX_LD_Delete, adapter, [&](Session& s) {
+    return qx::sim::delete_vd(s, vd_id, flag);
   });
 }
 

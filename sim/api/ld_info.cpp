@@ -8,7 +8,7 @@
 #include "sim/engine/paging.h"
 #include "sim/engine/vd_records.h"
 
-using qx::sim::Access;
+using qx::sim::Call;
 using qx::sim::ListSource;
 using qx::sim::Session;
 using qx::sim::VdView;
@@ -34,14 +34,14 @@ ListSource<VdView, Record> vd_source(Session& s, std::function<Record(const VdVi
 extern "C" {
 
 QX_API_EXPORT uint8_t QX_LD_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
-  return qx::sim::api_call("QX_LD_GetInfo", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_LD_GetInfo, adapter, [&](Session& s) {
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb,
                                vd_source<QX_VD_INFO>(s, [](const VdView& v) { return qx::sim::vd_info_record(v); }));
   });
 }
 
 QX_API_EXPORT uint8_t QX_LD_GetStatus(uint8_t adapter, QX_QUERY_HEADER* query) {
-  return qx::sim::api_call("QX_LD_GetStatus", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_LD_GetStatus, adapter, [&](Session& s) {
     // Which of the answered VDs have a member disk under media patrol, read
     // once for the whole answer.
     std::set<uint16_t> patrolled;
@@ -66,7 +66,7 @@ QX_API_EXPORT uint8_t QX_LD_GetStatus(uint8_t adapter, QX_QUERY_HEADER* query) {
 
 QX_API_EXPORT uint8_t QX_LD_GetTargetLDInfo(uint8_t adapter, uint16_t vd_id, QX_VD_INFO* target) {
   if (target == nullptr) return qx::kInvalidParameter;
-  return qx::sim::api_call("QX_LD_GetTargetLDInfo", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_LD_GetTargetLDInfo, adapter, [&](Session& s) {
     if (!qx::sim::listed_vd(s.db(), s.adapter_id(), vd_id)) return uint8_t{qx::kVdMissing};
     std::optional<VdView> built = qx::sim::migration_target(s.db(), s.adapter_id(), vd_id);
     // A VD that is not migrating has no target.

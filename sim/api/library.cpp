@@ -28,11 +28,12 @@ std::mutex& connection_mutex() {
 
 }  // namespace
 
-uint8_t api_call(const char* function, int adapter, Access access, const CallBody& body) {
+uint8_t api_call(Call call, int adapter, const CallBody& body) {
   std::lock_guard<std::mutex> lock(connection_mutex());
   Db* db = connection().get();
   if (db == nullptr) return kFailed;
-  return run_call(*db, function, adapter, access, body);
+  const CallInfo& info = call_info(call);
+  return run_call(*db, info.name, adapter, info.access, body);
 }
 
 }  // namespace qx::sim
@@ -53,7 +54,7 @@ QX_API_EXPORT uint8_t QX_API_Initialize(void) {
       return qx::kFailed;
     }
   }
-  return qx::sim::api_call("QX_API_Initialize", -1, qx::sim::Access::kRead,
+  return qx::sim::api_call(qx::sim::Call::QX_API_Initialize, -1,
                            [](qx::sim::Session&) { return uint8_t{qx::kOk}; });
 }
 

@@ -6,12 +6,13 @@
 #include <cstdint>
 
 #include "sim/engine/call.h"
+#include "sim/engine/call_registry.h"
 
 namespace qx::sim {
 
-// Runs one exported call (see run_call); answers 1 when the library is not
-// initialized.
-uint8_t api_call(const char* function, int adapter, Access access, const CallBody& body);
+// Runs one exported call (see run_call) under its name and access in the
+// call registry; answers 1 when the library is not initialized.
+uint8_t api_call(Call call, int adapter, const CallBody& body);
 
 }  // namespace qx::sim
 

@@ -11,7 +11,7 @@
 #include "sim/engine/disk_records.h"
 #include "sim/engine/paging.h"
 
-using qx::sim::Access;
+using qx::sim::Call;
 using qx::sim::Disk;
 using qx::sim::ListSource;
 using qx::sim::Session;
@@ -34,8 +34,8 @@ ListSource<Disk, Record> disk_source(Session& s, std::function<Record(const Disk
   return source;
 }
 
-uint8_t serve_pd_info(const char* function, uint8_t adapter, QX_QUERY_HEADER* query, qx::sim::PdForm form) {
-  return qx::sim::api_call(function, adapter, Access::kRead, [&](Session& s) {
+uint8_t serve_pd_info(Call call, uint8_t adapter, QX_QUERY_HEADER* query, qx::sim::PdForm form) {
+  return qx::sim::api_call(call, adapter, [&](Session& s) {
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_PD_INFO>(s, [&](const Disk& d) {
                                  return qx::sim::pd_info_record(d, static_cast<uint8_t>(s.adapter_id()), form);
                                }));
@@ -47,15 +47,15 @@ uint8_t serve_pd_info(const char* function, uint8_t adapter, QX_QUERY_HEADER* qu
 extern "C" {
 
 QX_API_EXPORT uint8_t QX_PD_GetHDInfo_Ext(uint8_t adapter, QX_QUERY_HEADER* query) {
-  return serve_pd_info("QX_PD_GetHDInfo_Ext", adapter, query, qx::sim::PdForm::kExtended);
+  return serve_pd_info(Call::QX_PD_GetHDInfo_Ext, adapter, query, qx::sim::PdForm::kExtended);
 }
 
 QX_API_EXPORT uint8_t QX_PD_GetHDInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
-  return serve_pd_info("QX_PD_GetHDInfo", adapter, query, qx::sim::PdForm::kPlain);
+  return serve_pd_info(Call::QX_PD_GetHDInfo, adapter, query, qx::sim::PdForm::kPlain);
 }
 
 QX_API_EXPORT uint8_t QX_PD_GetConfig(uint8_t adapter, QX_QUERY_HEADER* query) {
-  return qx::sim::api_call("QX_PD_GetConfig", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_PD_GetConfig, adapter, [&](Session& s) {
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_PD_CONFIG>(s, [](const Disk& d) {
                                  return qx::sim::pd_config_record(d);
                                }));
@@ -63,7 +63,7 @@ QX_API_EXPORT uint8_t QX_PD_GetConfig(uint8_t adapter, QX_QUERY_HEADER* query) {
 }
 
 QX_API_EXPORT uint8_t QX_PD_GetFreeSpaceInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
-  return qx::sim::api_call("QX_PD_GetFreeSpaceInfo", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_PD_GetFreeSpaceInfo, adapter, [&](Session& s) {
     const uint64_t reserved = s.adapter().disk_reserved_kb;
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_FREE_SPACE>(s, [&](const Disk& d) {
                                  const uint64_t usable = qx::sim::usable_kb(
@@ -74,7 +74,7 @@ QX_API_EXPORT uint8_t QX_PD_GetFreeSpaceInfo(uint8_t adapter, QX_QUERY_HEADER* q
 }
 
 QX_API_EXPORT uint8_t QX_PD_GetBGAStatus(uint8_t adapter, QX_QUERY_HEADER* query) {
-  return qx::sim::api_call("QX_PD_GetBGAStatus", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_PD_GetBGAStatus, adapter, [&](Session& s) {
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_PD_BGA_STATUS>(s, [&](const Disk& d) {
                                  return qx::sim::pd_bga_status_record(
                                      d.id, qx::sim::disk_activity(s.db(), s.adapter_id(), d.id), s.now_ms());

@@ -11,14 +11,14 @@
 #include "sim/engine/pd_raid_status.h"
 #include "sim/engine/spares.h"
 
-using qx::sim::Access;
+using qx::sim::Call;
 using qx::sim::PdRaidView;
 using qx::sim::Session;
 
 extern "C" {
 
 QX_API_EXPORT uint8_t QX_PD_GetHDRaidStatus(uint8_t adapter, QX_QUERY_HEADER* query) {
-  return qx::sim::api_call("QX_PD_GetHDRaidStatus", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_PD_GetHDRaidStatus, adapter, [&](Session& s) {
     qx::sim::ListSource<PdRaidView, QX_PD_RAID_STATUS> source;
     source.missing_status = qx::kPdMissing;
     source.page = [&s](int64_t start, int64_t limit) {
@@ -33,7 +33,7 @@ QX_API_EXPORT uint8_t QX_PD_GetHDRaidStatus(uint8_t adapter, QX_QUERY_HEADER* qu
 
 QX_API_EXPORT uint8_t QX_PD_GetMBRInfo(uint8_t adapter, QX_MBR_INFO* info) {
   if (info == nullptr) return qx::kInvalidParameter;
-  return qx::sim::api_call("QX_PD_GetMBRInfo", adapter, Access::kRead, [&](Session& s) {
+  return qx::sim::api_call(Call::QX_PD_GetMBRInfo, adapter, [&](Session& s) {
     if (info->count == 0 || info->count > QX_MAX_CREATE_PDS) return uint8_t{qx::kInvalidParameter};
     uint8_t flags[QX_MAX_CREATE_PDS] = {};
     for (int i = 0; i < info->count; ++i) {
@@ -47,8 +47,8 @@ QX_API_EXPORT uint8_t QX_PD_GetMBRInfo(uint8_t adapter, QX_MBR_INFO* info) {
 }
 
 QX_API_EXPORT uint8_t QX_PD_Spare2FreeHD(uint8_t adapter, uint16_t pd_id) {
-  return qx::sim::api_call("QX_PD_Spare2FreeHD", adapter, Access::kWrite, [&](Session& s) {
-    return qx::sim::spare_to_free(s.db(), s.adapter_id(), pd_id, s.now_ms());
+  return qx::sim::api_call(Call::QX_PD_Spare2FreeHD, adapter, [&](Session& s) {
+    return qx::sim::spare_to_free(s, pd_id);
   });
 }
 

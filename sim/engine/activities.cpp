@@ -13,6 +13,8 @@ namespace {
 
 // SQL for the completion time of a running activity, matching completion_ms().
 const char* const kCompletionSql = "(since_ms + ((10000 - progress) * duration_s * 1000 + 9999) / 10000)";
+// Running activities that move: not those stuck at a progress beyond 100 %.
+const char* const kMovingSql = "state = 'running' AND progress <= 10000";
 
 void apply_vd_completion(Db& db, int adapter, const Activity& a) {
   std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, a.vd);
@@ -34,11 +36,11 @@ void apply_vd_completion(Db& db, int adapter, const Activity& a) {
 void complete(Db& db, int adapter, const Activity& a, int64_t at_ms) {
   if (is_disk_activity(a.kind)) {
     if (a.kind == ActivityKind::kMediaPatrol)
-      log_event(db, adapter, {QX_EVT_CLASS_PD, 22, a.pd, kSeverityInfo, {}}, at_ms);
+      log_event(db, adapter, NewEvent(events::kPdMediaPatrolCompleted, a.pd), at_ms);
   } else {
     apply_vd_completion(db, adapter, a);
-    if (std::optional<uint16_t> code = vd_event_code(a.kind, ActivityStep::kCompleted))
-      log_event(db, adapter, {QX_EVT_CLASS_VD, *code, a.vd, kSeverityInfo, {}}, at_ms);
+    if (const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted))
+      log_event(db, adapter, NewEvent(*kind, a.vd), at_ms);
   }
   delete_row(db, activity_model(), adapter, a);
 }
@@ -46,7 +48,7 @@ void complete(Db& db, int adapter, const Activity& a, int64_t at_ms) {
 }  // namespace
 
 int64_t progress_at(const Activity& a, int64_t now_ms) {
-  if (a.state != ActivityState::kRunning || now_ms <= a.since_ms) return a.progress;
+  if (a.state != ActivityState::kRunning || now_ms <= a.since_ms || a.progress > kFullProgress) return a.progress;
   int64_t gained = (now_ms - a.since_ms) * kFullProgress / (a.duration_s * 1000);
   return std::min(kFullProgress, a.progress + gained);
 }
@@ -55,18 +57,9 @@ int64_t completion_ms(const Activity& a) {
   return a.since_ms + ((kFullProgress - a.progress) * a.duration_s * 1000 + kFullProgress - 1) / kFullProgress;
 }
 
-bool activities_due(Db& db, int adapter, int64_t now_ms) {
-  Stmt stmt = db.prepare(std::string("SELECT EXISTS (SELECT 1 FROM activities WHERE adapter = ?1 AND "
-                                     "state = 'running' AND ") +
-                         kCompletionSql + " <= ?2)");
-  stmt.bind(1, int64_t{adapter}).bind(2, now_ms);
-  stmt.step();
-  return stmt.column_int(0) != 0;
-}
-
 std::optional<int64_t> next_completion_ms(Db& db, int adapter) {
   Stmt stmt = db.prepare(std::string("SELECT MIN(") + kCompletionSql +
-                         ") FROM activities WHERE adapter = ?1 AND state = 'running'");
+                         ") FROM activities WHERE adapter = ?1 AND " + kMovingSql);
   stmt.bind(1, int64_t{adapter});
   stmt.step();
   if (stmt.column_null(0)) return std::nullopt;
@@ -75,7 +68,7 @@ std::optional<int64_t> next_completion_ms(Db& db, int adapter) {
 
 void complete_due_activities(Db& db, int adapter, int64_t now_ms) {
   std::vector<Activity> due =
-      select_rows(db, activity_model(), adapter, std::string("state = 'running' AND ") + kCompletionSql + " <= ?1",
+      select_rows(db, activity_model(), adapter, std::string(kMovingSql) + " AND " + kCompletionSql + " <= ?1",
                   {json(now_ms)}, kCompletionSql);
   for (const Activity& a : due) complete(db, adapter, a, completion_ms(a));
 }
@@ -99,21 +92,21 @@ Activity settled(const Activity& a, int64_t now_ms) {
   return out;
 }
 
-std::optional<uint16_t> vd_event_code(ActivityKind kind, ActivityStep step) {
-  uint16_t first = 0;  // the "started" code of the activity's group of ten
+const EventKind* vd_activity_event(ActivityKind kind, ActivityStep step) {
+  const EventKind* started = nullptr;  // the steps of an activity follow its "started" code
   switch (kind) {
-    case ActivityKind::kSynchronize: first = 20; break;
-    case ActivityKind::kRedundancyCheck: first = 30; break;
-    case ActivityKind::kInitQuick: first = 40; break;
-    case ActivityKind::kInitBackground: first = 50; break;
-    case ActivityKind::kInitForeground: first = 60; break;
-    case ActivityKind::kRebuild: first = 70; break;
-    case ActivityKind::kMigration: first = 80; break;
-    case ActivityKind::kCopyBack: first = 90; break;
+    case ActivityKind::kSynchronize: started = &events::kVdCheckStarted; break;
+    case ActivityKind::kRedundancyCheck: started = &events::kVdFixStarted; break;
+    case ActivityKind::kInitQuick: started = &events::kVdFastInitStarted; break;
+    case ActivityKind::kInitBackground: started = &events::kVdBackgroundInitStarted; break;
+    case ActivityKind::kInitForeground: started = &events::kVdForegroundInitStarted; break;
+    case ActivityKind::kRebuild: started = &events::kVdRebuildStarted; break;
+    case ActivityKind::kMigration: started = &events::kVdMigrationStarted; break;
+    case ActivityKind::kCopyBack: started = &events::kVdCopyBackStarted; break;
     case ActivityKind::kMediaPatrol:
-    case ActivityKind::kDataScrub: return std::nullopt;
+    case ActivityKind::kDataScrub: return nullptr;
   }
-  return static_cast<uint16_t>(first + static_cast<uint16_t>(step));
+  return find_event(started->event_class, static_cast<uint16_t>(started->code + static_cast<uint16_t>(step)));
 }
 
 uint16_t next_activity_id(Db& db, int adapter) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "api/event_catalogue.h"
 #include "sim/model/activity.h"
 #include "sim/store/db.h"
 
@@ -17,10 +18,6 @@ int64_t progress_at(const Activity& activity, int64_t now_ms);
 
 // Simulated time at which a running activity reaches 100 %.
 int64_t completion_ms(const Activity& activity);
-
-// Whether a running activity of the adapter has completed by `now_ms` and
-// not been brought up to date yet (so a call must write before answering).
-bool activities_due(Db& db, int adapter, int64_t now_ms);
 
 // The earliest simulated time at which a running activity of the adapter
 // completes; none when nothing runs.
@@ -43,9 +40,8 @@ uint16_t next_activity_id(Db& db, int adapter);
 // Steps of a VD activity that the event log records.
 enum class ActivityStep : uint16_t { kStarted = 0, kPaused = 2, kResumed = 3, kAborted = 4, kCompleted = 5 };
 
-// The code in the VD event class for a step of a VD activity; none for disk
-// activities.
-std::optional<uint16_t> vd_event_code(ActivityKind kind, ActivityStep step);
+// The VD event of a step of a VD activity; nullptr for disk activities.
+const EventKind* vd_activity_event(ActivityKind kind, ActivityStep step);
 
 }  // namespace qx::sim
 

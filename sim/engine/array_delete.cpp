@@ -26,12 +26,15 @@ std::vector<Vd> vds_on(Db& db, int adapter, uint16_t array) {
 void remove_array(Db& db, int adapter, const Array& array, int64_t now_ms) {
   free_dedicated_spares(db, adapter, array.id, now_ms);
   delete_row(db, array_model(), adapter, array);
-  log_event(db, adapter, {QX_EVT_CLASS_ARRAY, kArrayEventDeleted, array.id, kSeverityInfo, {}}, now_ms);
+  log_event(db, adapter, NewEvent(events::kArrayDeleted, array.id), now_ms);
 }
 
 }  // namespace
 
-uint8_t delete_array(Db& db, int adapter, uint16_t id, int64_t now_ms) {
+uint8_t delete_array(const Session& s, uint16_t id) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const int64_t now_ms = s.now_ms();
   std::optional<Array> array = select_by_id(db, array_model(), adapter, id);
   if (!array) return kInvalidArrayId;
   if (!vds_on(db, adapter, id).empty()) return kArrayHasVds;
@@ -39,7 +42,10 @@ uint8_t delete_array(Db& db, int adapter, uint16_t id, int64_t now_ms) {
   return kOk;
 }
 
-uint8_t delete_package_vd(Db& db, int adapter, uint16_t id, int64_t now_ms) {
+uint8_t delete_package_vd(const Session& s, uint16_t id) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const int64_t now_ms = s.now_ms();
   std::optional<Array> array = select_by_id(db, array_model(), adapter, id);
   if (!array || !array->package) return kInvalidArrayId;
   std::vector<Vd> vds = vds_on(db, adapter, id);

@@ -5,25 +5,20 @@
 
 #include <cstdint>
 
+#include "sim/engine/call.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {
 
-// Array event codes.
-enum : uint16_t {
-  kArrayEventCreated = 0,
-  kArrayEventDeleted = 1,
-};
-
 // Deletes an empty array; its dedicated spares become free disks. Answers 0;
 // 17 for an array that does not exist; 76 while a VD is on it.
-uint8_t delete_array(Db& db, int adapter, uint16_t array, int64_t now_ms);
+uint8_t delete_array(const Session& s, uint16_t array);
 
 // Deletes a package VD: the array with id `id` that was created together
 // with its VD, and that VD. Answers 0; 17 when no package VD has the id;
 // 61 while a background activity runs or is paused on the VD; 158 when the
 // running operating system is on it.
-uint8_t delete_package_vd(Db& db, int adapter, uint16_t id, int64_t now_ms);
+uint8_t delete_package_vd(const Session& s, uint16_t id);
 
 }  // namespace qx::sim
 

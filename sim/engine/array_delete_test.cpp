@@ -41,11 +41,11 @@ struct Fixture {
 TEST(ArrayDelete, AnArrayGoesOnlyWhenEmptyAndFreesItsDedicatedSpares) {
   Fixture f;
   f.make_dedicated_spare(14);
-  EXPECT_EQ(delete_array(*f.db, 1, 0, kNow), kArrayHasVds);
-  EXPECT_EQ(delete_array(*f.db, 1, 3, kNow), kInvalidArrayId);
-  ASSERT_EQ(delete_vd(*f.db, 1, 0, QX_DELETE_LIVE, kNow), kOk);
-  ASSERT_EQ(delete_vd(*f.db, 1, 1, QX_DELETE_LIVE, kNow), kOk);
-  ASSERT_EQ(delete_array(*f.db, 1, 0, kNow), kOk);
+  EXPECT_EQ(delete_array(Session(*f.db, 1, kNow), 0), kArrayHasVds);
+  EXPECT_EQ(delete_array(Session(*f.db, 1, kNow), 3), kInvalidArrayId);
+  ASSERT_EQ(delete_vd(Session(*f.db, 1, kNow), 0, QX_DELETE_LIVE), kOk);
+  ASSERT_EQ(delete_vd(Session(*f.db, 1, kNow), 1, QX_DELETE_LIVE), kOk);
+  ASSERT_EQ(delete_array(Session(*f.db, 1, kNow), 0), kOk);
   EXPECT_FALSE(select_by_id(*f.db, array_model(), 1, 0).has_value());
   EXPECT_EQ(select_by_id(*f.db, disk_model(), 1, 14)->spare, SpareKind::kNone);
   EXPECT_EQ(select_by_id(*f.db, disk_model(), 1, 15)->spare, SpareKind::kGlobal) << "a global spare stays";
@@ -60,24 +60,24 @@ TEST(ArrayDelete, AnArrayGoesOnlyWhenEmptyAndFreesItsDedicatedSpares) {
 
 TEST(ArrayDelete, APackageVdTakesItsArrayAndVdTogether) {
   Fixture f;
-  EXPECT_EQ(delete_package_vd(*f.db, 1, 0, kNow), kInvalidArrayId) << "an ordinary array is no package";
+  EXPECT_EQ(delete_package_vd(Session(*f.db, 1, kNow), 0), kInvalidArrayId) << "an ordinary array is no package";
   Array array = select_by_id(*f.db, array_model(), 1, 0).value();
   array.package = true;
   update_row(*f.db, array_model(), 1, array);
   start_vd_activity(*f.db, 1, 1, ActivityKind::kSynchronize, 100, kNow);
-  EXPECT_EQ(delete_package_vd(*f.db, 1, 0, kNow), kVdHasBga);
-  ASSERT_EQ(control_vd_activity(*f.db, 1, 1, QX_BGA_ACTION_CANCEL, kNow), kOk);
+  EXPECT_EQ(delete_package_vd(Session(*f.db, 1, kNow), 0), kVdHasBga);
+  ASSERT_EQ(control_vd_activity(Session(*f.db, 1, kNow), 1, QX_BGA_ACTION_CANCEL), kOk);
 
-  ASSERT_EQ(delete_package_vd(*f.db, 1, 0, kNow), kOk);
+  ASSERT_EQ(delete_package_vd(Session(*f.db, 1, kNow), 0), kOk);
   EXPECT_TRUE(select_rows(*f.db, vd_model(), 1).empty());
   EXPECT_TRUE(select_rows(*f.db, array_model(), 1).empty());
   EXPECT_TRUE(blocks_on_disk(*f.db, 1, 0).empty());
-  EXPECT_EQ(delete_package_vd(*f.db, 1, 0, kNow), kInvalidArrayId);
+  EXPECT_EQ(delete_package_vd(Session(*f.db, 1, kNow), 0), kInvalidArrayId);
 }
 
 TEST(ArrayRecords, TheRecordShowsSlotsFreeSpaceAndWhatRebuildsNeed) {
   Fixture f;
-  std::optional<ArrayView> view = array_view(*f.db, 1, f.adapter, 0);
+  std::optional<ArrayView> view = array_view(Session(*f.db, 1, kNow, f.adapter), 0);
   ASSERT_TRUE(view.has_value());
   QX_ARRAY_INFO r = array_info_record(*view, f.adapter);
   EXPECT_EQ(r.array_id, 0);

@@ -81,19 +81,20 @@ ArrayView view_of(const Array& r, const Adapter& a, const Surroundings& s) {
 
 }  // namespace
 
-std::vector<ArrayView> array_views(Db& db, int adapter, const Adapter& a, int64_t start, int64_t limit) {
-  std::vector<Array> arrays = select_rows(db, array_model(), adapter, "id >= ?1", {json(start)}, "id", limit);
+std::vector<ArrayView> array_views(const Session& s, int64_t start, int64_t limit) {
+  std::vector<Array> arrays =
+      select_rows(s.db(), array_model(), s.adapter_id(), "id >= ?1", {json(start)}, "id", limit);
   std::vector<ArrayView> out;
   if (arrays.empty()) return out;
-  Surroundings s = read_surroundings(db, adapter, arrays);
-  for (const Array& r : arrays) out.push_back(view_of(r, a, s));
+  Surroundings around = read_surroundings(s.db(), s.adapter_id(), arrays);
+  for (const Array& r : arrays) out.push_back(view_of(r, s.adapter(), around));
   return out;
 }
 
-std::optional<ArrayView> array_view(Db& db, int adapter, const Adapter& a, int64_t id) {
-  std::optional<Array> r = select_by_id(db, array_model(), adapter, id);
+std::optional<ArrayView> array_view(const Session& s, int64_t id) {
+  std::optional<Array> r = select_by_id(s.db(), array_model(), s.adapter_id(), id);
   if (!r) return std::nullopt;
-  return view_of(*r, a, read_surroundings(db, adapter, {*r}));
+  return view_of(*r, s.adapter(), read_surroundings(s.db(), s.adapter_id(), {*r}));
 }
 
 QX_ARRAY_INFO array_info_record(const ArrayView& v, const Adapter& a) {

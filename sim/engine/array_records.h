@@ -9,6 +9,7 @@
 
 #include "api/records.h"
 #include "sim/engine/allocate.h"
+#include "sim/engine/call.h"
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
 #include "sim/model/array.h"
@@ -28,8 +29,8 @@ struct ArrayView {
 
 // Up to `limit` arrays with ids from `start` on, in id order; a few queries
 // per page, whatever its size.
-std::vector<ArrayView> array_views(Db& db, int adapter, const Adapter& a, int64_t start, int64_t limit);
-std::optional<ArrayView> array_view(Db& db, int adapter, const Adapter& a, int64_t id);
+std::vector<ArrayView> array_views(const Session& s, int64_t start, int64_t limit);
+std::optional<ArrayView> array_view(const Session& s, int64_t id);
 
 // The record: the free space a new VD on the array can have (at the array's
 // level over the members' free space), the space a rebuild target must

@@ -17,7 +17,6 @@ namespace qx::sim {
 
 namespace {
 
-constexpr uint16_t kMediaPatrolStopped = 18;  // PD event: media patrol manually stopped
 constexpr int64_t kFallbackRateMbS = 100;     // an adapter that states no rate
 
 bool is_paused(ActivityState s) {
@@ -43,8 +42,8 @@ std::optional<Activity> after_action(const Activity& a, uint8_t action, int64_t 
 void log_step(Db& db, int adapter, const Activity& a, ActivityStep step, int64_t now_ms) {
   if (is_disk_activity(a.kind)) return;  // disks log only a stopped media patrol
   std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, a.vd);
-  std::optional<uint16_t> code = vd_event_code(a.kind, step);
-  if (vd && code) log_vd_event(db, adapter, *vd, *code, kSeverityInfo, now_ms);
+  const EventKind* kind = vd_activity_event(a.kind, step);
+  if (vd && kind) log_vd_event(db, adapter, *vd, *kind, now_ms);
 }
 
 // Pause, resume or stop of an existing activity (or of none).
@@ -92,12 +91,15 @@ void abort_activity(Db& db, int adapter, const Activity& a, int64_t now_ms) {
     for (const Vd& target : select_rows(db, vd_model(), adapter, "target_of = ?1", {json(a.vd)}))
       remove_vd(db, adapter, target.id);
   if (a.kind == ActivityKind::kMediaPatrol)
-    log_event(db, adapter, {QX_EVT_CLASS_PD, kMediaPatrolStopped, a.pd, kSeverityInfo, {}}, now_ms);
+    log_event(db, adapter, NewEvent(events::kPdMediaPatrolStopped, a.pd), now_ms);
   else
     log_step(db, adapter, a, ActivityStep::kAborted, now_ms);
 }
 
-uint8_t control_vd_activity(Db& db, int adapter, uint16_t vd, uint8_t action, int64_t now_ms) {
+uint8_t control_vd_activity(const Session& s, uint16_t vd, uint8_t action) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const int64_t now_ms = s.now_ms();
   if (!select_by_id(db, vd_model(), adapter, vd)) return kVdMissing;
   std::optional<Activity> a = vd_activity(db, adapter, vd);
   if (action != QX_BGA_ACTION_CANCEL) {
@@ -113,7 +115,10 @@ uint8_t control_vd_activity(Db& db, int adapter, uint16_t vd, uint8_t action, in
   return kOk;
 }
 
-uint8_t control_pd_activity(Db& db, int adapter, uint16_t pd, uint8_t action, int64_t now_ms) {
+uint8_t control_pd_activity(const Session& s, uint16_t pd, uint8_t action) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const int64_t now_ms = s.now_ms();
   std::optional<Disk> disk = select_by_id(db, disk_model(), adapter, pd);
   if (!disk || !disk->present) return kPdMissing;
   if (action != QX_BGA_ACTION_PAUSE && action != QX_BGA_ACTION_RESUME && action != QX_BGA_ACTION_STOP)

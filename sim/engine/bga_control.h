@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "sim/engine/call.h"
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
 #include "sim/store/db.h"
@@ -28,11 +29,11 @@ void start_vd_activity(Db& db, int adapter, uint16_t vd, ActivityKind kind, int6
 // exist; 153 for an action the activity's state does not allow (nothing to
 // pause, resume or stop; pausing a paused one, ...). A cancel with nothing
 // to end does nothing and answers 0.
-uint8_t control_vd_activity(Db& db, int adapter, uint16_t vd, uint8_t action, int64_t now_ms);
+uint8_t control_vd_activity(const Session& s, uint16_t vd, uint8_t action);
 
 // Pause, resume or stop the media patrol or data scrub of a disk. Answers 0;
 // 55 for a disk that is not there; 153 as above.
-uint8_t control_pd_activity(Db& db, int adapter, uint16_t pd, uint8_t action, int64_t now_ms);
+uint8_t control_pd_activity(const Session& s, uint16_t pd, uint8_t action);
 
 // Ends an activity before its time: removes it and logs what an adapter logs
 // ("aborted" for a VD activity, "manually stopped" for a media patrol). A

@@ -51,7 +51,7 @@ class MemoScope {
 
 }  // namespace
 
-const Adapter& Session::adapter() {
+const Adapter& Session::adapter() const {
   if (!adapter_) adapter_ = read_adapter(db_, adapter_id_).value();
   return *adapter_;
 }

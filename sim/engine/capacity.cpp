@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "api/raid_levels.h"
 #include "api/records.h"
 #include "api/status.h"
 
@@ -17,28 +18,17 @@ uint64_t round_up(uint64_t value, uint64_t unit) {
   return (value + unit - 1) / unit * unit;
 }
 
-bool is_concatenation(uint8_t level) {
-  return level == QX_JBOD || is_tier_level(level);
-}
-
 // A striped VD's capacity is (block size) x numerator / denominator.
 struct Share {
   uint64_t numerator;
   uint64_t denominator;
 };
 
-Share striped_share(uint8_t level, uint64_t n, uint64_t parity) {
-  switch (level) {
-    case QX_RAID0: return {n, 1};
-    case QX_RAID1: return {1, 1};
-    case QX_RAID10:
-    case QX_RAID1E: return {n, 2};  // every stripe is written twice
-    case QX_RAID5: return {n - 1, 1};
-    case QX_RAID50: return {n - 2, 1};  // one parity disk in each half
-    case QX_RAID6:
-    case QX_RAID60: return {n - parity, 1};
-    default: return {0, 1};
-  }
+// Parity disks take no share; mirrors write every stripe `copies` times.
+Share striped_share(const RaidLevel& level, uint64_t n, uint64_t parity) {
+  const uint64_t spent = level.fixed_parity + parity;
+  if (spent >= n) return {0, 1};
+  return {n - spent, level.copies};
 }
 
 // Capacity and largest size of a plan whose most is `most_kb`; the target
@@ -60,7 +50,7 @@ CapacityPlan plan_striped(const CapacityRequest& r, uint64_t round_kb) {
   uint64_t smallest = UINT64_MAX;
   for (const MemberSpace& m : r.members) smallest = std::min(smallest, m.free_kb);
   uint64_t block_most = round_down(smallest, unit);
-  Share share = striped_share(r.level, r.members.size(), static_cast<uint64_t>(r.parity));
+  Share share = striped_share(*find_raid_level(r.level), r.members.size(), static_cast<uint64_t>(r.parity));
   if (share.numerator == 0 || share.numerator > r.members.size()) {  // too few members for the level
     CapacityPlan none;
     none.status = kPdCountForLevel;
@@ -75,7 +65,7 @@ CapacityPlan plan_striped(const CapacityRequest& r, uint64_t round_kb) {
 
 // Hard disks hold the data of the safe and hybrid tiers; their SSDs are used whole.
 bool holds_data(uint8_t level, const MemberSpace& m) {
-  return !(m.ssd && (level == QX_TIER_SAFE || level == QX_TIER_HYBRID));
+  return !(m.ssd && find_raid_level(level)->ssds_whole);
 }
 
 CapacityPlan plan_concatenated(const CapacityRequest& r, uint64_t round_kb) {
@@ -114,51 +104,17 @@ CapacityPlan plan_concatenated(const CapacityRequest& r, uint64_t round_kb) {
 
 }  // namespace
 
-bool is_raid_level(uint8_t level) {
-  switch (level) {
-    case QX_RAID0:
-    case QX_RAID1:
-    case QX_RAID10:
-    case QX_RAID1E:
-    case QX_RAID5:
-    case QX_RAID50:
-    case QX_RAID6:
-    case QX_RAID60:
-    case QX_JBOD:
-    case QX_TIER_CAPACITY:
-    case QX_TIER_SAFE:
-    case QX_TIER_HYBRID: return true;
-    default: return false;
-  }
-}
-
-bool is_tier_level(uint8_t level) {
-  return level == QX_TIER_CAPACITY || level == QX_TIER_SAFE || level == QX_TIER_HYBRID;
-}
-
 uint8_t default_parity(uint8_t level) {
-  if (level == QX_RAID6) return 2;
-  if (level == QX_RAID60) return 4;
-  return 0;
+  const RaidLevel* l = find_raid_level(level);
+  return l != nullptr ? l->default_parity : 0;
 }
 
 uint8_t check_members(uint8_t level, int n, int parity, uint8_t max_raid6_parity) {
+  const RaidLevel* l = find_raid_level(level);
+  if (l == nullptr) return kInvalidRaidMode;
   int most_parity = std::max<int>(max_raid6_parity, 2);
-  if (level != QX_RAID6 && level != QX_RAID60 && parity != 0) return kParityDisks;
-  bool fits = true;
-  switch (level) {
-    case QX_RAID0: fits = n >= 2; break;
-    case QX_RAID1: fits = n == 2; break;
-    case QX_RAID10: fits = n >= 4 && n % 2 == 0; break;
-    case QX_RAID1E: fits = n >= 3 && n % 2 == 1; break;
-    case QX_RAID5: fits = n >= 3; break;
-    case QX_RAID50:
-    case QX_RAID60: fits = n >= 6 && n % 2 == 0; break;
-    case QX_RAID6: fits = n >= 3; break;
-    case QX_JBOD: fits = n >= 1; break;
-    default: fits = is_tier_level(level) && n >= 2; break;
-  }
-  if (!fits) return kPdCountForLevel;
+  if (l->default_parity == 0 && parity != 0) return kParityDisks;
+  if (!disk_count_fits(*l, n)) return kPdCountForLevel;
   if (level == QX_RAID6 && (parity < 2 || parity > most_parity || parity >= n)) return kParityDisks;
   // Each half of a RAID60 carries half the parity and keeps a data disk.
   if (level == QX_RAID60 && (parity < 4 || parity > 2 * most_parity || parity % 2 != 0 || parity / 2 >= n / 2))
@@ -172,10 +128,6 @@ uint8_t check_tier_members(int ssds, int hard_disks, uint8_t max_tier_ssds) {
   return kOk;
 }
 
-uint8_t sub_vds(uint8_t level) {
-  return level == QX_RAID50 || level == QX_RAID60 ? 2 : 0;
-}
-
 uint64_t rounding_unit_kb(uint8_t rounding) {
   switch (rounding) {
     case QX_ROUNDING_NONE: return kMbKb;
@@ -187,12 +139,13 @@ uint64_t rounding_unit_kb(uint8_t rounding) {
 
 CapacityPlan plan_capacity(const CapacityRequest& r) {
   uint64_t round_kb = rounding_unit_kb(r.rounding);
-  if (r.members.empty() || round_kb == 0 || !is_raid_level(r.level)) {
+  const RaidLevel* level = find_raid_level(r.level);
+  if (r.members.empty() || round_kb == 0 || level == nullptr) {
     CapacityPlan none;
     none.status = kInvalidParameter;
     return none;
   }
-  return is_concatenation(r.level) ? plan_concatenated(r, round_kb) : plan_striped(r, round_kb);
+  return level->concatenated ? plan_concatenated(r, round_kb) : plan_striped(r, round_kb);
 }
 
 }  // namespace qx::sim

@@ -7,22 +7,20 @@
 #include <cstdint>
 #include <vector>
 
+#include "api/raid_levels.h"
+
 namespace qx::sim {
 
 inline constexpr uint64_t kMbKb = 1024;  // blocks and sizes are whole MB
 inline constexpr uint64_t kGbKb = 1024 * 1024;
-
-// True for the RAID level codes an adapter can be asked for.
-bool is_raid_level(uint8_t level);
-// True for the hybrid-tier codes (capacity, safe, hybrid).
-bool is_tier_level(uint8_t level);
 
 // The parity disks a level uses when a request leaves them 0: 2 for RAID6,
 // 4 for RAID60, none otherwise.
 uint8_t default_parity(uint8_t level);
 
 // Whether `members` disks with `parity` parity disks (already defaulted)
-// make the level: 0, or 57 (member count) or 66 (parity disks). The
+// make the level: 0, or 57 (member count), 66 (parity disks) or 14 (no
+// such level). The
 // adapter's RAID6 parity limit `max_raid6_parity` counts as 2 when it is 0.
 uint8_t check_members(uint8_t level, int members, int parity, uint8_t max_raid6_parity);
 
@@ -30,9 +28,6 @@ uint8_t check_members(uint8_t level, int members, int parity, uint8_t max_raid6_
 // at least one of each, and no more SSDs than `max_tier_ssds` (no limit when
 // 0). 0, or 28.
 uint8_t check_tier_members(int ssds, int hard_disks, uint8_t max_tier_ssds);
-
-// Sub-VDs of a RAID50 or RAID60 VD (two halves of the members); 0 otherwise.
-uint8_t sub_vds(uint8_t level);
 
 // Size unit of a gigabyte-rounding code (0 whole MB, 1 one GB, 2 ten GB);
 // 0 for an unknown code.

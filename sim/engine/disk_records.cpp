@@ -94,8 +94,8 @@ QX_PD_BGA_STATUS pd_bga_status_record(uint16_t pd, const std::optional<Activity>
   r.pd_id = pd;
   if (activity && is_disk_activity(activity->kind)) {
     r.percent = static_cast<uint16_t>(progress_at(*activity, now_ms) / 100);
-    r.activity = bga_type(activity->kind);
-    r.state = bga_state(activity->state);
+    r.activity = reported_bga_type(*activity);
+    r.state = reported_bga_state(*activity);
   }
   return r;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "api/event_catalogue.h"
 #include "sim/model/event.h"
 #include "sim/store/db.h"
 
@@ -13,11 +14,15 @@ namespace qx::sim {
 // The log keeps this many newest events per adapter.
 inline constexpr int64_t kEventLogCapacity = 4096;
 
+// An event to log: always one of the catalogue's, which gives its class,
+// code and severity.
 struct NewEvent {
-  uint16_t event_class = 0;
-  uint16_t code = 0;
-  uint16_t device_id = 0;
-  uint8_t severity = kSeverityInfo;
+  NewEvent(const EventKind& kind, uint16_t device)
+      : event_class(kind.event_class), code(kind.code), device_id(device), severity(kind.severity) {}
+  uint16_t event_class;
+  uint16_t code;
+  uint16_t device_id;
+  uint8_t severity;
   std::array<uint32_t, 4> params{};
 };
 

@@ -20,12 +20,15 @@ void unset_spare(Db& db, int adapter, Disk disk, int64_t now_ms) {
   disk.spare = SpareKind::kNone;
   disk.spare_array = 0;
   update_row(db, disk_model(), adapter, disk);
-  log_event(db, adapter, {QX_EVT_CLASS_PD, kPdEventSpareUnset, disk.id, kSeverityInfo, {}}, now_ms);
+  log_event(db, adapter, NewEvent(events::kPdSpareUnset, disk.id), now_ms);
 }
 
 }  // namespace
 
-uint8_t spare_to_free(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
+uint8_t spare_to_free(const Session& s, uint16_t pd) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const int64_t now_ms = s.now_ms();
   std::optional<Disk> disk = present_disk(db, adapter, pd);
   if (!disk) return kPdMissing;
   if (disk->spare == SpareKind::kNone) return kPdNotSpare;

@@ -4,18 +4,16 @@
 
 #include <cstdint>
 
+#include "sim/engine/call.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {
-
-// PD event: the disk is no longer a spare.
-inline constexpr uint16_t kPdEventSpareUnset = 10;
 
 // Turns spare `pd` back into a free disk, stopping a media patrol that runs
 // on it. Answers 0; 55 for a disk that is not there; 53 for a disk that is
 // no spare; 89 for a spare that stands in for a member (it holds a VD's
 // block).
-uint8_t spare_to_free(Db& db, int adapter, uint16_t pd, int64_t now_ms);
+uint8_t spare_to_free(const Session& s, uint16_t pd);
 
 // The dedicated spares of array `array` become free disks (the array is
 // going away).

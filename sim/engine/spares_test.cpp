@@ -53,8 +53,8 @@ TEST(PdRaidStatus, FlagsSayFreeMemberSpareOfflineForeignAndPatrol) {
 TEST(Spares, ASpareBecomesFreeUnlessItStandsInForAMember) {
   TempState state("default");
   std::unique_ptr<Db> db = state.open();
-  EXPECT_EQ(spare_to_free(*db, 1, 14, kNow), kPdNotSpare);
-  EXPECT_EQ(spare_to_free(*db, 1, 99, kNow), kPdMissing);
+  EXPECT_EQ(spare_to_free(Session(*db, 1, kNow), 14), kPdNotSpare);
+  EXPECT_EQ(spare_to_free(Session(*db, 1, kNow), 99), kPdMissing);
 
   Block b;
   b.id = 30;
@@ -65,20 +65,20 @@ TEST(Spares, ASpareBecomesFreeUnlessItStandsInForAMember) {
   b.size_kb = 1024;
   insert_row(*db, block_model(), 1, b);
   EXPECT_EQ(flags_of(*db, 1, 15), QX_PD_RAID_GLOBAL_SPARE | QX_PD_RAID_SPARE_IN_USE);
-  EXPECT_EQ(spare_to_free(*db, 1, 15, kNow), kSpareInUse);
+  EXPECT_EQ(spare_to_free(Session(*db, 1, kNow), 15), kSpareInUse);
   delete_row(*db, block_model(), 1, b);
 
   Activity patrol;
   patrol.kind = ActivityKind::kMediaPatrol;
   patrol.pd = 15;
   insert_row(*db, activity_model(), 1, patrol);
-  ASSERT_EQ(spare_to_free(*db, 1, 15, kNow), kOk);
+  ASSERT_EQ(spare_to_free(Session(*db, 1, kNow), 15), kOk);
   EXPECT_EQ(flags_of(*db, 1, 15), QX_PD_RAID_FREE);
   EXPECT_FALSE(pd_activity(*db, 1, 15).has_value()) << "its media patrol stopped";
   std::vector<Event> events = select_rows(*db, event_model(), 1, "seq > 5", {}, "seq");
   ASSERT_EQ(events.size(), 2u);
   EXPECT_EQ(events[0].code, 18);  // media patrol manually stopped
-  EXPECT_EQ(events[1].code, kPdEventSpareUnset);
+  EXPECT_EQ(events[1].code, events::kPdSpareUnset.code);
 }
 
 }  // namespace

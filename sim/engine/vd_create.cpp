@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "api/device_generations.h"
 #include "api/status.h"
 #include "sim/engine/bga_control.h"
 #include "sim/engine/capacity.h"
@@ -17,33 +18,8 @@ namespace qx::sim {
 namespace {
 
 constexpr int64_t kQuickInitSeconds = 5;        // a fast initialization clears the start and end of the VD
-constexpr uint16_t kSizeRuleDeviceId = 0x6300;  // above it a size counts only when forced
 constexpr uint16_t kVdIdLimit = 0xFF;           // the records mark "no VD" with 0xFF
 constexpr uint8_t kCacheBits = QX_CACHE_WRITE_THROUGH | QX_CACHE_READ_AHEAD;
-
-// The bit of a level in the adapter's RAID mode bits.
-uint16_t raid_mode_bit(uint8_t level) {
-  switch (level) {
-    case QX_RAID0: return QX_RAID_MODE_RAID0;
-    case QX_RAID1: return QX_RAID_MODE_RAID1;
-    case QX_RAID10: return QX_RAID_MODE_RAID10;
-    case QX_RAID1E: return QX_RAID_MODE_RAID1E;
-    case QX_RAID5: return QX_RAID_MODE_RAID5;
-    case QX_RAID6: return QX_RAID_MODE_RAID6;
-    case QX_RAID50: return QX_RAID_MODE_RAID50;
-    case QX_JBOD: return QX_RAID_MODE_JBOD;
-    case QX_RAID60: return QX_RAID_MODE_RAID60;
-    case QX_TIER_CAPACITY: return QX_RAID_MODE_TIER_CAPACITY;
-    case QX_TIER_SAFE: return QX_RAID_MODE_TIER_SAFE;
-    case QX_TIER_HYBRID: return QX_RAID_MODE_TIER_HYBRID;
-    default: return 0;
-  }
-}
-
-// Levels with redundancy to build in the background.
-bool has_redundancy(uint8_t level) {
-  return level != QX_RAID0 && level != QX_JBOD && level != QX_TIER_CAPACITY;
-}
 
 bool valid_name(const char (&name)[QX_NAME_SIZE]) {
   size_t length = std::find(name, name + QX_NAME_SIZE, '\0') - name;
@@ -71,7 +47,7 @@ uint8_t check_init(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
     case QX_INIT_QUICK:
     case QX_INIT_NONE: return kOk;
     case QX_INIT_BACKGROUND:
-      if (!(a.features & QX_FEATURE_BACKGROUND_INIT) || !has_redundancy(r.raid_level)) return kNotSupported;
+      if (!(a.features & QX_FEATURE_BACKGROUND_INIT) || !find_raid_level(r.raid_level)->redundant) return kNotSupported;
       return kOk;
     case QX_INIT_INTELLIGENT:
       if (!is_tier_level(r.raid_level) || !(a.adv_features & QX_ADV_TIER_INTELLIGENT_INIT)) return kNotSupported;
@@ -114,8 +90,9 @@ uint8_t check_mix(const Adapter& a, uint8_t level, const std::vector<Disk>& memb
 
 uint8_t check_request(const Adapter& a, const QX_CREATE_VD_REQUEST& r, uint8_t parity) {
   if (a.max_arrays != 0) return kNotSupportedOnAdapter;  // VDs there live on arrays
-  if (!is_raid_level(r.raid_level)) return kInvalidRaidMode;
-  if (!(a.raid_modes & raid_mode_bit(r.raid_level))) return kNotSupported;
+  const RaidLevel* level = find_raid_level(r.raid_level);
+  if (level == nullptr) return kInvalidRaidMode;
+  if (!(a.raid_modes & level->mode_bit)) return kNotSupported;
   if (r.pd_count == 0 || r.pd_count > QX_MAX_CREATE_PDS) return kInvalidPdCount;
   if (a.max_disks_per_vd != 0 && r.pd_count > a.max_disks_per_vd) return kInvalidPdCount;
   std::set<uint16_t> ids(r.pd_ids, r.pd_ids + r.pd_count);
@@ -133,7 +110,7 @@ uint8_t check_request(const Adapter& a, const QX_CREATE_VD_REQUEST& r, uint8_t p
 // The size the request asks for, in KB (0: all). Adapters with a newer
 // device id take a size only when it is forced, except for the tier levels.
 uint64_t requested_kb(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
-  if (a.device_id > kSizeRuleDeviceId && r.force_size == 0 && !is_tier_level(r.raid_level)) return 0;
+  if (size_needs_force(a.device_id) && r.force_size == 0 && !is_tier_level(r.raid_level)) return 0;
   return r.size_mb;
 }
 
@@ -159,13 +136,16 @@ std::optional<uint16_t> next_vd_id(Db& db, int adapter, const Adapter& a) {
 }  // namespace
 
 bool stripe_supported(const Adapter& a, uint16_t stripe_kb) {
-  uint16_t mask = a.stripe_sizes != 0 ? a.stripe_sizes : ((a.adv_features & QX_ADV_BIG_STRIPE) ? 0x7F : 0x0F);
+  uint16_t mask = a.stripe_sizes != 0 ? a.stripe_sizes : default_stripe_sizes(a.adv_features);
   for (int bit = 0; bit < 7; ++bit)
     if (stripe_kb == (16u << bit)) return (mask >> bit) & 1u;
   return false;
 }
 
-VdPlan plan_vd(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
+VdPlan plan_vd(const Session& s, const QX_CREATE_VD_REQUEST& r) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const Adapter& a = s.adapter();
   VdPlan plan;
   plan.parity = r.parity_disks != 0 ? r.parity_disks : default_parity(r.raid_level);
   if ((plan.status = check_request(a, r, plan.parity)) != kOk) return plan;
@@ -202,9 +182,12 @@ VdPlan plan_vd(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST
   return plan;
 }
 
-uint8_t create_vd(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST& r, int64_t now_ms,
-                  uint16_t* new_id) {
-  VdPlan plan = plan_vd(db, adapter, a, r);
+uint8_t create_vd(const Session& s, const QX_CREATE_VD_REQUEST& r, uint16_t* new_id) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const int64_t now_ms = s.now_ms();
+  const Adapter& a = s.adapter();
+  VdPlan plan = plan_vd(s, r);
   if (plan.status != kOk) return plan.status;
   std::optional<uint16_t> id = next_vd_id(db, adapter, a);
   if (!id) return kNoVdId;
@@ -219,13 +202,14 @@ uint8_t create_vd(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQU
   vd.stripe_kb = r.stripe_kb;
   vd.cache_flags = r.cache_policy;
   vd.size_kb = plan.capacity_kb;
-  vd.parity_disks = r.raid_level == QX_RAID6 || r.raid_level == QX_RAID60 ? plan.parity : 0;
-  vd.sub_vd_count = sub_vds(r.raid_level);
+  const RaidLevel& level = *find_raid_level(r.raid_level);
+  vd.parity_disks = level.default_parity != 0 ? plan.parity : 0;
+  vd.sub_vd_count = level.sub_vds;
   vd.members = r.pd_count;
   vd.last_write_time = now_ms / 1000;
   insert_row(db, vd_model(), adapter, vd);
   carve_blocks(db, adapter, vd.id, plan.placements, *block_ids);
-  log_vd_event(db, adapter, vd, kVdEventCreated, kSeverityInfo, now_ms);
+  log_vd_event(db, adapter, vd, events::kVdCreated, now_ms);
 
   if (r.init_mode != QX_INIT_NONE) {
     // Initialization overwrites what the disks held.

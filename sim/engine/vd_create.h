@@ -10,6 +10,7 @@
 
 #include "api/records.h"
 #include "sim/engine/allocate.h"
+#include "sim/engine/call.h"
 #include "sim/model/adapter.h"
 #include "sim/store/db.h"
 
@@ -25,13 +26,12 @@ struct VdPlan {
 };
 
 // Checks a create request and plans its blocks without changing anything.
-VdPlan plan_vd(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST& request);
+VdPlan plan_vd(const Session& s, const QX_CREATE_VD_REQUEST& request);
 
 // Creates the VD a request asks for. Answers 0 and the new VD's id, or the
 // status of the first check that fails, having written nothing. Needs a
 // write transaction.
-uint8_t create_vd(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST& request, int64_t now_ms,
-                  uint16_t* new_id);
+uint8_t create_vd(const Session& s, const QX_CREATE_VD_REQUEST& request, uint16_t* new_id);
 
 // Whether the adapter builds VDs with this stripe size: one of its supported
 // sizes (16 KB << i for bit i of its mask; an adapter that states no mask

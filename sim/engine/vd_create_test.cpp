@@ -43,7 +43,7 @@ struct Fixture {
 
   uint8_t create(const QX_CREATE_VD_REQUEST& r, uint16_t* id = nullptr) {
     uint16_t ignored = 0;
-    return create_vd(*db, 0, adapter, r, kNow, id ? id : &ignored);
+    return create_vd(Session(*db, 0, kNow, adapter), r, id ? id : &ignored);
   }
   std::vector<Event> events_after(uint32_t seq) {
     return select_rows(*db, event_model(), 0, "seq > ?1", {json(seq)}, "seq");
@@ -228,17 +228,19 @@ TEST(VdCreate, EachDiskMustBeUsableAndTheDisksAlike) {
 
 TEST(VdCreate, TheSizeCountsOnNewerAdaptersOnlyWhenForced) {
   Fixture f;
-  f.adapter.device_id = 0x6400;
-  QX_CREATE_VD_REQUEST r = request(QX_RAID0, {5, 6});
-  r.size_mb = 1000;
-  uint16_t id = 0;
-  ASSERT_EQ(f.create(r, &id), kOk);
-  EXPECT_EQ(select_by_id(*f.db, vd_model(), 0, id)->size_kb, 2 * (kFreeOfBigDisk / 1024 * 1024));
-  r = request(QX_RAID0, {7, 8});
-  r.size_mb = 1000;
-  r.force_size = 1;
-  ASSERT_EQ(f.create(r, &id), kOk);
-  EXPECT_EQ(select_by_id(*f.db, vd_model(), 0, id)->size_kb, 1000u * 1024);
+  auto created_kb = [&f](std::vector<uint16_t> pds, uint8_t force) {
+    QX_CREATE_VD_REQUEST r = request(QX_RAID0, std::move(pds));
+    r.size_mb = 1000;
+    r.force_size = force;
+    uint16_t id = 0;
+    EXPECT_EQ(f.create(r, &id), kOk);
+    return select_by_id(*f.db, vd_model(), 0, id)->size_kb;
+  };
+  f.adapter.device_id = 0x6300;  // the newest device whose sizes count unforced
+  EXPECT_EQ(created_kb({7, 8}, 0), 1000u * 1024);
+  f.adapter.device_id = 0x6301;
+  EXPECT_EQ(created_kb({5, 6}, 0), 2 * (kFreeOfBigDisk / 1024 * 1024));
+  EXPECT_EQ(created_kb({9, 13}, 1), 1000u * 1024);
 }
 
 TEST(VdCreate, TheTiersMixAnSsdWithHardDisks) {

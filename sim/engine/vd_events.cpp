@@ -10,24 +10,20 @@ namespace qx::sim {
 
 namespace {
 
-NewEvent vd_event(const Vd& vd, uint16_t code, uint8_t severity) {
-  NewEvent e;
-  e.event_class = QX_EVT_CLASS_VD;
-  e.code = code;
-  e.device_id = vd.id;
-  e.severity = severity;
+NewEvent vd_event(const Vd& vd, const EventKind& kind) {
+  NewEvent e(kind, vd.id);
   if (is_tier_level(vd.raid_level)) e.params[3] = QX_EVT_TIER_VD;
   return e;
 }
 
 }  // namespace
 
-void log_vd_event(Db& db, int adapter, const Vd& vd, uint16_t code, uint8_t severity, int64_t now_ms) {
-  log_event(db, adapter, vd_event(vd, code, severity), now_ms);
+void log_vd_event(Db& db, int adapter, const Vd& vd, const EventKind& kind, int64_t now_ms) {
+  log_event(db, adapter, vd_event(vd, kind), now_ms);
 }
 
 void log_vd_deleted(Db& db, int adapter, const Vd& vd, int64_t now_ms) {
-  NewEvent e = vd_event(vd, kVdEventDeleted, kSeverityInfo);
+  NewEvent e = vd_event(vd, events::kVdDeleted);
   // The name fills the four parameters; a reader takes them as the name when
   // the first is not 0. A name that ends before the last parameter leaves
   // room for the tier mark.

@@ -6,20 +6,15 @@
 
 #include <cstdint>
 
+#include "api/event_catalogue.h"
 #include "sim/model/event.h"
 #include "sim/model/vd.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {
 
-// VD event codes the configuration calls log.
-enum : uint16_t {
-  kVdEventCreated = 2,
-  kVdEventDeleted = 3,
-};
-
-// Logs event `code` of the VD class about `vd`.
-void log_vd_event(Db& db, int adapter, const Vd& vd, uint16_t code, uint8_t severity, int64_t now_ms);
+// Logs VD event `kind` about `vd`.
+void log_vd_event(Db& db, int adapter, const Vd& vd, const EventKind& kind, int64_t now_ms);
 
 // Logs the "deleted" event of `vd`, carrying its name.
 void log_vd_deleted(Db& db, int adapter, const Vd& vd, int64_t now_ms);

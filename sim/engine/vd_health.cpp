@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "api/raid_levels.h"
 #include "sim/engine/activities.h"
 #include "sim/engine/events.h"
 #include "sim/model/activity.h"
@@ -12,31 +13,17 @@ namespace qx::sim {
 
 namespace {
 
-// Missing slots a group of member slots tolerates.
-int tolerated(uint8_t level, int group_size, uint8_t parity) {
-  switch (level) {
-    case QX_RAID1:
-    case QX_RAID5:
-    case QX_RAID1E:
-    case QX_RAID10:
-    case QX_RAID50:
-    case QX_TIER_SAFE: return 1;
-    case QX_RAID6: return std::max<int>(parity, 2);
-    case QX_RAID60: return std::max<int>(parity / 2, 2);
-    default: (void)group_size; return 0;
-  }
+// Missing slots a group of member slots tolerates: the parity levels as many
+// as a group's share of the parity disks, at least their least.
+int tolerated(const RaidLevel& level, uint8_t parity) {
+  if (level.default_parity == 0) return level.tolerated;
+  return std::max<int>(parity / std::max<int>(level.sub_vds, 1), level.tolerated);
 }
 
-// Member slots fall into groups that fail independently: mirrored pairs of
-// RAID10, the sub-VDs of RAID50 and RAID60; otherwise one group.
-int group_size(const Vd& vd) {
+// Member slots fall into groups that fail independently.
+int group_size(const RaidLevel& level, const Vd& vd) {
   int n = std::max<int>(vd.members, 1);
-  switch (vd.raid_level) {
-    case QX_RAID10: return 2;
-    case QX_RAID50:
-    case QX_RAID60: return std::max(1, n / std::max<int>(vd.sub_vd_count, 2));
-    default: return n;
-  }
+  return std::max(1, member_group_size(level, n, std::max<int>(vd.sub_vd_count, 2)));
 }
 
 bool changes_with_members(uint8_t state) {
@@ -49,13 +36,15 @@ bool changes_with_members(uint8_t state) {
 uint8_t state_with_missing(const Vd& vd, const std::vector<uint8_t>& missing) {
   if (!changes_with_members(vd.state)) return vd.state;
   if (missing.empty()) return vd.state;
-  int size = group_size(vd);
+  const RaidLevel* level = find_raid_level(vd.raid_level);
+  if (level == nullptr) return QX_VD_OFFLINE;
+  int size = group_size(*level, vd);
   int worst = 0;
   std::vector<int> per_group(static_cast<size_t>(vd.members / size + 1), 0);
   for (uint8_t slot : missing) worst = std::max(worst, ++per_group[static_cast<size_t>(slot / size)]);
-  int tolerance = tolerated(vd.raid_level, size, vd.parity_disks);
+  int tolerance = tolerated(*level, vd.parity_disks);
   if (worst > tolerance) return QX_VD_OFFLINE;
-  if (vd.raid_level == QX_RAID6 || vd.raid_level == QX_RAID60)
+  if (level->default_parity != 0)
     return worst < tolerance ? QX_VD_PARTIALLY_OPTIMAL : QX_VD_DEGRADED;
   return QX_VD_DEGRADED;
 }
@@ -83,7 +72,7 @@ std::vector<uint16_t> detach_disk(Db& db, int adapter, uint16_t pd, int64_t now_
     update_row(db, vd_model(), adapter, *vd);
     changed.push_back(id);
     if (state == QX_VD_OFFLINE) {
-      log_event(db, adapter, {QX_EVT_CLASS_VD, 0, id, kSeverityCritical, {}}, now_ms);
+      log_event(db, adapter, NewEvent(events::kVdOffline, id), now_ms);
       // An offline VD cannot go on with its activity.
       if (std::optional<Activity> a = vd_activity(db, adapter, id)) {
         Activity stopped = settled(*a, now_ms);
@@ -91,7 +80,7 @@ std::vector<uint16_t> detach_disk(Db& db, int adapter, uint16_t pd, int64_t now_
         update_row(db, activity_model(), adapter, stopped);
       }
     } else {
-      log_event(db, adapter, {QX_EVT_CLASS_VD, 4, id, kSeverityMajor, {}}, now_ms);
+      log_event(db, adapter, NewEvent(events::kVdDegraded, id), now_ms);
     }
   }
   return changed;

@@ -88,7 +88,7 @@ QX_VD_INFO vd_info_record(const VdView& view) {
   QX_VD_INFO r{};
   r.vd_id = v.id;
   r.state = v.state;
-  r.bga_state = view.activity ? bga_state(view.activity->state) : static_cast<uint8_t>(QX_BGA_NONE);
+  r.bga_state = view.activity ? reported_bga_state(*view.activity) : static_cast<uint8_t>(QX_BGA_NONE);
   r.stripe_kb = v.stripe_kb;
   r.raid_level = v.raid_level;
   const uint8_t slots = member_slots(view);
@@ -119,9 +119,9 @@ QX_VD_STATUS vd_status_record(const VdView& view, int64_t now_ms, bool member_pa
   QX_VD_STATUS r{};
   r.state = view.vd.state;
   if (const std::optional<Activity>& a = view.activity) {
-    r.bga_type = bga_type(a->kind);
+    r.bga_type = reported_bga_type(*a);
     r.percent = static_cast<uint16_t>(progress_at(*a, now_ms) / 100);
-    r.bga_state = bga_state(a->state);
+    r.bga_state = reported_bga_state(*a);
   }
   if (member_patrol) r.flags |= QX_VD_STATUS_MEDIA_PATROL;
   return r;

@@ -29,7 +29,10 @@ bool is_offline_or_foreign(uint8_t state) {
          state == QX_VD_NOT_IMPORTABLE_FOREIGN;
 }
 
-uint8_t delete_vd(Db& db, int adapter, uint16_t id, uint8_t flag, int64_t now_ms) {
+uint8_t delete_vd(const Session& s, uint16_t id, uint8_t flag) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const int64_t now_ms = s.now_ms();
   std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, id);
   if (!vd || vd->target_of != kNoId) return kVdMissing;
   if (flag != QX_DELETE_LIVE && flag != QX_DELETE_OFFLINE_OR_FOREIGN) return kInvalidParameter;

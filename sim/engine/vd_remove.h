@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "sim/engine/call.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {
@@ -23,7 +24,7 @@ bool is_offline_or_foreign(uint8_t state);
 // 85 for the offline flag on a VD that is neither; 61 while a background
 // activity runs or is paused on it (stop or cancel it first); 158 when the
 // running operating system is on it.
-uint8_t delete_vd(Db& db, int adapter, uint16_t vd, uint8_t flag, int64_t now_ms);
+uint8_t delete_vd(const Session& s, uint16_t vd, uint8_t flag);
 
 }  // namespace qx::sim
 

@@ -46,7 +46,7 @@ struct Fixture {
 
 TEST(VdDelete, TheBlocksAreFreedAndTheEventCarriesTheName) {
   Fixture f;
-  ASSERT_EQ(delete_vd(*f.db, 0, 1, QX_DELETE_LIVE, kNow), kOk);
+  ASSERT_EQ(delete_vd(Session(*f.db, 0, kNow), 1, QX_DELETE_LIVE), kOk);
   EXPECT_FALSE(select_by_id(*f.db, vd_model(), 0, 1).has_value());
   for (uint16_t pd = 2; pd <= 4; ++pd) EXPECT_TRUE(blocks_on_disk(*f.db, 0, pd).empty()) << pd;
   EXPECT_EQ(blocks_on_disk(*f.db, 0, 0).size(), 1u) << "VD 0 keeps its blocks";
@@ -59,32 +59,32 @@ TEST(VdDelete, TheBlocksAreFreedAndTheEventCarriesTheName) {
   EXPECT_EQ(std::string(record.name, strnlen(record.name, sizeof record.name)), "VD_R5_2");
   EXPECT_NE(record.params[0], 0u);
 
-  EXPECT_EQ(delete_vd(*f.db, 0, 1, QX_DELETE_LIVE, kNow), kVdMissing) << "gone";
+  EXPECT_EQ(delete_vd(Session(*f.db, 0, kNow), 1, QX_DELETE_LIVE), kVdMissing) << "gone";
 }
 
 TEST(VdDelete, ARunningOrPausedActivityMustBeEndedFirst) {
   Fixture f;
   f.add_activity(1, ActivityKind::kSynchronize, ActivityState::kPaused);
-  EXPECT_EQ(delete_vd(*f.db, 0, 1, QX_DELETE_LIVE, kNow), kVdHasBga);
-  ASSERT_EQ(control_vd_activity(*f.db, 0, 1, QX_BGA_ACTION_CANCEL, kNow), kOk);
+  EXPECT_EQ(delete_vd(Session(*f.db, 0, kNow), 1, QX_DELETE_LIVE), kVdHasBga);
+  ASSERT_EQ(control_vd_activity(Session(*f.db, 0, kNow), 1, QX_BGA_ACTION_CANCEL), kOk);
   EXPECT_EQ(f.last_event().code, 24) << "consistency check aborted";
-  EXPECT_EQ(delete_vd(*f.db, 0, 1, QX_DELETE_LIVE, kNow), kOk);
+  EXPECT_EQ(delete_vd(Session(*f.db, 0, kNow), 1, QX_DELETE_LIVE), kOk);
 }
 
 TEST(VdDelete, TheFlagAndTheVdsStateMustAgree) {
   Fixture f;
-  EXPECT_EQ(delete_vd(*f.db, 0, 1, QX_DELETE_OFFLINE_OR_FOREIGN, kNow), kVdStateWrong);
-  EXPECT_EQ(delete_vd(*f.db, 0, 1, 2, kNow), kInvalidParameter);
-  EXPECT_EQ(delete_vd(*f.db, 0, 0, QX_DELETE_LIVE, kNow), kVdHasOs);
-  EXPECT_EQ(delete_vd(*f.db, 0, 7, QX_DELETE_LIVE, kNow), kVdMissing);
+  EXPECT_EQ(delete_vd(Session(*f.db, 0, kNow), 1, QX_DELETE_OFFLINE_OR_FOREIGN), kVdStateWrong);
+  EXPECT_EQ(delete_vd(Session(*f.db, 0, kNow), 1, 2), kInvalidParameter);
+  EXPECT_EQ(delete_vd(Session(*f.db, 0, kNow), 0, QX_DELETE_LIVE), kVdHasOs);
+  EXPECT_EQ(delete_vd(Session(*f.db, 0, kNow), 7, QX_DELETE_LIVE), kVdMissing);
 
   // An offline VD keeps the record of the activity it lost; the delete takes both.
   f.set_state(1, QX_VD_OFFLINE);
   f.add_activity(1, ActivityKind::kInitBackground, ActivityState::kAborted);
-  ASSERT_EQ(delete_vd(*f.db, 0, 1, QX_DELETE_OFFLINE_OR_FOREIGN, kNow), kOk);
+  ASSERT_EQ(delete_vd(Session(*f.db, 0, kNow), 1, QX_DELETE_OFFLINE_OR_FOREIGN), kOk);
   EXPECT_FALSE(vd_activity(*f.db, 0, 1).has_value());
   f.set_state(0, QX_VD_FOREIGN);
-  EXPECT_EQ(delete_vd(*f.db, 0, 0, QX_DELETE_OFFLINE_OR_FOREIGN, kNow), kOk) << "a foreign VD runs no OS here";
+  EXPECT_EQ(delete_vd(Session(*f.db, 0, kNow), 0, QX_DELETE_OFFLINE_OR_FOREIGN), kOk) << "a foreign VD runs no OS here";
 }
 
 TEST(VdDelete, AMigrationTargetIsNotListedAndGoesWithItsSource) {
@@ -101,8 +101,8 @@ TEST(VdDelete, AMigrationTargetIsNotListedAndGoesWithItsSource) {
   b.size_kb = 1024;
   insert_row(*f.db, block_model(), 0, b);
 
-  EXPECT_EQ(delete_vd(*f.db, 0, 5, QX_DELETE_LIVE, kNow), kVdMissing);
-  ASSERT_EQ(delete_vd(*f.db, 0, 1, QX_DELETE_LIVE, kNow), kOk);
+  EXPECT_EQ(delete_vd(Session(*f.db, 0, kNow), 5, QX_DELETE_LIVE), kVdMissing);
+  ASSERT_EQ(delete_vd(Session(*f.db, 0, kNow), 1, QX_DELETE_LIVE), kOk);
   EXPECT_FALSE(select_by_id(*f.db, vd_model(), 0, 5).has_value());
   EXPECT_TRUE(blocks_on_disk(*f.db, 0, 6).empty());
 }

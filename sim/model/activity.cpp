@@ -24,10 +24,18 @@ const Model<Activity>& activity_model() {
                       ActivityState::kRunning, "BGA state (VD information 3, VD status 4, PD BGA status 6)",
                       "state of the activity"),
         integer_field<T>("progress", &T::progress, 0, "percentage (VD status 2, PD BGA status 2)",
-                         "progress in 1/100 of a percent (0 to 10000)", 0, kFullProgress),
+                         "progress in 1/100 of a percent (0 to 10000); up to 25500 (255 %, the invalid marker) for "
+                         "a bad report that never moves",
+                         0, kMostReportedProgress),
         integer_field<T>("duration_s", &T::duration_s, 3600, "", "simulated seconds the activity needs from 0 to 100 %",
                          1, int64_t{1} << 40),
     };
+    m.fields.push_back(integer_field<T>("bga_type", &T::bga_type, kOwnCode, "VD status BGA type (1), PD BGA status "
+                                        "activity (4)", "raw code reported instead of the kind's own; -1: the kind's",
+                                        kOwnCode, 255));
+    m.fields.push_back(integer_field<T>("bga_state", &T::bga_state, kOwnCode,
+                                        "BGA state (VD information 3, VD status 4, PD BGA status 6)",
+                                        "raw code reported instead of the state's own; -1: the state's", kOwnCode, 255));
     Field<T> since =
         integer_field<T>("since_ms", &T::since_ms, 0, "", "simulated time of the progress value", INT64_MIN, INT64_MAX);
     since.in_scenario = false;
@@ -55,6 +63,14 @@ uint8_t bga_type(ActivityKind kind) {
 
 uint8_t bga_state(ActivityState state) {
   return static_cast<uint8_t>(static_cast<uint8_t>(state) + 1);
+}
+
+uint8_t reported_bga_type(const Activity& a) {
+  return a.bga_type != kOwnCode ? static_cast<uint8_t>(a.bga_type) : bga_type(a.kind);
+}
+
+uint8_t reported_bga_state(const Activity& a) {
+  return a.bga_state != kOwnCode ? static_cast<uint8_t>(a.bga_state) : bga_state(a.state);
 }
 
 bool is_disk_activity(ActivityKind kind) {

@@ -29,6 +29,11 @@ enum class ActivityKind : uint8_t {
 enum class ActivityState : uint8_t { kRunning, kAborted, kPaused, kAutoPaused, kInterrupted };
 
 inline constexpr int64_t kFullProgress = 10000;  // progress is counted in 1/100 of a percent
+// The most progress a scenario may set: 255 %, the percentage byte's
+// "invalid" marker. Progress above kFullProgress is a firmware's bad report:
+// shown as it is, it never moves and never completes.
+inline constexpr int64_t kMostReportedProgress = 25500;
+inline constexpr int16_t kOwnCode = -1;  // bga_type / bga_state: the kind's or state's own code
 
 struct Activity {
   uint16_t id = 0;
@@ -39,6 +44,11 @@ struct Activity {
   int64_t progress = 0;       // 0 .. kFullProgress at `since_ms`
   int64_t duration_s = 3600;  // simulated seconds from 0 to 100 %
   int64_t since_ms = 0;       // simulated time at which `progress` was taken
+  // Codes the status records report instead of the kind's and state's own,
+  // for showing what a display does with codes it has no name for; the
+  // activity still behaves by its kind and state.
+  int16_t bga_type = kOwnCode;
+  int16_t bga_state = kOwnCode;
 };
 
 const Model<Activity>& activity_model();
@@ -47,6 +57,10 @@ const Model<Activity>& activity_model();
 // a disk activity (QX_PD_BGA_...).
 uint8_t bga_type(ActivityKind kind);
 uint8_t bga_state(ActivityState state);
+// What the status records report for an activity: its raw codes where a
+// scenario gave them, else those of its kind and state.
+uint8_t reported_bga_type(const Activity& activity);
+uint8_t reported_bga_state(const Activity& activity);
 bool is_disk_activity(ActivityKind kind);
 
 }  // namespace qx::sim

@@ -63,7 +63,7 @@ const Model<Adapter>& adapter_model() {
                          "bit 0 RAID0, 1 RAID1, 2 RAID10, 3 RAID1E, 4 RAID5, 5 RAID6, 6 RAID50, 7 JBOD, "
                          "8 RAID60, 9 tier capacity, 10 tier safe, 11 tier hybrid"),
         integer_field<A>("stripe_sizes", &A::stripe_sizes, 0x1F, "supported stripe sizes (78)",
-                         "bit k: a stripe of 2^(k+4) KB is supported; 0 lets the tool pick a default", 0, 0x7F),
+                         "bit k: a stripe of 2^(k+4) KB is supported; 0 lets the tool pick a default; bits above 6 name no size", 0, 0xFFFF),
         integer_field<A>("buzzer", &A::buzzer, 1, "buzzer (75)", "1 when a buzzer is present"),
         integer_field<A>("expander_support", &A::expander_support, 0, "expander support (91)",
                          "non-zero when expanders are supported"),

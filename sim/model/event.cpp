@@ -18,7 +18,7 @@ const Model<Event>& event_model() {
         integer_field<E>("time", &E::time, 0, "time (4)",
                          "seconds; up to 157680000 counted from boot, above that seconds since 1970"),
         integer_field<E>("device_id", &E::device_id, 0, "device id (8)", "object the event concerns"),
-        integer_field<E>("severity", &E::severity, kSeverityInfo, "severity (10)",
+        integer_field<E>("severity", &E::severity, QX_SEVERITY_INFO, "severity (10)",
                          "0 unknown, 1 other, 2 info, 3 warning, 4 minor, 5 major, 6 critical, 7 fatal"),
         integer_field<E>("adapter_number", &E::adapter_number, 0, "adapter number (11)", "adapter number"),
         list_field<E>("params", &E::params, json::array({0, 0, 0, 0}), "parameters (16)",

@@ -10,24 +10,13 @@
 
 namespace qx::sim {
 
-enum Severity : uint8_t {
-  kSeverityUnknown = 0,
-  kSeverityOther = 1,
-  kSeverityInfo = 2,
-  kSeverityWarning = 3,
-  kSeverityMinor = 4,
-  kSeverityMajor = 5,
-  kSeverityCritical = 6,
-  kSeverityFatal = 7,
-};
-
 struct Event {
   uint32_t seq = 0;
   uint16_t event_class = 0;
   uint16_t code = 0;
   uint32_t time = 0;
   uint16_t device_id = 0;
-  uint8_t severity = kSeverityInfo;
+  uint8_t severity = QX_SEVERITY_INFO;
   uint8_t adapter_number = 0;
   std::array<uint32_t, 4> params{};
   uint8_t sense_length = 0;

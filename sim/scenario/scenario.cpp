@@ -8,7 +8,9 @@
 #include <set>
 #include <vector>
 
+#include "api/raid_levels.h"
 #include "sim/engine/activities.h"
+#include "sim/engine/call_registry.h"
 #include "sim/engine/clock.h"
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
@@ -128,24 +130,6 @@ std::map<int64_t, size_t> unique_ids(const std::vector<T>& rows, F id_of, const 
   return index;
 }
 
-bool valid_raid_level(uint8_t level) {
-  switch (level) {
-    case QX_RAID0:
-    case QX_RAID1:
-    case QX_RAID5:
-    case QX_RAID6:
-    case QX_TIER_CAPACITY:
-    case QX_TIER_SAFE:
-    case QX_TIER_HYBRID:
-    case QX_JBOD:
-    case QX_RAID10:
-    case QX_RAID1E:
-    case QX_RAID50:
-    case QX_RAID60: return true;
-    default: return false;
-  }
-}
-
 void check_adapter(const AdapterData& a, const std::string& path) {
   std::map<int64_t, size_t> disks = unique_ids(
       a.disks, [](const Disk& d) { return d.id; }, path, "disks");
@@ -160,7 +144,7 @@ void check_adapter(const AdapterData& a, const std::string& path) {
 
   for (size_t i = 0; i < a.vds.size(); ++i) {
     const Vd& v = a.vds[i];
-    if (!valid_raid_level(v.raid_level))
+    if (find_raid_level(v.raid_level) == nullptr)
       fail(entry(path, "vds", i) + ".raid_level", "value " + std::to_string(v.raid_level) + " is not a RAID level");
     if (v.target_of != kNoId && (!vds.count(v.target_of) || v.target_of == v.id))
       fail(entry(path, "vds", i) + ".target_of", "value " + std::to_string(v.target_of) + " names no other VD");
@@ -195,13 +179,11 @@ void check_adapter(const AdapterData& a, const std::string& path) {
     by_disk[b.pd].push_back(&b);
   }
   for (size_t i = 0; i < a.vds.size(); ++i) {
-    int64_t blocks = 0, highest_member = -1;
+    int64_t highest_member = -1;
     for (const Block& b : a.blocks) {
       if (b.vd != a.vds[i].id) continue;
-      ++blocks;
       highest_member = std::max<int64_t>(highest_member, b.member);
     }
-    if (blocks == 0) fail(entry(path, "vds", i), "VD " + std::to_string(a.vds[i].id) + " has no blocks");
     if (a.vds[i].members != 0 && highest_member >= a.vds[i].members)
       fail(entry(path, "vds", i) + ".members",
            "value " + std::to_string(a.vds[i].members) + " is too small for member " + std::to_string(highest_member));
@@ -322,9 +304,8 @@ ScenarioData read_document(const json& doc) {
   unique_ids(
       data.faults, [](const Fault& f) { return f.id; }, "scenario", "faults");
   for (size_t i = 0; i < data.faults.size(); ++i) {
-    if (data.faults[i].function.rfind("QX_", 0) != 0 && data.faults[i].function.rfind("qx_", 0) != 0)
-      fail(entry("scenario", "faults", i) + ".function",
-           "value \"" + data.faults[i].function + "\" is not the name of a library function");
+    if (const char* refusal = fault_refusal(data.faults[i].function))
+      fail(entry("scenario", "faults", i) + ".function", "value \"" + data.faults[i].function + "\" " + refusal);
     if (data.faults[i].adapter >= static_cast<int>(data.adapters.size()))
       fail(entry("scenario", "faults", i) + ".adapter",
            "value " + std::to_string(data.faults[i].adapter) + " names no adapter");

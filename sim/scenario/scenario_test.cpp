@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include "sim/engine/activities.h"
+#include "sim/engine/disk_records.h"
+#include "sim/engine/vd_records.h"
+#include "sim/model/adapter.h"
+#include "sim/model/fault.h"
 #include "sim/scenario/builtin.h"
 #include "sim/store/table.h"
 #include "sim/testing/temp_state.h"
@@ -110,7 +115,6 @@ TEST(Scenario, RefusalsNameTheKeyAndTheValue) {
            "blocks": [{"pd": 0, "vd": 0, "size_kb": 200}, {"pd": 0, "vd": 0, "member": 1, "start_kb": 100, "size_kb": 50}]}]})",
        "adapters[0].blocks[1].start_kb: value 100 overlaps block 0"},
       {R"({"adapters": [{"vds": [{"raid_level": 3}]}]})", "adapters[0].vds[0].raid_level: value 3 is not a RAID level"},
-      {R"({"adapters": [{"vds": [{}]}]})", "adapters[0].vds[0]: VD 0 has no blocks"},
       {R"({"adapters": [{"activities": [{"kind": "rebuild", "vd": 9}]}]})",
        "adapters[0].activities[0].vd: value 9 names no VD"},
       {R"({"faults": [{"function": "GetInfo"}]})",
@@ -130,6 +134,65 @@ TEST(Scenario, RefusalsNameTheKeyAndTheValue) {
        "adapters[0].vds[0].array_id: value 5 names no array"},
   };
   for (const Case& c : cases) EXPECT_EQ(refusal(c.text), c.message) << c.text;
+}
+
+TEST(Scenario, LimitsHoldAtTheirEdges) {
+  auto adapters = [](int n) {
+    std::string text = R"({"adapters": [{})";
+    for (int i = 1; i < n; ++i) text += ", {}";
+    return text + "]}";
+  };
+  EXPECT_EQ(refusal(adapters(16)), "");
+  EXPECT_EQ(refusal(adapters(17)), "adapters: at most 16 adapters, got 17");
+
+  // Blocks that touch without overlapping, whichever comes first in the list.
+  const char* const first = R"({"pd": 0, "vd": 0, "size_kb": 200})";
+  const char* const second = R"({"pd": 0, "vd": 0, "member": 1, "start_kb": 200, "size_kb": 50})";
+  for (bool reversed : {false, true}) {
+    const std::string blocks = reversed ? std::string(second) + ", " + first : std::string(first) + ", " + second;
+    EXPECT_EQ(refusal(R"({"adapters": [{"disks": [{"size_kb": 1000}], "vds": [{}], "blocks": [)" + blocks + "]}]}"), "")
+        << blocks;
+  }
+}
+
+// Values the named forms cannot express still reach the records, so that
+// every branch of the displays can be set up from a scenario.
+TEST(Scenario, RawValuesReachTheRecords) {
+  TempState state("empty");
+  std::unique_ptr<Db> db = state.open();
+  constexpr int64_t kAt = 1'000'000;
+  {
+    Transaction txn(*db, Transaction::Kind::kWrite);
+    load_scenario(*db, parse_scenario(R"({"clock": {"frozen": true, "time_ms": 1000000}, "adapters": [{
+        "stripe_sizes": "0x80FF", "disks": [{"id": 0}, {"id": 1}],
+        "vds": [{"id": 0, "members": 2}, {"id": 1}],
+        "activities": [{"kind": "media_patrol", "pd": 0, "progress": 25500},
+                       {"kind": "rebuild", "vd": 0, "bga_type": 3, "bga_state": 9, "progress": 10100}]}]})"));
+    txn.commit();
+  }
+  Transaction txn(*db, Transaction::Kind::kWrite);
+  EXPECT_EQ(select_by_id(*db, adapter_model(), kAnyAdapter, 0)->stripe_sizes, 0x80FF);
+
+  // A progress past 100 % is reported as it is, and neither moves nor completes.
+  const int64_t later = kAt + 86'400'000;
+  complete_due_activities(*db, 0, later);
+  const QX_PD_BGA_STATUS patrol = pd_bga_status_record(0, disk_activity(*db, 0, 0), later);
+  EXPECT_EQ(patrol.percent, 255);
+  EXPECT_EQ(patrol.activity, QX_PD_BGA_MEDIA_PATROL);
+  const VdView vd0 = listed_vd(*db, 0, 0).value();
+  const QX_VD_STATUS status = vd_status_record(vd0, later, false);
+  EXPECT_EQ(status.percent, 101);
+  EXPECT_EQ(status.bga_type, 3) << "a raw type code";
+  EXPECT_EQ(status.bga_state, 9) << "a raw state code";
+  EXPECT_EQ(vd_info_record(vd0).bga_state, 9);
+
+  // VDs without blocks: two empty member slots, or none at all (the fixed table).
+  const QX_VD_INFO slots = vd_info_record(vd0);
+  EXPECT_EQ(slots.block_count, 2);
+  EXPECT_EQ(slots.block_ids[1], QX_VD_BLOCK_EMPTY);
+  const QX_VD_INFO none = vd_info_record(listed_vd(*db, 0, 1).value());
+  EXPECT_EQ(none.block_count, 0);
+  EXPECT_EQ(none.block_ids[QX_VD_FIXED_BLOCK_TABLE - 1], 0xFF);
 }
 
 TEST(Scenario, DeepNestingIsRefusedWithItsPathAndLongValuesAreCut) {

@@ -90,7 +90,6 @@ class Db {
   Stmt prepare(const std::string& sql);
   const std::string& path() const { return path_; }
   int64_t changes() const;
-  sqlite3* raw() { return db_; }
   // How long a call waits for another process's lock (kBusyTimeoutMs, or
   // QX_SIM_LOCK_WAIT_MS when the connection was opened).
   int busy_timeout_ms() const { return busy_timeout_ms_; }

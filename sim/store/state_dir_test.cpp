@@ -81,7 +81,7 @@ TEST(InitState, ALockedStateIsNeitherReplacedNorWaitedForWithoutEnd) {
   std::unique_ptr<Db> holder = state.open();
   holder->exec("PRAGMA locking_mode = EXCLUSIVE");
   std::optional<Transaction> held(std::in_place, *holder, Transaction::Kind::kWrite);
-  log_event(*holder, 0, {QX_EVT_CLASS_MISC, 7, 4242, kSeverityInfo, {}}, 0);
+  log_event(*holder, 0, NewEvent(events::kMiscShutdownReceived, 4242), 0);
   const std::string locked = "the simulated controller's state " + state.file() + " is locked by another process";
 
   ::setenv("QX_SIM_LOCK_WAIT_MS", "300", 1);

@@ -71,7 +71,7 @@ TEST(Store, ConcurrentWritersLoseNoUpdate) {
       std::unique_ptr<Db> db = state.open();
       for (int i = 0; i < kCallsEach; ++i) {
         uint8_t status = run_call(*db, "test_write", 0, Access::kWrite, [&](Session& s) {
-          log_event(s.db(), 0, {QX_EVT_CLASS_MISC, 7, static_cast<uint16_t>(p), kSeverityInfo, {}}, s.now_ms());
+          log_event(s.db(), 0, NewEvent(events::kMiscShutdownReceived, static_cast<uint16_t>(p)), s.now_ms());
           return uint8_t{0};
         });
         if (status != 0) return 3;
@@ -123,7 +123,7 @@ void kill_during_change(bool commit_first) {
   kill_after([&] {
     std::unique_ptr<Db> db = state.open();
     Transaction txn(*db, Transaction::Kind::kWrite);
-    for (int i = 0; i < 500; ++i) log_event(*db, 0, {QX_EVT_CLASS_MISC, 7, 0, kSeverityInfo, {}}, 0);
+    for (int i = 0; i < 500; ++i) log_event(*db, 0, NewEvent(events::kMiscShutdownReceived, 0), 0);
     if (commit_first) txn.commit();
     return 0;
   });
@@ -183,7 +183,7 @@ TEST(Store, KillBetweenTheTwoCallsOfADeleteLeavesTheVdWithItsActivityEnded) {
   init_state(state.dir(), file, true);
   EXPECT_EQ(kill_after([&] {
               return run_call(*state.open(), "QX_LD_BGAControl", 0, Access::kWrite, [](Session& s) {
-                return control_vd_activity(s.db(), 0, 3, QX_BGA_ACTION_CANCEL, s.now_ms());
+                return control_vd_activity(s, 3, QX_BGA_ACTION_CANCEL);
               });
             }),
             0)
@@ -195,7 +195,7 @@ TEST(Store, KillBetweenTheTwoCallsOfADeleteLeavesTheVdWithItsActivityEnded) {
   EXPECT_TRUE(select_rows(*db, activity_model(), 0).empty()) << "its initialization ended";
   EXPECT_EQ(select_rows(*db, event_model(), 0, "device_id = 3").size(), 1u) << "and was logged once";
   EXPECT_EQ(run_call(*db, "QX_LD_Delete", 0, Access::kWrite,
-                     [](Session& s) { return delete_vd(s.db(), 0, 3, QX_DELETE_LIVE, s.now_ms()); }),
+                     [](Session& s) { return delete_vd(s, 3, QX_DELETE_LIVE); }),
             0);
   EXPECT_TRUE(select_rows(*db, vd_model(), 0).empty());
 }

@@ -1,14 +1,10 @@
-// What each qxsim subcommand does.
+// What each qxsim subcommand does; main.cpp binds each to its subcommand.
 #ifndef QX_TOOLS_QXSIM_ACTIONS_H
 #define QX_TOOLS_QXSIM_ACTIONS_H
 
 #include <cstdint>
 #include <optional>
 #include <string>
-
-namespace CLI {
-class App;
-}
 
 namespace qxsim {
 
@@ -27,8 +23,25 @@ struct Options {
   int pd_adapter = 0;
 };
 
-// Runs the parsed subcommand; returns the exit status.
-int run(const CLI::App& app, const Options& options);
+// One function per subcommand; each answers the exit status and throws, with
+// the message to show, when it cannot do its work.
+int init(const Options& o);
+int show();
+int scenarios();
+int where();
+int schema();
+
+enum class ClockStep { kAdvance, kFreeze, kResume, kShow, kSet };
+int clock(ClockStep step, const Options& o);
+
+int fault_add(const Options& o);
+int fault_list();
+int fault_clear(const Options& o);
+
+enum class DiskStep { kPull, kInsert, kFail };
+int pd(DiskStep step, const Options& o);
+
+int events(const Options& o);
 
 }  // namespace qxsim
 

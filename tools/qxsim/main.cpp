@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <ctime>
 #include <exception>
+#include <functional>
 #include <string>
 
 #include <CLI/CLI.hpp>
@@ -17,29 +18,37 @@ int main(int argc, char** argv) {
   app.set_help_all_flag("--help-all", "Show the help of every subcommand");
 
   qxsim::Options opt;
+  // The subcommand given on the command line chooses the action to run
+  // once the whole line is parsed.
+  std::function<int()> action;
+  auto bind = [&action](CLI::App* sub, std::function<int()> run) {
+    sub->callback([&action, run] { action = run; });
+    return sub;
+  };
 
-  CLI::App* init = app.add_subcommand("init", "Load a scenario into the state");
+  CLI::App* init = bind(app.add_subcommand("init", "Load a scenario into the state"), [&] { return qxsim::init(opt); });
   init->add_option("-s,--scenario", opt.scenario, "Built-in scenario name or JSON file")->capture_default_str();
   init->add_flag("-f,--force", opt.force, "Replace an existing state");
 
-  CLI::App* show = app.add_subcommand("show", "Print the state as a scenario (JSON)");
-  app.add_subcommand("scenarios", "List the built-in scenarios");
-  CLI::App* where = app.add_subcommand("where", "Print the state file's path");
-  app.add_subcommand("schema", "Print the reference of every scenario key (Markdown)");
+  bind(app.add_subcommand("show", "Print the state as a scenario (JSON)"), qxsim::show);
+  bind(app.add_subcommand("scenarios", "List the built-in scenarios"), qxsim::scenarios);
+  bind(app.add_subcommand("where", "Print the state file's path"), qxsim::where);
+  bind(app.add_subcommand("schema", "Print the reference of every scenario key (Markdown)"), qxsim::schema);
 
   CLI::App* clock = app.add_subcommand("clock", "Simulated time");
   clock->require_subcommand(1);
-  CLI::App* advance = clock->add_subcommand("advance", "Move simulated time forward");
+  auto clock_step = [&](qxsim::ClockStep step) { return [&opt, step] { return qxsim::clock(step, opt); }; };
+  CLI::App* advance = bind(clock->add_subcommand("advance", "Move simulated time forward"), clock_step(qxsim::ClockStep::kAdvance));
   advance->add_option("seconds", opt.seconds, "Seconds to advance")->required()->check(CLI::Range(0.0, 1e12));
-  clock->add_subcommand("freeze", "Stop simulated time");
-  clock->add_subcommand("resume", "Let simulated time run again");
-  clock->add_subcommand("show", "Print simulated time");
-  CLI::App* set = clock->add_subcommand("set", "Jump to a simulated time");
+  bind(clock->add_subcommand("freeze", "Stop simulated time"), clock_step(qxsim::ClockStep::kFreeze));
+  bind(clock->add_subcommand("resume", "Let simulated time run again"), clock_step(qxsim::ClockStep::kResume));
+  bind(clock->add_subcommand("show", "Print simulated time"), clock_step(qxsim::ClockStep::kShow));
+  CLI::App* set = bind(clock->add_subcommand("set", "Jump to a simulated time"), clock_step(qxsim::ClockStep::kSet));
   set->add_option("time", opt.time, "Seconds since 1970-01-01 00:00 UTC")->required()->check(CLI::Range(0.0, 4e9));
 
   CLI::App* fault = app.add_subcommand("fault", "Injected failures of QX_ calls");
   fault->require_subcommand(1);
-  CLI::App* fault_add = fault->add_subcommand("add", "Make a call fail");
+  CLI::App* fault_add = bind(fault->add_subcommand("add", "Make a call fail"), [&] { return qxsim::fault_add(opt); });
   fault_add->add_option("function", opt.function, "QX_ function name")->required();
   fault_add->add_option("-s,--status", opt.status, "Status the call answers")
       ->check(CLI::Range(1, 255))
@@ -48,25 +57,31 @@ int main(int argc, char** argv) {
   CLI::Option* times =
       fault_add->add_option("-n,--times", opt.times, "Fail this many calls")->check(CLI::Range(1, 1000000));
   fault_add->add_flag("--always", opt.always, "Fail every call (the default)")->excludes(times);
-  fault->add_subcommand("list", "List the injected failures");
-  CLI::App* fault_clear = fault->add_subcommand("clear", "Remove one failure, or all");
+  bind(fault->add_subcommand("list", "List the injected failures"), qxsim::fault_list);
+  CLI::App* fault_clear =
+      bind(fault->add_subcommand("clear", "Remove one failure, or all"), [&] { return qxsim::fault_clear(opt); });
   fault_clear->add_option("id", opt.fault_id, "Fault id (default: all)");
 
   CLI::App* pd = app.add_subcommand("pd", "Physical disks");
   pd->require_subcommand(1);
-  for (const char* action : {"pull", "insert", "fail"}) {
-    CLI::App* sub = pd->add_subcommand(action, std::string(action == std::string("pull")     ? "Pull a disk out"
-                                                           : action == std::string("insert") ? "Put a pulled disk back"
-                                                                                             : "Make a disk fail"));
+  struct DiskCommand {
+    const char* name;
+    const char* description;
+    qxsim::DiskStep step;
+  };
+  for (const DiskCommand& command : {DiskCommand{"pull", "Pull a disk out", qxsim::DiskStep::kPull},
+                                     DiskCommand{"insert", "Put a pulled disk back", qxsim::DiskStep::kInsert},
+                                     DiskCommand{"fail", "Make a disk fail", qxsim::DiskStep::kFail}}) {
+    const qxsim::DiskStep step = command.step;
+    CLI::App* sub = bind(pd->add_subcommand(command.name, command.description), [&opt, step] { return qxsim::pd(step, opt); });
     sub->add_option("id", opt.pd, "PD id")->required()->check(CLI::Range(0, 65534));
     sub->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
   }
 
-  CLI::App* events = app.add_subcommand("events", "Print an adapter's event log");
+  CLI::App* events =
+      bind(app.add_subcommand("events", "Print an adapter's event log"), [&] { return qxsim::events(opt); });
   events->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
 
-  (void)show;
-  (void)where;
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -76,7 +91,7 @@ int main(int argc, char** argv) {
 
   int status = 1;
   try {
-    status = qxsim::run(app, opt);
+    status = action ? action() : 1;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "qxsim: %s\n", e.what());
   }

@@ -488,6 +488,14 @@ $ qxcli 2 create -r 0 -d 1,2 -g 0
 Gigabyte rounding scheme is not supported
 <<< status 1
 
+=== on the newest adapter whose sizes count unforced, a size too large for the disks is sent and refused
+scenario ./size_rule.json
+$ qxcli create -r 1 -d 0,1 -s 20000000 -n edge
+<<< stdout
+
+Failed to create virtual disk (error 4: Resource not available).
+<<< status 4
+
 === a battery keeps the write cache on unless told otherwise; on a newer adapter a size counts only with --forcesize
 scenario ./cache.json
 $ qxcli create -r 1 -d 0,1 -s 1000 -n auto

@@ -1,0 +1,80 @@
+#include "sim/engine/control.h"
+
+#include <algorithm>
+
+#include "sim/engine/call_registry.h"
+#include "sim/engine/events.h"
+#include "sim/engine/vd_health.h"
+#include "sim/model/adapter.h"
+#include "sim/model/disk.h"
+#include "sim/store/table.h"
+
+namespace qx::sim {
+
+namespace {
+
+Disk existing_disk(Db& db, int adapter, uint16_t pd) {
+  if (!select_by_id(db, adapter_model(), kAnyAdapter, adapter))
+    throw ControlError("no adapter " + std::to_string(adapter));
+  std::optional<Disk> disk = select_by_id(db, disk_model(), adapter, pd);
+  if (!disk) throw ControlError("adapter " + std::to_string(adapter) + " has no disk " + std::to_string(pd));
+  return *disk;
+}
+
+}  // namespace
+
+void pull_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
+  Disk disk = existing_disk(db, adapter, pd);
+  if (!disk.present) throw ControlError("disk " + std::to_string(pd) + " is already pulled");
+  disk.present = false;
+  update_row(db, disk_model(), adapter, disk);
+  log_event(db, adapter, NewEvent(events::kPdRemoved, pd), now_ms);
+  detach_disk(db, adapter, pd, now_ms);
+}
+
+void insert_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
+  Disk disk = existing_disk(db, adapter, pd);
+  if (disk.present) throw ControlError("disk " + std::to_string(pd) + " is not pulled");
+  disk.present = true;
+  disk.offline = false;
+  update_row(db, disk_model(), adapter, disk);
+  log_event(db, adapter, NewEvent(events::kPdInserted, pd), now_ms);
+}
+
+void fail_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
+  Disk disk = existing_disk(db, adapter, pd);
+  if (disk.offline) throw ControlError("disk " + std::to_string(pd) + " is already offline");
+  disk.offline = true;
+  update_row(db, disk_model(), adapter, disk);
+  log_event(db, adapter, NewEvent(events::kPdOffline, pd), now_ms);
+  detach_disk(db, adapter, pd, now_ms);
+}
+
+uint32_t add_fault(Db& db, const FaultRequest& request) {
+  if (const char* refusal = fault_refusal(request.function))
+    throw ControlError("'" + request.function + "' " + refusal);
+  uint32_t last = 0;
+  for (const Fault& f : list_faults(db)) last = std::max(last, f.id);
+  Fault f;
+  f.id = last + 1;
+  f.function = request.function;
+  f.adapter = static_cast<int8_t>(request.adapter.value_or(kAnyAdapter));
+  f.status = request.status;
+  f.remaining = request.times.value_or(kAlways);
+  insert_row(db, fault_model(), kAnyAdapter, f);
+  return f.id;
+}
+
+std::vector<Fault> list_faults(Db& db) { return select_rows(db, fault_model(), kAnyAdapter, "1", {}, "id"); }
+
+void clear_faults(Db& db, std::optional<int64_t> id) {
+  if (!id) {
+    for (const Fault& f : list_faults(db)) delete_row(db, fault_model(), kAnyAdapter, f);
+    return;
+  }
+  std::optional<Fault> fault = select_by_id(db, fault_model(), kAnyAdapter, *id);
+  if (!fault) throw ControlError("no fault " + std::to_string(*id));
+  delete_row(db, fault_model(), kAnyAdapter, *fault);
+}
+
+}  // namespace qx::sim

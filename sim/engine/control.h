@@ -1,0 +1,50 @@
+// What the control tool does to the simulated hardware from outside the
+// library: pulling, putting back and failing disks, and injecting failures
+// into library calls. Each action runs in the caller's write transaction
+// and throws ControlError, with the message to show, when it cannot be done.
+#ifndef QX_SIM_ENGINE_CONTROL_H
+#define QX_SIM_ENGINE_CONTROL_H
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "sim/model/fault.h"
+#include "sim/store/db.h"
+
+namespace qx::sim {
+
+class ControlError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A disk is pulled out (logged as removed), put back (inserted, and online
+// again), or fails (offline). The VDs it belonged to lose it as a member.
+void pull_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
+void insert_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
+void fail_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
+
+struct FaultRequest {
+  std::string function;        // a library call's name
+  std::optional<int> adapter;  // none: any adapter
+  uint8_t status = 1;
+  std::optional<int64_t> times;  // none: every call
+};
+
+// Adds a fault and answers its id. Refuses a name that is not a library
+// call, and a call that could never fail with it: one the library does not
+// implement yet, or one that answers without the state.
+uint32_t add_fault(Db& db, const FaultRequest& request);
+
+// Every fault, by id.
+std::vector<Fault> list_faults(Db& db);
+
+// Removes fault `id`, or every fault when `id` is empty.
+void clear_faults(Db& db, std::optional<int64_t> id);
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_ENGINE_CONTROL_H
