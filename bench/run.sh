@@ -1,8 +1,9 @@
 #!/bin/sh
-# Times one-shot qxcli displays against an empty process, side by side.
-# Usage: bench/run.sh QXCLI QXSIM TIME_COMMANDS [ROUNDS]
+# Times one-shot qxcli displays side by side with an empty process and with
+# the floor program on the same state.
+# Usage: bench/run.sh QXCLI QXSIM TIME_COMMANDS FLOOR [ROUNDS]
 set -eu
-qxcli=$1 qxsim=$2 timer=$3 rounds=${4:-30}
+qxcli=$1 qxsim=$2 timer=$3 floor=$4 rounds=${5:-30}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 QX_SIM_HOME=$work/default "$qxsim" init --scenario default --force >/dev/null
@@ -11,8 +12,13 @@ QX_SIM_HOME=$work/large "$qxsim" clock freeze >/dev/null
 QX_SIM_HOME=$work/default "$qxsim" clock freeze >/dev/null
 "$timer" --rounds "$rounds" \
   --case "empty process (/bin/true)" /bin/true \
+  --case "floor (default)" "QX_SIM_HOME=$work/default" "$floor" \
+  --floor "floor (default)" \
   --case "info -o hba (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" info -o hba \
   --case "info -o pd (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" info -o pd \
   --case "info -o vd (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" info -o vd \
+  --floor "" \
+  --case "floor (large)" "QX_SIM_HOME=$work/large" "$floor" \
+  --floor "floor (large)" \
   --case "info -o pd (large, 1,024 disks)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" info -o pd \
   --case "info -o vd (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" info -o vd

@@ -1,9 +1,13 @@
 // Times whole processes side by side: every round runs each case once, in
 // turn, so that a change in the machine's load hits all cases alike. The
 // first case is the baseline; each case is reported with its median and
-// fastest wall time and the ratio of its median to the baseline's.
+// fastest wall time, the ratio of its median to the baseline's and, after
+// `--floor LABEL`, the ratio to the median of the case so labelled: the
+// floor program on the same state.
 //
 //   time_commands --rounds 30 --case "empty process" /bin/true
+//                 --case "floor" QX_SIM_HOME=/tmp/s floor
+//                 --floor "floor"
 //                 --case "info -o hba" QX_SIM_HOME=/tmp/s qxcli info -o hba
 //
 // Words of a case up to the program are NAME=VALUE settings of its
@@ -27,10 +31,11 @@ struct Case {
   std::vector<std::string> settings;  // NAME=VALUE
   std::vector<std::string> argv;
   std::vector<double> ms;
+  std::string floor;  // label of the case this one is compared with, if any
 };
 
 [[noreturn]] void usage(const char* why) {
-  std::fprintf(stderr, "time_commands: %s\nusage: time_commands [--rounds N] --case LABEL [NAME=VALUE...] PROGRAM [ARGS...] ...\n", why);
+  std::fprintf(stderr, "time_commands: %s\nusage: time_commands [--rounds N] [--floor LABEL] --case LABEL [NAME=VALUE...] PROGRAM [ARGS...] ...\n", why);
   std::exit(2);
 }
 
@@ -70,12 +75,15 @@ double median(std::vector<double> v) {
 int main(int argc, char** argv) {
   int rounds = 30;
   std::vector<Case> cases;
+  std::string floor;
   for (int i = 1; i < argc; ++i) {
     const std::string word = argv[i];
     if (word == "--rounds" && i + 1 < argc) {
       rounds = std::atoi(argv[++i]);
+    } else if (word == "--floor" && i + 1 < argc) {
+      floor = argv[++i];
     } else if (word == "--case" && i + 1 < argc) {
-      cases.push_back({argv[++i], {}, {}, {}});
+      cases.push_back({argv[++i], {}, {}, {}, floor});
     } else if (cases.empty()) {
       usage("a program must follow --case LABEL");
     } else if (cases.back().argv.empty() && word.find('=') != std::string::npos && word.front() != '/') {
@@ -85,8 +93,13 @@ int main(int argc, char** argv) {
     }
   }
   if (cases.empty() || rounds < 1) usage("nothing to time");
-  for (const Case& c : cases)
+  auto find_case = [&](const std::string& label) {
+    return std::find_if(cases.begin(), cases.end(), [&](const Case& c) { return c.label == label; });
+  };
+  for (const Case& c : cases) {
     if (c.argv.empty()) usage(("case '" + c.label + "' has no program").c_str());
+    if (!c.floor.empty() && find_case(c.floor) == cases.end()) usage(("no case '" + c.floor + "' to compare with").c_str());
+  }
 
   for (Case& c : cases) run_once(c);  // warm the caches once
   for (int r = 0; r < rounds; ++r) {
@@ -100,9 +113,12 @@ int main(int argc, char** argv) {
     }
   }
   const double base = median(cases.front().ms);
-  std::printf("%-40s %10s %10s %8s\n", "case", "median ms", "min ms", "ratio");
-  for (const Case& c : cases)
-    std::printf("%-40s %10.2f %10.2f %7.1fx\n", c.label.c_str(), median(c.ms),
+  std::printf("%-40s %10s %10s %8s %8s\n", "case", "median ms", "min ms", "/empty", "/floor");
+  for (const Case& c : cases) {
+    std::printf("%-40s %10.2f %10.2f %7.1fx", c.label.c_str(), median(c.ms),
                 *std::min_element(c.ms.begin(), c.ms.end()), median(c.ms) / base);
+    if (!c.floor.empty() && c.floor != c.label) std::printf(" %7.2fx", median(c.ms) / median(find_case(c.floor)->ms));
+    std::printf("\n");
+  }
   return 0;
 }

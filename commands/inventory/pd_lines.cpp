@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "api/qx_api.h"
 #include "api/status.h"
@@ -20,13 +21,18 @@ constexpr uint8_t kTypeNonDisk = QX_PD_TYPE_ATAPI_CDDVD | QX_PD_TYPE_TAPE | QX_P
 
 bool all_bits(uint32_t value, uint32_t bits) { return (value & bits) == bits; }
 
-// A fixed-width text field of the record (not always NUL-terminated),
-// without its leading spaces.
+// A fixed-width text field of the record (not always NUL-terminated).
 template <size_t N>
-std::string field_text(const char (&field)[N]) {
-  std::string text(field, strnlen(field, N));
-  const size_t first = text.find_first_not_of(' ');
-  return first == std::string::npos ? std::string() : text.substr(first);
+std::string_view field(const char (&text)[N]) {
+  return {text, strnlen(text, N)};
+}
+
+// The same, without its leading spaces.
+template <size_t N>
+std::string_view field_trimmed(const char (&text)[N]) {
+  std::string_view view = field(text);
+  const size_t first = view.find_first_not_of(' ');
+  return first == std::string_view::npos ? std::string_view() : view.substr(first);
 }
 
 void print_link(const QX_PD_INFO& info) {
@@ -64,9 +70,13 @@ void print_sas_address(const PdRecord& pd) {
   const QX_PD_INFO& info = pd.info;
   const bool on_port = info.link_kind == QX_LINK_HBA_PORT || info.link_kind == QX_LINK_PM;
   if (shell::current_adapter_info().expander_support == 0 || (!is_sas(pd) && on_port)) return;
-  char digits[17];
-  for (int i = 0; i < 8; ++i) std::snprintf(digits + 2 * i, 3, "%02X", info.sas_address[i]);
-  shell::print_label(kWidth, "SAS address:", digits);
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  char digits[16];
+  for (int i = 0; i < 8; ++i) {
+    digits[2 * i] = kHex[info.sas_address[i] >> 4];
+    digits[2 * i + 1] = kHex[info.sas_address[i] & 0x0F];
+  }
+  shell::print_label(kWidth, "SAS address:", {digits, sizeof digits});
 }
 
 void print_size(const PdRecord& pd) {
@@ -118,13 +128,18 @@ void print_speeds(const PdRecord& pd, uint8_t link_speed) {
     return;
   }
   const uint32_t caps = info.capabilities;
-  std::string speeds;
-  if (caps & QX_PD_CAP_1G5) speeds += "1.5 ";
-  if (caps & QX_PD_CAP_3G) speeds += "3 ";
-  if (caps & QX_PD_CAP_6G) speeds += "6 ";
-  if (caps & QX_PD_CAP_12G) speeds += "12 ";
-  if (caps & (QX_PD_CAP_1G5 | QX_PD_CAP_3G | QX_PD_CAP_6G)) speeds += "Gb/s";
-  shell::print_label(kWidth, "supported speed:", speeds.c_str());
+  char speeds[32];
+  size_t length = 0;
+  auto add = [&](std::string_view text) {
+    text.copy(speeds + length, text.size());
+    length += text.size();
+  };
+  if (caps & QX_PD_CAP_1G5) add("1.5 ");
+  if (caps & QX_PD_CAP_3G) add("3 ");
+  if (caps & QX_PD_CAP_6G) add("6 ");
+  if (caps & QX_PD_CAP_12G) add("12 ");
+  if (caps & (QX_PD_CAP_1G5 | QX_PD_CAP_3G | QX_PD_CAP_6G)) add("Gb/s");
+  shell::print_label(kWidth, "supported speed:", {speeds, length});
   static const char* const kCurrent[] = {"unknown", "1.5 Gb/s", "3 Gb/s", "6 Gb/s", "12 Gb/s"};
   shell::print_label(kWidth, "Current speed:", link_speed <= QX_PD_SPEED_12G ? kCurrent[link_speed] : "unknown");
 }
@@ -166,13 +181,13 @@ void print_pd_lines(const PdRecord& pd) {
   shell::print_label(kWidth, "NCQ:", (info.capabilities & QX_PD_CAP_NCQ) != 0 ? "supported (on)" : "not supported");
   shell::print_label(kWidth, "48 bits LBA:", (info.capabilities & QX_PD_CAP_LBA48) != 0 ? "supported" : "not supported");
   print_speeds(pd, link_speed);
-  shell::print_label(kWidth, "model:", field_text(info.model).c_str());
-  shell::print_label(kWidth, "Serial:", field_text(info.serial).c_str());
-  shell::print_label(kWidth, "Firmware version:", std::string(info.firmware, strnlen(info.firmware, sizeof info.firmware)).c_str());
+  shell::print_label(kWidth, "model:", field_trimmed(info.model));
+  shell::print_label(kWidth, "Serial:", field_trimmed(info.serial));
+  shell::print_label(kWidth, "Firmware version:", field(info.firmware));
   print_locate_led(info);
   print_running_os(info.pd_id);
   if (info.ssd != 0) shell::print_label(kWidth, "SSD Type:", "SSD");
-  shell::print_label(kWidth, "PPID:", std::string(info.ppid, strnlen(info.ppid, sizeof info.ppid)).c_str());
+  shell::print_label(kWidth, "PPID:", field(info.ppid));
 }
 
 void print_block_lines(const QX_HD_BLOCK& blocks) {

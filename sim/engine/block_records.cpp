@@ -12,10 +12,10 @@ namespace qx::sim {
 namespace {
 
 std::string disk_blocks_key(int adapter, uint16_t pd) {
-  return "disk_blocks:" + std::to_string(adapter) + ":" + std::to_string(pd);
+  return memo_key("pd_blks", adapter, pd);
 }
 std::string block_key(int adapter, uint16_t id) {
-  return "block:" + std::to_string(adapter) + ":" + std::to_string(id);
+  return memo_key("block", adapter, id);
 }
 
 }  // namespace

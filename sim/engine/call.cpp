@@ -19,16 +19,24 @@ namespace qx::sim {
 namespace {
 
 std::optional<Adapter> read_adapter(Db& db, int adapter) {
-  return memoized<std::optional<Adapter>>(db, "adapter:" + std::to_string(adapter),
+  return memoized<std::optional<Adapter>>(db, memo_key("adapter", adapter),
                                           [&] { return select_by_id(db, adapter_model(), adapter, adapter); });
 }
 
+// Every call asks this; the answer is kept on its own so that asking does not
+// copy the whole adapter record.
+bool adapter_exists(Db& db, int adapter) {
+  return memoized<bool>(db, memo_key("has_adapter", adapter),
+                        [&] { return read_adapter(db, adapter).has_value(); });
+}
+
 // Marks the calls of one read-only transaction as able to share what they
-// read with the calls that follow, as long as the state stays the same.
+// read with the calls that follow, as long as the state stays at `version`
+// (none for a call that may write).
 class MemoScope {
  public:
-  MemoScope(Db& db, Transaction::Kind kind) : db_(db), on_(kind == Transaction::Kind::kRead) {
-    if (on_) db_.memo().begin_read(db_.state_version());
+  MemoScope(Db& db, std::optional<uint64_t> version) : db_(db), on_(version.has_value()) {
+    if (on_) db_.memo().begin_read(*version);
   }
   ~MemoScope() {
     if (on_) db_.memo().end_read();
@@ -51,11 +59,20 @@ const Adapter& Session::adapter() const {
 namespace {
 
 // One attempt in a transaction of the given kind. Empty when the attempt
-// found that it must write although it holds only a read transaction.
-std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transaction::Kind kind,
+// found that it must write although it holds only a read transaction. A
+// deferred read opens its transaction only if the memo cannot answer.
+std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transaction::Kind kind, bool defer,
                                const CallBody& body) {
-  std::optional<Transaction> txn(std::in_place, db, kind);
-  MemoScope memo(db, kind);
+  std::optional<Transaction> txn;
+  std::optional<uint64_t> read_version;
+  if (kind == Transaction::Kind::kRead && defer) {
+    read_version = db.state_version();
+    txn.emplace(db, *read_version);
+  } else {
+    txn.emplace(db, kind);
+    if (kind == Transaction::Kind::kRead) read_version = db.state_version();
+  }
+  MemoScope memo(db, read_version);
   const bool can_write = kind == Transaction::Kind::kWrite;
   int64_t now = memoized<Clock>(db, "clock", [&] { return read_clock(db); }).now_ms();
 
@@ -64,7 +81,7 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   bool engine_wrote = false;
   std::optional<int64_t> next_completion;
   if (adapter >= 0)
-    next_completion = memoized<std::optional<int64_t>>(db, "next_completion:" + std::to_string(adapter),
+    next_completion = memoized<std::optional<int64_t>>(db, memo_key("next_due", adapter),
                                                        [&] { return next_completion_ms(db, adapter); });
   if (next_completion && *next_completion <= now) {
     if (!can_write) return std::nullopt;
@@ -84,7 +101,7 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
     txn->commit();
     txn.emplace(db, kind);
   }
-  if (adapter >= 0 && !read_adapter(db, adapter)) return kInvalidAdapterId;
+  if (adapter >= 0 && !adapter_exists(db, adapter)) return kInvalidAdapterId;
 
   Session session(db, adapter, now);
   uint8_t status = body(session);
@@ -97,6 +114,7 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
 uint8_t run_call(Db& db, const char* function, int adapter, Access access, const CallBody& body) {
   using std::chrono::steady_clock;
   Transaction::Kind kind = access == Access::kWrite ? Transaction::Kind::kWrite : Transaction::Kind::kRead;
+  bool defer = true;
   // SQLite waits for a lock within one statement; some conflicts it answers
   // at once instead. Either way the call as a whole waits no longer than the
   // connection's busy timeout.
@@ -107,8 +125,10 @@ uint8_t run_call(Db& db, const char* function, int adapter, Access access, const
   } restore{db};
   for (;;) {
     try {
-      if (std::optional<uint8_t> status = attempt(db, function, adapter, kind, body)) return *status;
+      if (std::optional<uint8_t> status = attempt(db, function, adapter, kind, defer, body)) return *status;
       kind = Transaction::Kind::kWrite;  // the state must be brought up to date first
+    } catch (const StateMoved&) {
+      defer = false;  // another process committed meanwhile: start again, in a transaction from the start
     } catch (const DbError& e) {
       const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - steady_clock::now());
       if (e.busy() && left.count() > 0) {

@@ -13,10 +13,10 @@ namespace qx::sim {
 namespace {
 
 std::string disk_key(int adapter, int64_t id) {
-  return "disk:" + std::to_string(adapter) + ":" + std::to_string(id);
+  return memo_key("disk", adapter, id);
 }
 std::string disk_activity_key(int adapter, uint16_t pd) {
-  return "disk_activity:" + std::to_string(adapter) + ":" + std::to_string(pd);
+  return memo_key("pd_bga", adapter, pd);
 }
 
 void prefetch_disk_activities(Db& db, int adapter, const std::vector<Disk>& disks) {
@@ -111,7 +111,7 @@ bool disk_carries_os(Db& db, int adapter, const Disk& disk) {
 }
 
 std::set<uint16_t> vds_with_os(Db& db, int adapter) {
-  return memoized<std::set<uint16_t>>(db, "os_vds:" + std::to_string(adapter), [&] {
+  return memoized<std::set<uint16_t>>(db, memo_key("os_vds", adapter), [&] {
     std::set<uint16_t> ids;
     for (const Vd& v : select_rows(db, vd_model(), adapter, "has_os <> 0")) ids.insert(v.id);
     return ids;

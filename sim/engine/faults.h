@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "sim/model/fault.h"
 #include "sim/store/db.h"
@@ -12,7 +13,7 @@ namespace qx::sim {
 
 // The first fault (lowest id) that applies to a call of `function` on
 // `adapter` (-1 for calls that name no adapter).
-std::optional<Fault> find_fault(Db& db, const std::string& function, int adapter);
+std::optional<Fault> find_fault(Db& db, std::string_view function, int adapter);
 
 // Counts one use of a limited fault, removing it when it is spent. Needs a
 // write transaction; does nothing for a fault that always applies.

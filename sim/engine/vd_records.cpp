@@ -37,7 +37,7 @@ std::vector<VdView> with_parts(Db& db, int adapter, std::vector<Vd> vds) {
 }
 
 std::string view_key(int adapter, int64_t id) {
-  return "vd_view:" + std::to_string(adapter) + ":" + std::to_string(id);
+  return memo_key("vd_view", adapter, id);
 }
 
 }  // namespace
@@ -66,7 +66,7 @@ std::optional<VdView> listed_vd(Db& db, int adapter, int64_t id) {
 
 bool vd_exists(Db& db, int adapter, uint16_t id) {
   if (listed_vd(db, adapter, id)) return true;
-  return memoized<bool>(db, "vd_exists:" + std::to_string(adapter) + ":" + std::to_string(id),
+  return memoized<bool>(db, memo_key("vd_exists", adapter, id),
                         [&] { return select_by_id(db, vd_model(), adapter, id).has_value(); });
 }
 

@@ -166,6 +166,7 @@ void Db::wait_at_most_ms(int ms) {
 }
 
 void Db::exec(const std::string& sql) {
+  if (deferred_read_) open_deferred_read();
   char* message = nullptr;
   int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message);
   if (rc != SQLITE_OK) {
@@ -176,6 +177,7 @@ void Db::exec(const std::string& sql) {
 }
 
 Stmt Db::prepare(const std::string& sql) {
+  if (deferred_read_) open_deferred_read();
   auto it = statements_.find(sql);
   if (it == statements_.end()) {
     sqlite3_stmt* stmt = nullptr;
@@ -195,9 +197,19 @@ int64_t Db::changes() const {
 uint64_t Db::state_version() {
   // SQLite's data version counts the commits of other connections; this
   // connection's own commits are counted here.
-  Stmt stmt = prepare("PRAGMA data_version");
+  static const std::string kDataVersion = "PRAGMA data_version";
+  Stmt stmt = prepare(kDataVersion);
   stmt.step();
   return (static_cast<uint64_t>(stmt.column_int(0)) << 32) ^ own_commits_;
+}
+
+void Db::open_deferred_read() {
+  const uint64_t expected = *deferred_read_;
+  deferred_read_.reset();
+  prepare("BEGIN").run();
+  // The version is read again inside the transaction: a commit between the
+  // first look and BEGIN is seen here.
+  if (state_version() != expected) throw StateMoved();
 }
 
 // The transaction statements are prepared once per connection, like every
@@ -206,7 +218,19 @@ Transaction::Transaction(Db& db, Kind kind) : db_(db), kind_(kind) {
   db_.prepare(kind == Kind::kWrite ? "BEGIN IMMEDIATE" : "BEGIN").run();
 }
 
+Transaction::Transaction(Db& db, uint64_t version) : db_(db), kind_(Kind::kRead), deferred_(true) {
+  db_.deferred_read_ = version;
+}
+
+bool Transaction::never_opened() {
+  if (!deferred_ || !db_.deferred_read_) return false;
+  db_.deferred_read_.reset();
+  open_ = false;
+  return true;
+}
+
 Transaction::~Transaction() {
+  if (never_opened()) return;
   if (open_) {
     try {
       db_.prepare("ROLLBACK").run();
@@ -217,12 +241,14 @@ Transaction::~Transaction() {
 }
 
 void Transaction::commit() {
+  if (never_opened()) return;
   db_.prepare("COMMIT").run();
   open_ = false;
   if (kind_ == Kind::kWrite) ++db_.own_commits_;
 }
 
 void Transaction::rollback() {
+  if (never_opened()) return;
   db_.prepare("ROLLBACK").run();
   open_ = false;
 }

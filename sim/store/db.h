@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -18,6 +19,13 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace qx::sim {
+
+// A deferred read transaction found, once open, another version of the state
+// than the one the call had started to answer from: the call must start again.
+class StateMoved : public std::runtime_error {
+ public:
+  StateMoved() : std::runtime_error("the state changed while a read-only call started") {}
+};
 
 // How long a connection waits for a lock another process holds, in all,
 // unless QX_SIM_LOCK_WAIT_MS gives another number of milliseconds.
@@ -97,7 +105,11 @@ class Db {
 
  private:
   friend class Transaction;
+  void open_deferred_read();
   sqlite3* db_ = nullptr;
+  // The version a deferred read transaction must find when its first
+  // statement opens it; empty when none is waiting.
+  std::optional<uint64_t> deferred_read_;
   std::string path_;
   std::unordered_map<std::string, sqlite3_stmt*> statements_;
   uint64_t own_commits_ = 0;
@@ -110,6 +122,13 @@ class Transaction {
  public:
   enum class Kind { kRead, kWrite };
   Transaction(Db& db, Kind kind);
+  // A read transaction opened by the first statement that needs it, after a
+  // look at the state's version (`version`, from state_version() taken
+  // outside any transaction). A read-only call that its memo answers whole
+  // then runs no transaction at all; one that does read finds the state
+  // still at `version`, or StateMoved is thrown from that statement, since
+  // what the call took from the memo may be older than what it would read.
+  Transaction(Db& db, uint64_t version);
   ~Transaction();
   Transaction(const Transaction&) = delete;
   Transaction& operator=(const Transaction&) = delete;
@@ -118,9 +137,12 @@ class Transaction {
   Kind kind() const { return kind_; }
 
  private:
+  // A deferred transaction that no statement opened ends with nothing to do.
+  bool never_opened();
   Db& db_;
   Kind kind_;
   bool open_ = true;
+  bool deferred_ = false;
 };
 
 }  // namespace qx::sim

@@ -13,8 +13,11 @@
 #define QX_SIM_STORE_READ_MEMO_H
 
 #include <any>
+#include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
@@ -52,6 +55,23 @@ class ReadMemo {
   bool active_ = false;
 };
 
+// The key of a value of one kind for one adapter ("adapter:0") or one of its
+// objects ("disk:0:12"). Listings build thousands of these, so the numbers
+// are written in place rather than through temporary strings, and kinds are
+// named short enough for most keys to fit in the string itself.
+inline std::string memo_key(std::string_view kind, int adapter, std::optional<int64_t> id = std::nullopt) {
+  std::string key(kind);
+  auto append = [&key](int64_t value) {
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    key += ':';
+    key.append(digits, static_cast<size_t>(end - digits));
+  };
+  append(adapter);
+  if (id) append(*id);
+  return key;
+}
+
 // The value under `key`: remembered in a read-only call, read with `load`
 // on a miss, and always read with `load` outside one.
 template <class T, class Db, class Load>
@@ -60,6 +80,20 @@ T memoized(Db& db, const std::string& key, Load load) {
   if (!memo.active()) return load();
   if (const T* value = memo.template find<T>(key)) return *value;
   return memo.put(key, T(load()));
+}
+
+// Like `memoized`, for a value too large to copy on every call: `use` is
+// given the remembered value (outside a read-only call, the one just read)
+// and its result is returned.
+template <class T, class Db, class Load, class Use>
+auto with_memoized(Db& db, const std::string& key, Load load, Use use) {
+  ReadMemo& memo = db.memo();
+  if (!memo.active()) {
+    const T value(load());
+    return use(value);
+  }
+  if (const T* value = memo.template find<T>(key)) return use(*value);
+  return use(memo.put(key, T(load())));
 }
 
 // Puts a value read along with others (a page of rows) under `key`, for the

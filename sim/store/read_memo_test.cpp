@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "sim/engine/call.h"
 #include "sim/store/db.h"
 #include "sim/store/schema.h"
 #include "sim/testing/temp_state.h"
@@ -61,6 +62,50 @@ TEST(ReadMemo, OutsideAReadCallEveryReadReachesTheDatabase) {
   EXPECT_EQ(loads, 3);
   remember(*db, "key", 42);
   EXPECT_EQ(db->memo().find<int>("key"), nullptr) << "nothing is kept while a call may write";
+}
+
+// A read-only call takes one value from the memo, then another process
+// commits, then the call reads a value the memo does not hold. Answering with
+// both would mix two states; the call must start again and answer from the
+// new state alone.
+TEST(ReadMemo, ACallNeverMixesRememberedValuesWithANewerState) {
+  testing::TempState state("empty");
+  std::unique_ptr<Db> reader = state.open();
+  std::unique_ptr<Db> writer = state.open();
+  auto probe = [&](const std::string& key) {
+    return memoized<int64_t>(*reader, key, [&] { return meta_int(*reader, "memo_probe", 0); });
+  };
+  ASSERT_EQ(run_call(*reader, "probe", -1, Access::kRead, [&](Session&) -> uint8_t { return probe("first") == 0 ? 0 : 1; }), 0);
+
+  bool commit_midway = true;
+  std::pair<int64_t, int64_t> answer;
+  ASSERT_EQ(run_call(*reader, "probe", -1, Access::kRead, [&](Session&) -> uint8_t {
+              const int64_t first = probe("first");
+              if (commit_midway) {
+                write_probe(*writer, 1);
+                commit_midway = false;  // once: the call may start again after it
+              }
+              answer = {first, probe("second")};
+              return 0;
+            }),
+            0);
+  EXPECT_EQ(answer, std::make_pair(int64_t{1}, int64_t{1})) << "the answer comes from one state";
+}
+
+// A deferred read transaction that finds another version than the one its
+// call started from says so at its first statement.
+TEST(ReadMemo, ADeferredReadFindsACommitMadeBeforeItOpened) {
+  testing::TempState state("empty");
+  std::unique_ptr<Db> reader = state.open();
+  std::unique_ptr<Db> writer = state.open();
+  const uint64_t version = reader->state_version();
+  {
+    Transaction unchanged(*reader, version);
+    EXPECT_EQ(meta_int(*reader, "memo_probe", 0), 0);
+  }
+  Transaction txn(*reader, reader->state_version());
+  write_probe(*writer, 3);
+  EXPECT_THROW(meta_int(*reader, "memo_probe", 0), StateMoved);
 }
 
 }  // namespace
