@@ -52,17 +52,17 @@ inline constexpr OptionSpec kHelpEntry = {'h', "help", Arg::kNone, kRepeats};
 
 class OptionTable {
  public:
-  OptionTable(std::initializer_list<OptionSpec> specs);
+  OptionTable(std::initializer_list<OptionSpec> options);
 
   // "o:i:\1:h": each code below kFirstLongOnlyCode once, in table order, with
   // ':' for a required and "::" for an optional argument.
   const char* short_options() const { return short_options_.c_str(); }
   // Every entry with a long name, in table order, ended by the null entry.
   const LongOption* long_options() const { return long_options_.data(); }
-  const std::vector<OptionSpec>& specs() const { return specs_; }
+  const std::vector<OptionSpec>& options() const { return options_; }
 
  private:
-  std::vector<OptionSpec> specs_;
+  std::vector<OptionSpec> options_;
   std::string short_options_;
   std::vector<LongOption> long_options_;
 };
