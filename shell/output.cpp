@@ -29,6 +29,7 @@ class Line {
   ~Line() { flush(); }
 
   Line& add(std::string_view text) {
+    if (text.empty()) return *this;  // an empty view may carry no pointer to copy from
     if (text.size() > sizeof room_ - used_) {
       flush();
       if (text.size() > sizeof room_) {
