@@ -41,6 +41,16 @@ cmake --build "$build" -j"$jobs"
 echo "== tests under wine"
 status=0
 ctest --test-dir "$build" -j"$jobs" --output-on-failure "$@" || status=$?
+if [[ $status -ne 0 ]]; then
+  # Under wine a transcript step has been seen, rarely, to end with status 1
+  # and no output at all; the same step passes when run again and has never
+  # failed natively. Until that is understood, a failed test gets one more
+  # run, and the run names every test that needed it. A test that fails
+  # twice fails the stage.
+  echo "== tests under wine that failed, run once more"
+  ctest --test-dir "$build" --rerun-failed --output-on-failure && status=0
+  [[ $status -ne 0 ]] || echo "WARNING: the tests above failed once under wine and passed on a second run"
+fi
 retries=$(wc -l <"$QX_WINE_RETRY_LOG")
 echo "wine's loader failure (status 127, \"Inconsistency detected by ld.so\") was retried $retries times"
 [[ $status -eq 0 ]] || exit "$status"
