@@ -101,6 +101,11 @@ const Model<Adapter>& adapter_model() {
                          int64_t{1} << 40),
         integer_field<A>("bga_rate_mb_s", &A::bga_rate_mb_s, 400, "background activity progress",
                          "MB of a VD that a background activity covers per simulated second", 1, 1000000),
+        bool_field<A>("auto_rebuild", &A::auto_rebuild, true, "adapter configuration (1)",
+                      "a degraded VD starts a rebuild onto a spare by itself; obeyed only with feature bit 0"),
+        bool_field<A>("copy_back", &A::copy_back, true, "adapter configuration (5)",
+                      "a spare that stood in for a member copies its data back to a replacement disk; obeyed "
+                      "only with feature bit 6"),
     };
     return m;
   }();
