@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "sim/engine/events.h"
+#include "sim/engine/vd_events.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
 
@@ -16,11 +17,12 @@ const char* const kCompletionSql = "(since_ms + ((10000 - progress) * duration_s
 // Running activities that move: not those stuck at a progress beyond 100 %.
 const char* const kMovingSql = "state = 'running' AND progress <= 10000";
 
-void apply_vd_completion(const Session& s, const Activity& a) {
+// The VD as the completed activity leaves it; none when it is gone.
+std::optional<Vd> apply_vd_completion(const Session& s, const Activity& a) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
   std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, a.vd);
-  if (!vd) return;
+  if (!vd) return vd;
   switch (a.kind) {
     case ActivityKind::kInitQuick:
     case ActivityKind::kInitBackground:
@@ -33,6 +35,7 @@ void apply_vd_completion(const Session& s, const Activity& a) {
     default: break;
   }
   update_row(db, vd_model(), adapter, *vd);
+  return vd;
 }
 
 void complete(const Session& s, const Activity& a, int64_t at_ms) {
@@ -40,9 +43,9 @@ void complete(const Session& s, const Activity& a, int64_t at_ms) {
     if (a.kind == ActivityKind::kMediaPatrol)
       log_event(s, NewEvent(events::kPdMediaPatrolCompleted, a.pd), at_ms);
   } else {
-    apply_vd_completion(s, a);
-    if (const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted))
-      log_event(s, NewEvent(*kind, a.vd), at_ms);
+    const std::optional<Vd> vd = apply_vd_completion(s, a);
+    const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted);
+    if (vd && kind) log_vd_event(s, *vd, *kind, at_ms);
   }
   delete_row(s.db(), activity_model(), s.adapter_id(), a);
 }

@@ -5,7 +5,7 @@
 
 #include "api/raid_levels.h"
 #include "sim/engine/activities.h"
-#include "sim/engine/events.h"
+#include "sim/engine/vd_events.h"
 #include "sim/model/activity.h"
 #include "sim/store/table.h"
 
@@ -74,7 +74,7 @@ std::vector<uint16_t> detach_disk(const Session& s, uint16_t pd) {
     update_row(db, vd_model(), adapter, *vd);
     changed.push_back(id);
     if (state == QX_VD_OFFLINE) {
-      log_event(s, NewEvent(events::kVdOffline, id));
+      log_vd_event(s, *vd, events::kVdOffline);
       // An offline VD cannot go on with its activity.
       if (std::optional<Activity> a = vd_activity(s, id)) {
         Activity stopped = settled(*a, s.now_ms());
@@ -82,7 +82,8 @@ std::vector<uint16_t> detach_disk(const Session& s, uint16_t pd) {
         update_row(db, activity_model(), adapter, stopped);
       }
     } else {
-      log_event(s, NewEvent(events::kVdDegraded, id));
+      // Partially optimal: a RAID6 or RAID60 that still has parity to spare.
+      log_vd_event(s, *vd, state == QX_VD_PARTIALLY_OPTIMAL ? events::kVdLostRedundancy : events::kVdDegraded);
     }
   }
   return changed;

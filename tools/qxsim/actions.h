@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qxsim {
 
@@ -21,6 +22,14 @@ struct Options {
   std::optional<int64_t> fault_id;
   int pd = 0;
   int pd_adapter = 0;
+  // event add
+  int event_class = 0;
+  int event_code = 0;
+  int event_device = 0;
+  std::optional<int> event_severity;
+  std::vector<uint32_t> event_params;
+  std::string event_sense;
+  std::optional<int64_t> event_time;
 };
 
 // One function per subcommand; each answers the exit status and throws, with
@@ -42,6 +51,7 @@ enum class DiskStep { kPull, kInsert, kFail };
 int pd(DiskStep step, const Options& o);
 
 int events(const Options& o);
+int event_add(const Options& o);
 
 }  // namespace qxsim
 
