@@ -137,7 +137,8 @@ constexpr bool format_matches_args(std::string_view format, const EventArgs& arg
   for (Conversion c = next_conversion(format, 0); c.kind != 0; c = next_conversion(format, c.end)) {
     if (used == args.count) return false;
     const bool text = is_text_arg(args.items[used++]);
-    if (c.kind == 's' ? !text : (c.kind == 'd' || c.kind == 'x' || c.kind == 'X') ? text : true) return false;
+    const bool fits = c.kind == 's' ? text : (c.kind == 'd' || c.kind == 'x' || c.kind == 'X') && !text;
+    if (!fits) return false;
   }
   return used == args.count;
 }
