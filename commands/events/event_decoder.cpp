@@ -84,11 +84,11 @@ class Description {
 // One number as a printf conversion writes it: the flags '-' and '0', a
 // width, and d (the 32-bit value read as signed, as printf reads an int), x
 // or X.
-void add_number(Description& out, std::string_view spec, char kind, uint32_t value) {
+void add_number(Description& out, std::string_view conversion, char kind, uint32_t value) {
   bool left = false;
   bool zeros = false;
   size_t width = 0;
-  for (char ch : spec.substr(1, spec.size() - 2)) {
+  for (char ch : conversion.substr(1, conversion.size() - 2)) {
     if (ch == '-') {
       left = true;
     } else if (ch == '0' && width == 0) {
