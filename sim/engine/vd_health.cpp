@@ -5,6 +5,7 @@
 
 #include "api/raid_levels.h"
 #include "sim/engine/activities.h"
+#include "sim/engine/bga_control.h"
 #include "sim/engine/vd_events.h"
 #include "sim/model/activity.h"
 #include "sim/store/table.h"
@@ -80,6 +81,8 @@ std::vector<uint16_t> detach_disk(const Session& s, uint16_t pd) {
         Activity stopped = settled(*a, s.now_ms());
         stopped.state = ActivityState::kAborted;
         update_row(db, activity_model(), adapter, stopped);
+        const EventKind* aborted = vd_activity_event(a->kind, ActivityStep::kAborted);
+        if (aborted && is_active(*a)) log_vd_event(s, *vd, *aborted);
       }
     } else {
       // Partially optimal: a RAID6 or RAID60 that still has parity to spare.

@@ -269,22 +269,26 @@ Sequence:     60
 Sequence:     7
 <<< status 0
 
-=== a RAID6 losing one disk loses a redundancy disk, a second degrades it; tier VD events carry the mark; an unsynced clock counts from boot
+=== a RAID6 losing one disk loses a redundancy disk, a second degrades it; a VD going offline aborts its activity; tier VD events carry the mark; an unsynced clock counts from boot
 scenario ./health.json
 $ qxsim pd pull 0
 $ qxsim pd pull 1
 $ qxsim clock advance 10
-$ qxsim pd fail 5
+$ qxsim pd fail 7
 $ qxcli event
 <<< stdout (only Sequence:, only Time:, only Level:, only Description:)
+Sequence:     8
+Time:         610 second(s) from the boot time.
+Level:        [WARNING]
+Description:  Fast initialization on TwinTier 2 aborted
 Sequence:     7
 Time:         610 second(s) from the boot time.
 Level:        [CRITICAL]
-Description:  TwinTier 1 is offline
+Description:  TwinTier 2 is offline
 Sequence:     6
 Time:         610 second(s) from the boot time.
 Level:        [MAJOR]
-Description:  Physical disk 5 is offline
+Description:  Physical disk 7 is offline
 Sequence:     5
 Time:         610 second(s) from the boot time.
 Level:        [INFO]
