@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "sim/engine/events.h"
+#include "sim/engine/rebuild.h"
+#include "sim/engine/spares.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
 
@@ -16,7 +18,7 @@ const char* const kCompletionSql = "(since_ms + ((10000 - progress) * duration_s
 // Running activities that move: not those stuck at a progress beyond 100 %.
 const char* const kMovingSql = "state = 'running' AND progress <= 10000";
 
-void apply_vd_completion(Db& db, int adapter, const Activity& a) {
+void apply_vd_completion(Db& db, int adapter, const Activity& a, int64_t at_ms) {
   std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, a.vd);
   if (!vd) return;
   switch (a.kind) {
@@ -25,24 +27,33 @@ void apply_vd_completion(Db& db, int adapter, const Activity& a) {
     case ActivityKind::kInitForeground:
       if (vd->state == QX_VD_FUNCTIONAL) vd->state = QX_VD_FUNCTIONAL_INITIALIZED;
       break;
-    case ActivityKind::kRebuild:
-      if (vd->state == QX_VD_DEGRADED) vd->state = QX_VD_FUNCTIONAL;
+    case ActivityKind::kSynchronize:
+      if (vd->state == QX_VD_FUNCTIONAL) vd->state = QX_VD_FUNCTIONAL_INITIALIZED;
       break;
+    case ActivityKind::kRebuild:
+      finish_rebuild(Session(db, adapter, at_ms), a.vd);
+      return;
     default: break;
   }
   update_row(db, vd_model(), adapter, *vd);
 }
 
-void complete(Db& db, int adapter, const Activity& a, int64_t at_ms) {
+// Applies one completion; answers whether it started other activities
+// (a finished rebuild lets another degraded VD take a spare).
+bool complete(Db& db, int adapter, const Activity& a, int64_t at_ms) {
+  delete_row(db, activity_model(), adapter, a);
   if (is_disk_activity(a.kind)) {
     if (a.kind == ActivityKind::kMediaPatrol)
       log_event(db, adapter, NewEvent(events::kPdMediaPatrolCompleted, a.pd), at_ms);
-  } else {
-    apply_vd_completion(db, adapter, a);
-    if (const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted))
-      log_event(db, adapter, NewEvent(*kind, a.vd), at_ms);
+    return false;
   }
-  delete_row(db, activity_model(), adapter, a);
+  apply_vd_completion(db, adapter, a, at_ms);
+  if (const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted))
+    log_event(db, adapter, NewEvent(*kind, a.vd), at_ms);
+  if (a.kind != ActivityKind::kRebuild) return false;
+  const uint16_t before = next_activity_id(db, adapter);
+  rebuild_onto_spares(Session(db, adapter, at_ms));
+  return next_activity_id(db, adapter) != before;
 }
 
 }  // namespace
@@ -67,10 +78,19 @@ std::optional<int64_t> next_completion_ms(Db& db, int adapter) {
 }
 
 void complete_due_activities(Db& db, int adapter, int64_t now_ms) {
-  std::vector<Activity> due =
-      select_rows(db, activity_model(), adapter, std::string(kMovingSql) + " AND " + kCompletionSql + " <= ?1",
-                  {json(now_ms)}, kCompletionSql);
-  for (const Activity& a : due) complete(db, adapter, a, completion_ms(a));
+  // One query finds what is due; only a completion that starts new
+  // activities (which may be due too, and earlier) asks again.
+  for (bool again = true; again;) {
+    again = false;
+    std::vector<Activity> due =
+        select_rows(db, activity_model(), adapter, std::string(kMovingSql) + " AND " + kCompletionSql + " <= ?1",
+                    {json(now_ms)}, kCompletionSql);
+    for (const Activity& a : due)
+      if (complete(db, adapter, a, completion_ms(a))) {
+        again = true;
+        break;
+      }
+  }
 }
 
 std::optional<Activity> vd_activity(Db& db, int adapter, uint16_t vd) {
@@ -95,8 +115,8 @@ Activity settled(const Activity& a, int64_t now_ms) {
 const EventKind* vd_activity_event(ActivityKind kind, ActivityStep step) {
   const EventKind* started = nullptr;  // the steps of an activity follow its "started" code
   switch (kind) {
-    case ActivityKind::kSynchronize: started = &events::kVdCheckStarted; break;
-    case ActivityKind::kRedundancyCheck: started = &events::kVdFixStarted; break;
+    case ActivityKind::kSynchronize: started = &events::kVdFixStarted; break;
+    case ActivityKind::kRedundancyCheck: started = &events::kVdCheckStarted; break;
     case ActivityKind::kInitQuick: started = &events::kVdFastInitStarted; break;
     case ActivityKind::kInitBackground: started = &events::kVdBackgroundInitStarted; break;
     case ActivityKind::kInitForeground: started = &events::kVdForegroundInitStarted; break;

@@ -85,15 +85,24 @@ void start_vd_activity(Db& db, int adapter, uint16_t vd, ActivityKind kind, int6
   log_step(db, adapter, a, ActivityStep::kStarted, now_ms);
 }
 
-void abort_activity(Db& db, int adapter, const Activity& a, int64_t now_ms) {
+void end_activity(Db& db, int adapter, const Activity& a, ActivityStep step, int64_t now_ms) {
   delete_row(db, activity_model(), adapter, a);
   if (a.kind == ActivityKind::kMigration)
     for (const Vd& target : select_rows(db, vd_model(), adapter, "target_of = ?1", {json(a.vd)}))
       remove_vd(db, adapter, target.id);
-  if (a.kind == ActivityKind::kMediaPatrol)
+  if (a.kind == ActivityKind::kRebuild)
+    for (const Block& b : select_rows(db, block_model(), adapter, "vd = ?1 AND rebuilding <> 0", {json(a.vd)}))
+      delete_row(db, block_model(), adapter, b);
+  log_step(db, adapter, a, step, now_ms);
+}
+
+void abort_activity(Db& db, int adapter, const Activity& a, int64_t now_ms) {
+  if (a.kind == ActivityKind::kMediaPatrol) {
+    delete_row(db, activity_model(), adapter, a);
     log_event(db, adapter, NewEvent(events::kPdMediaPatrolStopped, a.pd), now_ms);
-  else
-    log_step(db, adapter, a, ActivityStep::kAborted, now_ms);
+    return;
+  }
+  end_activity(db, adapter, a, ActivityStep::kAborted, now_ms);
 }
 
 uint8_t control_vd_activity(const Session& s, uint16_t vd, uint8_t action) {

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "sim/engine/call_registry.h"
+#include "api/status.h"
 #include "sim/engine/events.h"
+#include "sim/engine/spares.h"
 #include "sim/engine/vd_health.h"
 #include "sim/model/adapter.h"
 #include "sim/model/disk.h"
@@ -29,7 +31,7 @@ void pull_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
   disk.present = false;
   update_row(db, disk_model(), adapter, disk);
   log_event(db, adapter, NewEvent(events::kPdRemoved, pd), now_ms);
-  detach_disk(db, adapter, pd, now_ms);
+  lose_disk(Session(db, adapter, now_ms), pd, false);
 }
 
 void insert_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
@@ -39,6 +41,16 @@ void insert_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
   disk.offline = false;
   update_row(db, disk_model(), adapter, disk);
   log_event(db, adapter, NewEvent(events::kPdInserted, pd), now_ms);
+  if (disk.spare != SpareKind::kNone) rebuild_onto_spares(Session(db, adapter, now_ms));
+}
+
+void set_spare(Db& db, int adapter, uint16_t pd, SpareKind kind, uint16_t array, int64_t now_ms) {
+  existing_disk(db, adapter, pd);
+  switch (make_spare(Session(db, adapter, now_ms), pd, kind, array)) {
+    case kOk: return;
+    case kPdMissing: throw ControlError("disk " + std::to_string(pd) + " is pulled");
+    default: throw ControlError("disk " + std::to_string(pd) + " holds blocks and cannot be a spare");
+  }
 }
 
 void fail_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
@@ -47,7 +59,7 @@ void fail_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
   disk.offline = true;
   update_row(db, disk_model(), adapter, disk);
   log_event(db, adapter, NewEvent(events::kPdOffline, pd), now_ms);
-  detach_disk(db, adapter, pd, now_ms);
+  lose_disk(Session(db, adapter, now_ms), pd, true);
 }
 
 uint32_t add_fault(Db& db, const FaultRequest& request) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/model/disk.h"
 #include "sim/model/fault.h"
 #include "sim/store/db.h"
 
@@ -26,6 +27,10 @@ class ControlError : public std::runtime_error {
 void pull_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
 void insert_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
 void fail_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
+
+// Makes a disk without blocks a global spare, a dedicated spare of `array`,
+// or no spare (kNone); a new spare is taken at once by a VD that needs one.
+void set_spare(Db& db, int adapter, uint16_t pd, SpareKind kind, uint16_t array, int64_t now_ms);
 
 struct FaultRequest {
   std::string function;        // a library call's name

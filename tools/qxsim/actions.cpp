@@ -153,6 +153,19 @@ int pd(DiskStep step, const Options& o) {
   return 0;
 }
 
+int pd_spare(const Options& o) {
+  if (!o.spare_global && !o.spare_array && !o.spare_none)
+    throw std::runtime_error("say which spare: --global, --array N or --none");
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](Db& db, int64_t now) {
+    const uint16_t id = static_cast<uint16_t>(o.pd);
+    if (o.spare_array)
+      set_spare(db, o.pd_adapter, id, SpareKind::kDedicated, static_cast<uint16_t>(*o.spare_array), now);
+    else
+      set_spare(db, o.pd_adapter, id, o.spare_global ? SpareKind::kGlobal : SpareKind::kNone, 0, now);
+  });
+  return 0;
+}
+
 int events(const Options& o) {
   with_state(Transaction::Kind::kRead, -1, [&](Db& db, int64_t) {
     for (const Event& e : select_rows(db, event_model(), o.pd_adapter))
