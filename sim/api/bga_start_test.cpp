@@ -66,8 +66,9 @@ TEST(ConcurrentStarts, TwoRebuildsRacingForOneDiskLeaveOneWinner) {
   {
     std::unique_ptr<Db> db = state.open();
     Transaction t(*db, Transaction::Kind::kWrite);
-    pull_disk(*db, 0, 1, kNow);  // VD 0 degraded
-    pull_disk(*db, 0, 4, kNow);  // VD 1 degraded
+    const Session s(*db, 0, kNow);
+    pull_disk(s, 1);  // VD 0 degraded
+    pull_disk(s, 4);  // VD 1 degraded
     t.commit();
   }
   // Disk 5 has room for the block of one VD, not for both.

@@ -18,7 +18,9 @@ const char* const kCompletionSql = "(since_ms + ((10000 - progress) * duration_s
 // Running activities that move: not those stuck at a progress beyond 100 %.
 const char* const kMovingSql = "state = 'running' AND progress <= 10000";
 
-void apply_vd_completion(Db& db, int adapter, const Activity& a, int64_t at_ms) {
+void apply_vd_completion(const Session& s, const Activity& a) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, a.vd);
   if (!vd) return;
   switch (a.kind) {
@@ -31,29 +33,28 @@ void apply_vd_completion(Db& db, int adapter, const Activity& a, int64_t at_ms) 
       if (vd->state == QX_VD_FUNCTIONAL) vd->state = QX_VD_FUNCTIONAL_INITIALIZED;
       break;
     case ActivityKind::kRebuild:
-      finish_rebuild(Session(db, adapter, at_ms), a.vd);
+      finish_rebuild(s, a.vd);
       return;
     default: break;
   }
   update_row(db, vd_model(), adapter, *vd);
 }
 
-// Applies one completion; answers whether it started other activities
-// (a finished rebuild lets another degraded VD take a spare).
-bool complete(Db& db, int adapter, const Activity& a, int64_t at_ms) {
-  delete_row(db, activity_model(), adapter, a);
+// Applies one completion, at its own time; answers whether it started other
+// activities (a finished rebuild lets another degraded VD take a spare).
+bool complete(const Session& call, const Activity& a, int64_t at_ms) {
+  const Session s(call.db(), call.adapter_id(), at_ms, call.adapter());
+  delete_row(s.db(), activity_model(), s.adapter_id(), a);
   if (is_disk_activity(a.kind)) {
-    if (a.kind == ActivityKind::kMediaPatrol)
-      log_event(db, adapter, NewEvent(events::kPdMediaPatrolCompleted, a.pd), at_ms);
+    if (a.kind == ActivityKind::kMediaPatrol) log_event(s, NewEvent(events::kPdMediaPatrolCompleted, a.pd));
     return false;
   }
-  apply_vd_completion(db, adapter, a, at_ms);
-  if (const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted))
-    log_event(db, adapter, NewEvent(*kind, a.vd), at_ms);
+  apply_vd_completion(s, a);
+  if (const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted)) log_event(s, NewEvent(*kind, a.vd));
   if (a.kind != ActivityKind::kRebuild) return false;
-  const uint16_t before = next_activity_id(db, adapter);
-  rebuild_onto_spares(Session(db, adapter, at_ms));
-  return next_activity_id(db, adapter) != before;
+  const uint16_t before = next_activity_id(s);
+  rebuild_onto_spares(s);
+  return next_activity_id(s) != before;
 }
 
 }  // namespace
@@ -68,39 +69,39 @@ int64_t completion_ms(const Activity& a) {
   return a.since_ms + ((kFullProgress - a.progress) * a.duration_s * 1000 + kFullProgress - 1) / kFullProgress;
 }
 
-std::optional<int64_t> next_completion_ms(Db& db, int adapter) {
-  Stmt stmt = db.prepare(std::string("SELECT MIN(") + kCompletionSql +
-                         ") FROM activities WHERE adapter = ?1 AND " + kMovingSql);
-  stmt.bind(1, int64_t{adapter});
+std::optional<int64_t> next_completion_ms(const Session& s) {
+  Stmt stmt = s.db().prepare(std::string("SELECT MIN(") + kCompletionSql +
+                             ") FROM activities WHERE adapter = ?1 AND " + kMovingSql);
+  stmt.bind(1, int64_t{s.adapter_id()});
   stmt.step();
   if (stmt.column_null(0)) return std::nullopt;
   return stmt.column_int(0);
 }
 
-void complete_due_activities(Db& db, int adapter, int64_t now_ms) {
+void complete_due_activities(const Session& s) {
   // One query finds what is due; only a completion that starts new
   // activities (which may be due too, and earlier) asks again.
   for (bool again = true; again;) {
     again = false;
-    std::vector<Activity> due =
-        select_rows(db, activity_model(), adapter, std::string(kMovingSql) + " AND " + kCompletionSql + " <= ?1",
-                    {json(now_ms)}, kCompletionSql);
+    std::vector<Activity> due = select_rows(s.db(), activity_model(), s.adapter_id(),
+                                            std::string(kMovingSql) + " AND " + kCompletionSql + " <= ?1",
+                                            {json(s.now_ms())}, kCompletionSql);
     for (const Activity& a : due)
-      if (complete(db, adapter, a, completion_ms(a))) {
+      if (complete(s, a, completion_ms(a))) {
         again = true;
         break;
       }
   }
 }
 
-std::optional<Activity> vd_activity(Db& db, int adapter, uint16_t vd) {
-  std::vector<Activity> rows = select_rows(db, activity_model(), adapter, "vd = ?1", {json(vd)}, "id", 1);
+std::optional<Activity> vd_activity(const Session& s, uint16_t vd) {
+  std::vector<Activity> rows = select_rows(s.db(), activity_model(), s.adapter_id(), "vd = ?1", {json(vd)}, "id", 1);
   if (rows.empty()) return std::nullopt;
   return rows.front();
 }
 
-std::optional<Activity> pd_activity(Db& db, int adapter, uint16_t pd) {
-  std::vector<Activity> rows = select_rows(db, activity_model(), adapter, "pd = ?1", {json(pd)}, "id", 1);
+std::optional<Activity> pd_activity(const Session& s, uint16_t pd) {
+  std::vector<Activity> rows = select_rows(s.db(), activity_model(), s.adapter_id(), "pd = ?1", {json(pd)}, "id", 1);
   if (rows.empty()) return std::nullopt;
   return rows.front();
 }
@@ -129,9 +130,9 @@ const EventKind* vd_activity_event(ActivityKind kind, ActivityStep step) {
   return find_event(started->event_class, static_cast<uint16_t>(started->code + static_cast<uint16_t>(step)));
 }
 
-uint16_t next_activity_id(Db& db, int adapter) {
-  Stmt stmt = db.prepare("SELECT COALESCE(MAX(id), -1) + 1 FROM activities WHERE adapter = ?1");
-  stmt.bind(1, int64_t{adapter});
+uint16_t next_activity_id(const Session& s) {
+  Stmt stmt = s.db().prepare("SELECT COALESCE(MAX(id), -1) + 1 FROM activities WHERE adapter = ?1");
+  stmt.bind(1, int64_t{s.adapter_id()});
   stmt.step();
   return static_cast<uint16_t>(stmt.column_int(0));
 }

@@ -23,7 +23,7 @@ uint64_t rebuild_kb(const ArrayView& array) {
 
 bool busy(const Session& s, const ArrayView& array) {
   for (const Vd& vd : array.vds) {
-    std::optional<Activity> a = vd_activity(s.db(), s.adapter_id(), vd.id);
+    std::optional<Activity> a = vd_activity(s, vd.id);
     if (a && is_active(*a)) return true;
   }
   return false;
@@ -34,7 +34,7 @@ bool busy(const Session& s, const ArrayView& array) {
 std::vector<uint8_t> missing_positions(const Session& s, const ArrayView& array) {
   std::set<uint8_t> positions;
   for (const Vd& vd : array.vds)
-    for (uint8_t slot : missing_slots(s.db(), s.adapter_id(), vd))
+    for (uint8_t slot : missing_slots(s, vd))
       if (slot < array.array.pds.size()) positions.insert(slot);
   return {positions.begin(), positions.end()};
 }
@@ -42,10 +42,10 @@ std::vector<uint8_t> missing_positions(const Session& s, const ArrayView& array)
 uint8_t check_array_target(const Session& s, const ArrayView& array, uint16_t pd) {
   for (const Vd& vd : array.vds)
     if (uint8_t status = check_rebuild_target(s, vd, pd)) return status;
-  std::optional<Disk> disk = present_disk(s.db(), s.adapter_id(), pd);
+  std::optional<Disk> disk = present_disk(s, pd);
   if (!disk) return kPdMissing;
   if (disk->spare == SpareKind::kDedicated && disk->spare_array != array.array.id) return kSpareOfOtherArray;
-  if (usable_kb(*disk, s.adapter().disk_reserved_kb, blocks_on_disk(s.db(), s.adapter_id(), pd)) < rebuild_kb(array))
+  if (usable_kb(*disk, s.adapter().disk_reserved_kb, blocks_on_disk(s, pd)) < rebuild_kb(array))
     return kTargetTooSmall;
   return kOk;
 }
@@ -60,7 +60,7 @@ void begin_array_rebuild(const Session& s, const ArrayView& view, const std::vec
   }
   update_row(s.db(), array_model(), s.adapter_id(), array);
   for (const Vd& vd : view.vds) {
-    const std::vector<uint8_t> missing = missing_slots(s.db(), s.adapter_id(), vd);
+    const std::vector<uint8_t> missing = missing_slots(s, vd);
     std::vector<SlotTarget> mine;
     for (const SlotTarget& t : assigned)
       if (std::find(missing.begin(), missing.end(), t.slot) != missing.end()) mine.push_back(t);
@@ -93,7 +93,7 @@ uint8_t control_array_activity(const Session& s, uint16_t id, uint8_t action) {
   if (!view) return kInvalidArrayId;
   bool steered = false;
   for (const Vd& vd : view->vds) {
-    std::optional<Activity> a = vd_activity(s.db(), s.adapter_id(), vd.id);
+    std::optional<Activity> a = vd_activity(s, vd.id);
     if (!a || a->kind != ActivityKind::kRebuild) continue;
     if (uint8_t status = control_vd_activity(s, vd.id, action)) return status;
     steered = true;

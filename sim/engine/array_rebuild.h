@@ -9,7 +9,7 @@
 
 #include "api/records.h"
 #include "sim/engine/array_records.h"
-#include "sim/engine/call.h"
+#include "sim/engine/session.h"
 
 namespace qx::sim {
 

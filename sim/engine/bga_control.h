@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "sim/engine/activities.h"
-#include "sim/engine/call.h"
+#include "sim/engine/session.h"
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
 #include "sim/store/db.h"
@@ -23,7 +23,7 @@ bool is_active(const Activity& activity);
 int64_t activity_duration_s(const Adapter& adapter, uint64_t size_kb);
 
 // Starts a running activity on VD `vd` and logs its "started" event.
-void start_vd_activity(Db& db, int adapter, uint16_t vd, ActivityKind kind, int64_t duration_s, int64_t now_ms);
+void start_vd_activity(const Session& s, uint16_t vd, ActivityKind kind, int64_t duration_s);
 
 // Pause, resume or stop (QX_BGA_ACTION_...) the activity of a VD, or cancel
 // it, which ends it whatever its state. Answers 0; 59 for a VD that does not
@@ -40,11 +40,11 @@ uint8_t control_pd_activity(const Session& s, uint16_t pd, uint8_t action);
 // ("aborted" for a VD activity, "manually stopped" for a media patrol). A
 // migration takes the VD it was building with it; a rebuild drops the blocks
 // it was writing (their disks are free or spare again, the VD stays degraded).
-void abort_activity(Db& db, int adapter, const Activity& activity, int64_t now_ms);
+void abort_activity(const Session& s, const Activity& activity);
 
 // Ends a VD activity as abort_activity() does, logging `step` (aborted or
 // failed) instead.
-void end_activity(Db& db, int adapter, const Activity& activity, ActivityStep step, int64_t now_ms);
+void end_activity(const Session& s, const Activity& activity, ActivityStep step);
 
 }  // namespace qx::sim
 

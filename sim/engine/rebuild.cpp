@@ -43,11 +43,11 @@ std::optional<Disk> serving_member(Db& db, int adapter, const std::vector<Block>
 }
 
 void end_disk_activity(const Session& s, uint16_t pd) {
-  std::optional<Activity> a = pd_activity(s.db(), s.adapter_id(), pd);
+  std::optional<Activity> a = pd_activity(s, pd);
   if (!a) return;
   delete_row(s.db(), activity_model(), s.adapter_id(), *a);
   if (a->kind == ActivityKind::kMediaPatrol && is_active(*a))
-    log_event(s.db(), s.adapter_id(), NewEvent(events::kPdMediaPatrolAborted, pd), s.now_ms());
+    log_event(s, NewEvent(events::kPdMediaPatrolAborted, pd));
 }
 
 bool is_rebuildable(uint8_t state) { return state == QX_VD_DEGRADED || state == QX_VD_PARTIALLY_OPTIMAL; }
@@ -58,14 +58,14 @@ uint8_t check_rebuild_target(const Session& s, const Vd& vd, uint16_t pd) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
   const Adapter& a = s.adapter();
-  std::optional<Disk> disk = present_disk(db, adapter, pd);
+  std::optional<Disk> disk = present_disk(s, pd);
   if (!disk) return kPdMissing;
   if (!is_data_disk(*disk)) return kAtapiInVd;
   if (disk->offline || disk->foreign) return kInvalidPdId;
   const std::vector<Block> blocks = vd_blocks(db, adapter, vd.id);
   if (std::any_of(blocks.begin(), blocks.end(), [pd](const Block& b) { return b.pd == pd; }))
     return kTargetIsMember;
-  const bool used = holds_vd_block(db, adapter, pd);
+  const bool used = holds_vd_block(s, pd);
   if (used && disk->spare != SpareKind::kNone) return kSpareInUse;
   if (used && !(a.adv_features & QX_ADV_MULTI_VD)) return kPdAssigned;
   if (std::optional<Disk> member = serving_member(db, adapter, blocks)) {
@@ -74,8 +74,8 @@ uint8_t check_rebuild_target(const Session& s, const Vd& vd, uint16_t pd) {
                      member->ssd == disk->ssd;
     if ((a.features & QX_FEATURE_SAME_TYPE_ONLY) && !same_type) return kPdTypeMismatch;
   }
-  if (!first_fit(disk_free_extents(db, adapter, a, *disk), member_block_kb(blocks))) return kTargetTooSmall;
-  if (!free_block_ids(db, adapter, a, 1)) return kNoResource;
+  if (!first_fit(disk_free_extents(s, *disk), member_block_kb(blocks))) return kTargetTooSmall;
+  if (!free_block_ids(s, 1)) return kNoResource;
   return kOk;
 }
 
@@ -89,12 +89,12 @@ void begin_rebuild(const Session& s, const Vd& vd, const std::vector<SlotTarget>
       if (stale.member == t.slot) delete_row(db, block_model(), adapter, stale);
     std::optional<Disk> disk = select_by_id(db, disk_model(), adapter, t.pd);
     Block b;
-    b.id = free_block_ids(db, adapter, s.adapter(), 1)->front();
+    b.id = free_block_ids(s, 1)->front();
     b.pd = t.pd;
     b.vd = vd.id;
     b.member = t.slot;
     b.size_kb = size_kb;
-    b.start_kb = *first_fit(disk_free_extents(db, adapter, s.adapter(), *disk), size_kb);
+    b.start_kb = *first_fit(disk_free_extents(s, *disk), size_kb);
     b.rebuilding = true;
     insert_row(db, block_model(), adapter, b);
     end_disk_activity(s, t.pd);
@@ -103,7 +103,7 @@ void begin_rebuild(const Session& s, const Vd& vd, const std::vector<SlotTarget>
 }
 
 void begin_rebuild(const Session& s, const Vd& vd, uint16_t pd) {
-  begin_rebuild(s, vd, {SlotTarget{missing_slots(s.db(), s.adapter_id(), vd).front(), pd}});
+  begin_rebuild(s, vd, {SlotTarget{missing_slots(s, vd).front(), pd}});
 }
 
 uint8_t start_rebuild(const Session& s, uint16_t id, uint16_t pd) {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "sim/engine/call.h"
+#include "sim/engine/session.h"
 #include "sim/model/disk.h"
 #include "sim/model/vd.h"
 

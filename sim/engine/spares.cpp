@@ -7,12 +7,11 @@
 #include "api/status.h"
 #include "sim/engine/activities.h"
 #include "sim/engine/allocate.h"
+#include "sim/engine/array_rebuild.h"
 #include "sim/engine/bga_control.h"
 #include "sim/engine/disk_records.h"
-#include "sim/engine/array_rebuild.h"
 #include "sim/engine/events.h"
 #include "sim/engine/rebuild.h"
-#include "sim/engine/vd_starts.h"
 #include "sim/model/disk.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
@@ -21,28 +20,33 @@ namespace qx::sim {
 
 namespace {
 
-void unset_spare(Db& db, int adapter, Disk disk, int64_t now_ms) {
+void unset_spare(const Session& s, Disk disk) {
   disk.spare = SpareKind::kNone;
   disk.spare_array = 0;
-  update_row(db, disk_model(), adapter, disk);
-  log_event(db, adapter, NewEvent(events::kPdSpareUnset, disk.id), now_ms);
+  update_row(s.db(), disk_model(), s.adapter_id(), disk);
+  log_event(s, NewEvent(events::kPdSpareUnset, disk.id));
 }
 
-bool holds_any_block(Db& db, int adapter, uint16_t pd) {
-  return !select_rows(db, block_model(), adapter, "pd = ?1", {json(pd)}, "id", 1).empty();
+bool holds_any_block(const Session& s, uint16_t pd) {
+  return !select_rows(s.db(), block_model(), s.adapter_id(), "pd = ?1", {json(pd)}, "id", 1).empty();
 }
 
 bool needs_rebuild(uint8_t state) { return state == QX_VD_DEGRADED || state == QX_VD_PARTIALLY_OPTIMAL; }
 
+bool has_active(const Session& s, uint16_t vd) {
+  std::optional<Activity> a = vd_activity(s, vd);
+  return a && is_active(*a);
+}
+
 // The spares a VD of array `array` may take, in the order it takes them:
 // dedicated ones of its array first, then global ones, each by id; only
 // those that hold no block.
-std::vector<Disk> spares_for(Db& db, int adapter, uint16_t array) {
+std::vector<Disk> spares_for(const Session& s, uint16_t array) {
   std::vector<Disk> out;
-  for (const Disk& d : select_rows(db, disk_model(), adapter,
+  for (const Disk& d : select_rows(s.db(), disk_model(), s.adapter_id(),
                                    "(spare = 'global' OR (spare = 'dedicated' AND spare_array = ?1))",
                                    {json(array)}, "spare = 'global', id"))
-    if (!holds_any_block(db, adapter, d.id)) out.push_back(d);
+    if (!holds_any_block(s, d.id)) out.push_back(d);
   return out;
 }
 
@@ -51,18 +55,15 @@ std::vector<Disk> spares_for(Db& db, int adapter, uint16_t array) {
 void rebuild_arrays_onto_spares(const Session& s) {
   for (const ArrayView& view : array_views(s, 0, kNoId)) {
     if (std::none_of(view.vds.begin(), view.vds.end(), [](const Vd& v) { return needs_rebuild(v.state); })) continue;
-    bool busy = false;
-    for (const Vd& vd : view.vds)
-      if (std::optional<Activity> a = vd_activity(s.db(), s.adapter_id(), vd.id); a && is_active(*a)) busy = true;
-    if (busy) continue;
+    if (std::any_of(view.vds.begin(), view.vds.end(), [&s](const Vd& v) { return has_active(s, v.id); })) continue;
     const size_t wanted = missing_positions(s, view).size();
     std::vector<uint16_t> chosen;
-    for (const Disk& spare : spares_for(s.db(), s.adapter_id(), view.array.id)) {
+    for (const Disk& spare : spares_for(s, view.array.id)) {
       if (chosen.size() == wanted) break;
       if (check_array_target(s, view, spare.id) == kOk) chosen.push_back(spare.id);
     }
     if (chosen.empty()) continue;
-    for (uint16_t pd : chosen) log_event(s.db(), s.adapter_id(), NewEvent(events::kPdSpareChanged, pd), s.now_ms());
+    for (uint16_t pd : chosen) log_event(s, NewEvent(events::kPdSpareChanged, pd));
     begin_array_rebuild(s, view, chosen);
   }
 }
@@ -70,63 +71,57 @@ void rebuild_arrays_onto_spares(const Session& s) {
 }  // namespace
 
 uint8_t spare_to_free(const Session& s, uint16_t pd) {
-  Db& db = s.db();
-  const int adapter = s.adapter_id();
-  const int64_t now_ms = s.now_ms();
-  std::optional<Disk> disk = present_disk(db, adapter, pd);
+  std::optional<Disk> disk = present_disk(s, pd);
   if (!disk) return kPdMissing;
   if (disk->spare == SpareKind::kNone) return kPdNotSpare;
-  if (holds_vd_block(db, adapter, pd)) return kSpareInUse;  // it stands in for a member
-  if (std::optional<Activity> a = pd_activity(db, adapter, pd);
-      a && a->kind == ActivityKind::kMediaPatrol && is_active(*a))
-    abort_activity(db, adapter, *a, now_ms);
-  unset_spare(db, adapter, *disk, now_ms);
+  if (holds_vd_block(s, pd)) return kSpareInUse;  // it stands in for a member
+  if (std::optional<Activity> a = pd_activity(s, pd); a && a->kind == ActivityKind::kMediaPatrol && is_active(*a))
+    abort_activity(s, *a);
+  unset_spare(s, *disk);
   return kOk;
 }
 
 uint8_t make_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array) {
-  std::optional<Disk> disk = present_disk(s.db(), s.adapter_id(), pd);
+  std::optional<Disk> disk = present_disk(s, pd);
   if (!disk) return kPdMissing;
-  if (holds_any_block(s.db(), s.adapter_id(), pd)) return kPdAssigned;
+  if (holds_any_block(s, pd)) return kPdAssigned;
   if (kind == SpareKind::kNone) {
-    if (disk->spare != SpareKind::kNone) unset_spare(s.db(), s.adapter_id(), *disk, s.now_ms());
+    if (disk->spare != SpareKind::kNone) unset_spare(s, *disk);
     return kOk;
   }
   disk->spare = kind;
   disk->spare_array = kind == SpareKind::kDedicated ? array : 0;
   update_row(s.db(), disk_model(), s.adapter_id(), *disk);
-  log_event(s.db(), s.adapter_id(), NewEvent(events::kPdSpareSet, pd), s.now_ms());
+  log_event(s, NewEvent(events::kPdSpareSet, pd));
   rebuild_onto_spares(s);
   return kOk;
 }
 
 void rebuild_onto_spares(const Session& s) {
-  Db& db = s.db();
-  const int adapter = s.adapter_id();
   const Adapter& a = s.adapter();
   if (!(a.features & QX_FEATURE_REBUILD) || !a.auto_rebuild) return;
   if (a.max_arrays != 0) {
     rebuild_arrays_onto_spares(s);
     return;
   }
-  const std::vector<Vd> degraded = select_rows(db, vd_model(), adapter, "state IN (?1, ?2) AND target_of = ?3",
-                                               {json(QX_VD_DEGRADED), json(QX_VD_PARTIALLY_OPTIMAL), json(kNoId)}, "id");
+  const std::vector<Vd> degraded =
+      select_rows(s.db(), vd_model(), s.adapter_id(), "state IN (?1, ?2) AND target_of = ?3",
+                  {json(QX_VD_DEGRADED), json(QX_VD_PARTIALLY_OPTIMAL), json(kNoId)}, "id");
   for (const Vd& vd : degraded) {
-    std::optional<Activity> current = vd_activity(db, adapter, vd.id);
-    if (current && is_active(*current)) continue;
-    for (const Disk& spare : spares_for(db, adapter, vd.array_id)) {
+    if (has_active(s, vd.id)) continue;
+    for (const Disk& spare : spares_for(s, vd.array_id)) {
       if (check_rebuild_target(s, vd, spare.id) != kOk) continue;
-      log_event(db, adapter, NewEvent(events::kPdSpareChanged, spare.id), s.now_ms());
+      log_event(s, NewEvent(events::kPdSpareChanged, spare.id));
       begin_rebuild(s, vd, spare.id);
       break;
     }
   }
 }
 
-void free_dedicated_spares(Db& db, int adapter, uint16_t array, int64_t now_ms) {
+void free_dedicated_spares(const Session& s, uint16_t array) {
   for (const Disk& d :
-       select_rows(db, disk_model(), adapter, "spare = 'dedicated' AND spare_array = ?1", {json(array)}))
-    unset_spare(db, adapter, d, now_ms);
+       select_rows(s.db(), disk_model(), s.adapter_id(), "spare = 'dedicated' AND spare_array = ?1", {json(array)}))
+    unset_spare(s, d);
 }
 
 }  // namespace qx::sim

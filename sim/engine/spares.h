@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "sim/engine/call.h"
+#include "sim/engine/session.h"
 #include "sim/model/disk.h"
 #include "sim/store/db.h"
 
@@ -19,7 +19,7 @@ uint8_t spare_to_free(const Session& s, uint16_t pd);
 
 // The dedicated spares of array `array` become free disks (the array is
 // going away).
-void free_dedicated_spares(Db& db, int adapter, uint16_t array, int64_t now_ms);
+void free_dedicated_spares(const Session& s, uint16_t array);
 
 // Makes disk `pd` a global spare, a dedicated spare of array `array`, or a
 // plain disk again (`kind` kNone), logging the change, and lets degraded VDs

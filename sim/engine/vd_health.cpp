@@ -80,14 +80,14 @@ uint8_t state_with_missing(const Vd& vd, const std::vector<uint8_t>& missing) {
   return QX_VD_DEGRADED;
 }
 
-std::vector<uint8_t> missing_slots(Db& db, int adapter, const Vd& vd) {
-  std::vector<Block> blocks = select_rows(db, block_model(), adapter, "vd = ?1", {json(vd.id)});
+std::vector<uint8_t> missing_slots(const Session& s, const Vd& vd) {
+  std::vector<Block> blocks = select_rows(s.db(), block_model(), s.adapter_id(), "vd = ?1", {json(vd.id)});
   size_t slots = vd.members;
   for (const Block& b : blocks) slots = std::max<size_t>(slots, b.member + size_t{1});
   std::vector<uint8_t> serving(slots, 0);
   for (const Block& b : blocks) {
     if (b.rebuilding) continue;
-    std::optional<Disk> disk = select_by_id(db, disk_model(), adapter, b.pd);
+    std::optional<Disk> disk = select_by_id(s.db(), disk_model(), s.adapter_id(), b.pd);
     if (disk && disk->present && !disk->offline) serving[b.member] = 1;
   }
   std::vector<uint8_t> missing;
@@ -101,15 +101,15 @@ bool refresh_vd_state(const Session& s, uint16_t id) {
   std::optional<Vd> vd = select_by_id(db, vd_model(), s.adapter_id(), id);
   if (!vd) return false;
   const uint8_t before = vd->state;
-  vd->state = state_with_missing(*vd, missing_slots(db, s.adapter_id(), *vd));
+  vd->state = state_with_missing(*vd, missing_slots(s, *vd));
   if (vd->state == before) return false;
   update_row(db, vd_model(), s.adapter_id(), *vd);
   if (severity(vd->state) > severity(before)) {
-    log_event(db, s.adapter_id(), NewEvent(worsened_event(vd->state), id), s.now_ms());
-    std::optional<Activity> a = vd_activity(db, s.adapter_id(), id);
+    log_event(s, NewEvent(worsened_event(vd->state), id));
+    std::optional<Activity> a = vd_activity(s, id);
     if (a && stops_on_worse(a->kind, vd->state)) {
       if (is_active(*a))
-        end_activity(db, s.adapter_id(), *a, ActivityStep::kFailed, s.now_ms());
+        end_activity(s, *a, ActivityStep::kFailed);
       else
         delete_row(db, activity_model(), s.adapter_id(), *a);  // the record of one that ended
     }
@@ -127,13 +127,13 @@ void lose_disk(const Session& s, uint16_t pd, bool keep_blocks) {
     vds.insert(b.vd);
     // A rebuild cannot finish writing onto a disk that is gone.
     if (b.rebuilding)
-      if (std::optional<Activity> a = vd_activity(db, adapter, b.vd); a && a->kind == ActivityKind::kRebuild)
-        end_activity(db, adapter, *a, ActivityStep::kFailed, s.now_ms());
+      if (std::optional<Activity> a = vd_activity(s, b.vd); a && a->kind == ActivityKind::kRebuild)
+        end_activity(s, *a, ActivityStep::kFailed);
   }
   if (!keep_blocks)
     for (const Block& b : select_rows(db, block_model(), adapter, "pd = ?1", {json(pd)}))
       delete_row(db, block_model(), adapter, b);
-  if (std::optional<Activity> own = pd_activity(db, adapter, pd)) delete_row(db, activity_model(), adapter, *own);
+  if (std::optional<Activity> own = pd_activity(s, pd)) delete_row(db, activity_model(), adapter, *own);
   for (uint16_t id : vds) refresh_vd_state(s, id);
   rebuild_onto_spares(s);
 }

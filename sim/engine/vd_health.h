@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "sim/engine/call.h"
+#include "sim/engine/session.h"
 #include "sim/model/vd.h"
 #include "sim/store/db.h"
 
@@ -20,7 +20,7 @@ uint8_t state_with_missing(const Vd& vd, const std::vector<uint8_t>& missing);
 
 // The member slots of a VD that serve no data: those without a block, those
 // whose block lies on an offline disk, and those a rebuild is still writing.
-std::vector<uint8_t> missing_slots(Db& db, int adapter, const Vd& vd);
+std::vector<uint8_t> missing_slots(const Session& s, const Vd& vd);
 
 // Brings VD `vd` to the state its member slots give. A VD that gets worse
 // logs offline, degraded or lost redundancy; an initialization, consistency

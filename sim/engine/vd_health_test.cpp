@@ -84,7 +84,7 @@ struct Fixture {
 
 TEST(VdHealth, AFailedMemberStaysStaleUntilARebuildReplacesIt) {
   Fixture f;
-  fail_disk(*f.db, 0, 3, kNow);
+  fail_disk(f.at(kNow), 3);
   EXPECT_EQ(f.vd(1).state, QX_VD_DEGRADED);
   EXPECT_EQ(f.last_code(), 4);
   EXPECT_EQ(select_rows(*f.db, block_model(), 0, "pd = 3").size(), 1u) << "a failed disk keeps its block";
@@ -109,7 +109,7 @@ TEST(VdHealth, AFailedMemberStaysStaleUntilARebuildReplacesIt) {
   EXPECT_EQ(f.vd(1).state, QX_VD_DEGRADED) << "a rebuilding slot still counts as missing";
   EXPECT_EQ(start_consistency_check(f.at(kNow), 1, QX_CHECK_ONLY), kVdHasBga);
 
-  complete_due_activities(*f.db, 0, kLater);
+  complete_due_activities(f.at(kLater));
   EXPECT_EQ(f.vd(1).state, QX_VD_FUNCTIONAL);
   EXPECT_EQ(f.last_code(), 75);
   EXPECT_FALSE(select_rows(*f.db, block_model(), 0, "pd = 5").front().rebuilding);
@@ -129,11 +129,11 @@ TEST(VdHealth, StartsCheckInOrderAndAnActivityFailsWhenItsVdDegrades) {
   ASSERT_EQ(start_consistency_check(s, 1, QX_CHECK_AND_FIX), kOk);
   EXPECT_EQ(f.last_code(), 30) << "a fix logs the fix events";
   EXPECT_EQ(start_init(s, 1, QX_INIT_FULL), kVdHasBga);
-  pull_disk(*f.db, 0, 4, kNow + 1000);
+  pull_disk(f.at(kNow + 1000), 4);
   const std::vector<uint16_t> codes = f.codes();
   EXPECT_EQ(std::vector<uint16_t>(codes.begin() + static_cast<long>(logged), codes.end()),
             (std::vector<uint16_t>{30, 8, 4, 37}));
-  EXPECT_FALSE(vd_activity(*f.db, 0, 1).has_value()) << "the failed fix leaves no record";
+  EXPECT_FALSE(vd_activity(f.at(kNow), 1).has_value()) << "the failed fix leaves no record";
   EXPECT_EQ(start_rebuild(f.at(kNow + 2000), 1, 5), kOk);
 
   f.set_adapter([](Adapter& a) { a.features = static_cast<uint8_t>(a.features & ~QX_FEATURE_SYNCHRONIZE); });
@@ -143,17 +143,17 @@ TEST(VdHealth, StartsCheckInOrderAndAnActivityFailsWhenItsVdDegrades) {
 TEST(VdHealth, ADegradedVdTakesTheLowestSuitableSpareByItself) {
   Fixture f;
   f.set_adapter([](Adapter& a) { a.auto_rebuild = false; });
-  pull_disk(*f.db, 0, 2, kNow);
+  pull_disk(f.at(kNow), 2);
   ASSERT_EQ(make_spare(f.at(kNow), 6, SpareKind::kGlobal, 0), kOk);
-  EXPECT_FALSE(vd_activity(*f.db, 0, 1).has_value()) << "automatic rebuild is off";
+  EXPECT_FALSE(vd_activity(f.at(kNow), 1).has_value()) << "automatic rebuild is off";
 
   f.set_adapter([](Adapter& a) { a.auto_rebuild = true; });
   ASSERT_EQ(make_spare(f.at(kNow), 10, SpareKind::kGlobal, 0), kOk);  // too small for VD 1
-  ASSERT_EQ(vd_activity(*f.db, 0, 1).value().kind, ActivityKind::kRebuild);
+  ASSERT_EQ(vd_activity(f.at(kNow), 1).value().kind, ActivityKind::kRebuild);
   EXPECT_EQ(select_rows(*f.db, block_model(), 0, "pd = 6 AND vd = 1").size(), 1u) << "lowest suitable id";
   EXPECT_EQ(make_spare(f.at(kNow), 6, SpareKind::kNone, 0), kPdAssigned) << "it stands in now";
 
-  complete_due_activities(*f.db, 0, kLater);
+  complete_due_activities(f.at(kLater));
   EXPECT_EQ(f.vd(1).state, QX_VD_FUNCTIONAL);
   EXPECT_EQ(select_by_id(*f.db, disk_model(), 0, 6)->spare, SpareKind::kNone)
       << "without copy back the spare becomes a plain member";

@@ -22,25 +22,26 @@ bool is_redundant(uint8_t raid_level) {
 }
 
 // The disks that hold the VD's blocks.
-std::vector<uint16_t> member_disks(Db& db, int adapter, uint16_t vd) {
+std::vector<uint16_t> member_disks(const Session& s, uint16_t vd) {
   std::vector<uint16_t> pds;
-  for (const Block& b : select_rows(db, block_model(), adapter, "vd = ?1", {json(vd)}, "member")) pds.push_back(b.pd);
+  for (const Block& b : select_rows(s.db(), block_model(), s.adapter_id(), "vd = ?1", {json(vd)}, "member"))
+    pds.push_back(b.pd);
   return pds;
 }
 
 void stop_member_patrols(const Session& s, uint16_t vd) {
-  for (uint16_t pd : member_disks(s.db(), s.adapter_id(), vd)) {
-    std::optional<Activity> a = pd_activity(s.db(), s.adapter_id(), pd);
+  for (uint16_t pd : member_disks(s, vd)) {
+    std::optional<Activity> a = pd_activity(s, pd);
     if (!a || a->kind != ActivityKind::kMediaPatrol || !is_active(*a)) continue;
     delete_row(s.db(), activity_model(), s.adapter_id(), *a);
-    log_event(s.db(), s.adapter_id(), NewEvent(events::kPdMediaPatrolAborted, pd), s.now_ms());
+    log_event(s, NewEvent(events::kPdMediaPatrolAborted, pd));
   }
 }
 
 }  // namespace
 
 uint8_t check_vd_start(const Session& s, uint16_t id, uint8_t feature_bit, Vd& vd) {
-  std::optional<VdView> view = listed_vd(s.db(), s.adapter_id(), id);
+  std::optional<VdView> view = listed_vd(s, id);
   if (!view) return kVdMissing;
   if ((s.adapter().features & feature_bit) == 0) return kNotSupported;
   if (view->activity && is_active(*view->activity)) return kVdHasBga;
@@ -49,10 +50,10 @@ uint8_t check_vd_start(const Session& s, uint16_t id, uint8_t feature_bit, Vd& v
 }
 
 void begin_vd_activity(const Session& s, const Vd& vd, ActivityKind kind, int64_t duration_s) {
-  if (std::optional<Activity> ended = vd_activity(s.db(), s.adapter_id(), vd.id))
+  if (std::optional<Activity> ended = vd_activity(s, vd.id))
     delete_row(s.db(), activity_model(), s.adapter_id(), *ended);
   stop_member_patrols(s, vd.id);
-  start_vd_activity(s.db(), s.adapter_id(), vd.id, kind, duration_s, s.now_ms());
+  start_vd_activity(s, vd.id, kind, duration_s);
 }
 
 uint8_t start_init(const Session& s, uint16_t id, uint8_t mode) {
@@ -61,9 +62,9 @@ uint8_t start_init(const Session& s, uint16_t id, uint8_t mode) {
   if (mode != QX_INIT_FULL) return kInvalidParameter;
   if (!is_redundant(vd.raid_level)) return kNotSupported;
   if (!is_functional(vd.state)) return kVdStateWrong;
-  if (vds_with_os(s.db(), s.adapter_id()).count(id) != 0) return kVdHasOs;
+  if (vds_with_os(s).count(id) != 0) return kVdHasOs;
   // A full initialization writes over whatever the members held.
-  for (uint16_t pd : member_disks(s.db(), s.adapter_id(), id)) {
+  for (uint16_t pd : member_disks(s, id)) {
     std::optional<Disk> disk = select_by_id(s.db(), disk_model(), s.adapter_id(), pd);
     if (!disk || !disk->has_file_system) continue;
     disk->has_file_system = false;

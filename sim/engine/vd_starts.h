@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "sim/engine/call.h"
+#include "sim/engine/session.h"
 #include "sim/model/activity.h"
 #include "sim/model/vd.h"
 

@@ -41,7 +41,7 @@ $ qxsim events
 1  2026-01-01 00:00:00 UTC  class 1 code 50 device 0 severity 2 params 0 0 0 0
 2  2026-01-01 00:00:00 UTC  class 1 code 52 device 0 severity 2 params 0 0 0 0
 3  2026-01-01 00:00:00 UTC  class 1 code 53 device 0 severity 2 params 0 0 0 0
-4  2026-01-01 00:00:00 UTC  class 1 code 54 device 0 severity 2 params 0 0 0 0
+4  2026-01-01 00:00:00 UTC  class 1 code 54 device 0 severity 3 params 0 0 0 0
 === a start is refused while any activity is recorded; steering needs the command's own kind
 scenario activities.json
 $ qxcli init -l 1
@@ -238,5 +238,5 @@ Please input y or n.
 Start consistency
 $ qxsim events
 <<< stdout
-1  2026-01-01 00:00:00 UTC  class 2 code 21 device 13 severity 2 params 0 0 0 0
+1  2026-01-01 00:00:00 UTC  class 2 code 21 device 13 severity 3 params 0 0 0 0
 2  2026-01-01 00:00:00 UTC  class 1 code 20 device 5 severity 2 params 0 0 0 0
