@@ -52,17 +52,10 @@ uint32_t cmd_init(int argc, char** argv, const CommandEntry& self) {
     switch (option) {
       case shell::kOutputOption: break;
       case 'o':
-        if (!shell::equals_ignoring_case(scan.arg(), "vd")) {
-          shell::print("-o : invalid object '%s'\n", scan.arg());
-          return 1;
-        }
+        if (!names_vd(scan.arg(), "-o : invalid object '%s'\n")) return 1;
         break;
       case 'a':
-        action = shell::bga_action_code(scan.arg());
-        if (action == shell::kNoCode) {
-          shell::print("-a : invalid action '%s'\n", scan.arg());
-          return 1;
-        }
+        if (!read_bga_action(scan.arg(), action)) return 1;
         break;
       case 'l':
         if (!shell::require_decimal(scan.arg(), "-l : VD id should be a number\n")) return 1;

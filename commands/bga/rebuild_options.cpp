@@ -2,6 +2,7 @@
 
 #include "api/records.h"
 #include "commands/bga/pd_list.h"
+#include "commands/bga/steer.h"
 #include "shell/handler_support.h"
 #include "shell/option_table.h"
 #include "shell/output.h"
@@ -34,8 +35,8 @@ RebuildParse parse_rebuild_options(int argc, char** argv, const shell::CommandEn
     switch (option) {
       case shell::kOutputOption: break;
       case 'a':
-        o.action = shell::bga_action_code(scan.arg());
-        if (o.action == shell::kNoCode || (o.action == QX_BGA_ACTION_STOP && !can_stop)) {
+        if (!read_bga_action(scan.arg(), o.action)) return ends(1);
+        if (o.action == QX_BGA_ACTION_STOP && !can_stop) {  // a word this handler does not know
           shell::print("-a : invalid action '%s'\n", scan.arg());
           return ends(1);
         }

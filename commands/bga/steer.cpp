@@ -7,6 +7,7 @@
 #include "shell/list_query.h"
 #include "shell/output.h"
 #include "shell/state.h"
+#include "shell/values.h"
 
 namespace qx::commands {
 
@@ -35,6 +36,19 @@ void print_message(const char* message, ...) {
   va_start(args, message);
   shell::vprint(message, args);
   va_end(args);
+}
+
+bool read_bga_action(const char* value, uint8_t& action) {
+  action = shell::bga_action_code(value);
+  if (action != shell::kNoCode) return true;
+  shell::print("-a : invalid action '%s'\n", value);
+  return false;
+}
+
+bool names_vd(const char* value, const char* message) {
+  if (shell::equals_ignoring_case(value, "vd")) return true;
+  print_message(message, value);
+  return false;
 }
 
 uint8_t read_vd_status(uint16_t id, QX_VD_STATUS& out) {

@@ -10,6 +10,14 @@
 
 namespace qx::commands {
 
+// Reads an -a value into `action` (start, pause, resume, stop, exactly);
+// any other word prints "-a : invalid action '%s'\n" and answers false.
+bool read_bga_action(const char* value, uint8_t& action);
+
+// Whether an -o value is "vd" in any case; otherwise prints `message` with
+// the value and answers false.
+bool names_vd(const char* value, const char* message);
+
 // Reads the status of VD `id` on the current adapter. On failure prints
 // "\nUnable to get status of VD %d (error %d: %s).\n" and answers the status.
 uint8_t read_vd_status(uint16_t id, QX_VD_STATUS& out);

@@ -183,3 +183,61 @@ $ qxsim events --adapter 1
 9  2026-01-01 00:00:00 UTC  class 2 code 59 device 15 severity 2 params 0 0 0 0
 10  2026-01-01 00:00:00 UTC  class 1 code 70 device 0 severity 2 params 0 0 0 0
 11  2026-01-01 00:00:00 UTC  class 1 code 70 device 1 severity 2 params 0 0 0 0
+=== on adapter 1 an array is rebuilt as a whole onto the disks named, and steered with pause and resume only
+$ qxsim clock freeze
+$ qxsim clock set 1767225600
+$ qxsim pd spare 15 --none --adapter 1
+$ qxsim pd pull 2 --adapter 1
+$ qxcli 1 rebuild -l 0 -a stop
+<<< stdout
+-a : invalid action 'stop'
+<<< status 1
+$ qxcli 1 rebuild -l 0 -a pause
+<<< stdout
+
+Array 0 is not at rebuilding state.
+$ qxcli 1 rebuild -l 0 -d 1
+<<< stdout
+PD 1 is not a free disk.
+<<< status 1
+$ qxcli 1 rebuild -l 0 -d 4,5
+<<< stdout
+Unable to rebuild array 0 (error 152: Invalid physical disk count).
+<<< status 152
+$ qxcli 1 rebuild -l x -d 4
+<<< stdout
+-l : Array id should be a number
+<<< status 1
+$ qxcli 1 rebuild -l 0 -d 4
+<<< stdout
+Start rebuild successfully
+$ qxcli 1 rebuild -l 0 -d 5
+<<< stdout
+
+Array 0 is having background activity.
+$ qxcli 1 rebuild -l 0 -a pause
+<<< stdout
+Pause successfully
+$ qxcli 1 rebuild -l 0 -a pause
+<<< stdout
+
+array 0 rebuilding is currently paused
+$ qxcli 1 rebuild -l 0 -a resume
+<<< stdout
+Resume successfully
+$ qxcli 1 info -o vd -i 1
+<<< stdout (only status:, only BGA, only PD RAID setup:)
+status:              degraded
+BGA status:          running
+PD RAID setup:       0 1 4 3 
+BGA progress:    rebuilding is 0% done
+$ qxsim clock advance 2000
+$ qxcli 1 info -o vd -i 1
+<<< stdout (only status:, only BGA, only PD RAID setup:)
+status:              functional
+BGA status:          not running
+PD RAID setup:       0 1 4 3 
+$ qxcli 1 rebuild -l 0 -a resume
+<<< stdout
+
+Array 0 is not at rebuilding state.
