@@ -122,53 +122,17 @@ $ qxcli init
 init: option -l is required
 <<< status 1
 $ qxcli cc
-<<< stdout
+<<< stdout (only Description:)
 Description:Start, stop, pause or resume VD Consistency Check.
-cc [-o <vd>][-a <start|stop|pause|resume>] [-l <id>] [-t <sync|check>] [-h]
-
-Options:
-    -o, --object <vd>
-        vd [DEFAULT] - Virtual Disk
-    -a, --action <start|stop|pause|resume>
-        (DEFAULT:start) - consistency check action to be performed on a virtual disk.
-    -l,--id <id>
-        VD id or array id.
-    -t, --type <sync|check>
-        (DEFAULT:sync) - synchronization or check only, used only when action
-         is 'start'.
-    -h, --help
-
-Examples:
-    cc -a start -l 0 -t sync
-
-    Start consistency check on VD 0 and synchronize.
-
 <<< status 1
 $ qxcli init -l 0 -a Start
 <<< stdout
 -a : invalid action 'Start'
 <<< status 1
 $ qxcli init -l 0 -t x
-<<< stdout
+<<< stdout (only Description:)
 Description:Start, stop, pause or resume VD initialization.
-init [-o <vd>][-a <start|stop|pause|resume>] -l <id> [-h]
-
 Description: start, stop, pause or resume VD initialization.
-
-Options:
-    -o, --object <vd>
-        vd [DEFAULT] - Virtual Disk
-    -a, --action <start|stop|pause|resume>
-        (DEFAULT:start) - Initialization action to be performed on VD.
-    -l,--id <id>
-        VD id or array id.
-    -h, --help
-
-Examples:
-    init -a start -l 0
-
-    Start full initialization on VD 0.
-
 $ qxcli init -l x
 <<< stdout
 -l : VD id should be a number
