@@ -241,3 +241,23 @@ $ qxcli 1 rebuild -l 0 -a resume
 <<< stdout
 
 Array 0 is not at rebuilding state.
+=== a rebuild that stops a media patrol on a member asks first
+scenario activities.json
+$ qxsim pd pull 14
+$ qxcli rebuild -l 5 -d 11
+<<< stdin
+n
+<<< stdout
+Rebuild VD will stop Media patrol on PD. Do you want to continue?(y or n)
+$ qxcli rebuild -l 5 -d 11
+<<< stdin
+y
+<<< stdout
+Rebuild VD will stop Media patrol on PD. Do you want to continue?(y or n)
+Start rebuild successfully
+$ qxsim events
+<<< stdout
+1  2026-01-01 00:00:00 UTC  class 2 code 8 device 14 severity 3 params 0 0 0 0
+2  2026-01-01 00:00:00 UTC  class 1 code 4 device 5 severity 5 params 0 0 0 0
+3  2026-01-01 00:00:00 UTC  class 2 code 21 device 13 severity 3 params 0 0 0 0
+4  2026-01-01 00:00:00 UTC  class 1 code 70 device 5 severity 2 params 0 0 0 0
