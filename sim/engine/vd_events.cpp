@@ -19,11 +19,7 @@ NewEvent vd_event(const Vd& vd, const EventKind& kind) {
 }  // namespace
 
 void log_vd_event(const Session& s, const Vd& vd, const EventKind& kind) {
-  log_vd_event(s, vd, kind, s.now_ms());
-}
-
-void log_vd_event(const Session& s, const Vd& vd, const EventKind& kind, int64_t at_ms) {
-  log_event(s, vd_event(vd, kind), at_ms);
+  log_event(s, vd_event(vd, kind));
 }
 
 void log_vd_deleted(const Session& s, const Vd& vd) {

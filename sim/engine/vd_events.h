@@ -13,10 +13,9 @@
 
 namespace qx::sim {
 
-// Logs VD event `kind` about `vd`, stamped with the time of the call or with
-// `at_ms`. Every VD event goes through here, so that each carries the marks.
+// Logs VD event `kind` about `vd`. Every VD event goes through here, so that
+// each carries the marks.
 void log_vd_event(const Session& s, const Vd& vd, const EventKind& kind);
-void log_vd_event(const Session& s, const Vd& vd, const EventKind& kind, int64_t at_ms);
 
 // Logs the "deleted" event of `vd`, carrying its name.
 void log_vd_deleted(const Session& s, const Vd& vd);

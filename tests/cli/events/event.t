@@ -124,21 +124,23 @@ save last event sequence (2) into seq.txt.
 $ qxsim pd pull 1
 $ qxcli event --once
 <<< stdout (only Sequence:, only Description:, only save)
+Sequence:     5
+Description:  Fast initialization on Virtual Disk 0 failed
 Sequence:     4
 Description:  Virtual Disk 0 is degraded
 Sequence:     3
 Description:  Physical Disk 1 is Removed
-save last event sequence (4) into seq.txt.
+save last event sequence (5) into seq.txt.
 <<< file seq.txt (no eol, escaped)
-\x04\x00\x00\x00
+\x05\x00\x00\x00
 <<< status 0
 $ qxcli event --once
 <<< stdout
 Current AdapterID:0
 
-save last event sequence (4) into seq.txt.
+save last event sequence (5) into seq.txt.
 <<< file seq.txt (no eol, escaped)
-\x04\x00\x00\x00
+\x05\x00\x00\x00
 <<< status 0
 
 === a saved sequence above the newest shows nothing and brings the file back to the newest
@@ -223,8 +225,8 @@ Sequence:     10
 Level:        [INFO]
 Description:  Physical Disk 1 Inserted
 Sequence:     9
-Level:        [INFO]
-Description:  Fast initialization on Virtual Disk 0 completed
+Level:        [MAJOR]
+Description:  Fast initialization on Virtual Disk 0 failed
 Sequence:     8
 Level:        [MAJOR]
 Description:  Virtual Disk 0 is degraded
@@ -269,7 +271,7 @@ Sequence:     60
 Sequence:     7
 <<< status 0
 
-=== a RAID6 losing one disk loses a redundancy disk, a second degrades it; a VD going offline aborts its activity; tier VD events carry the mark; an unsynced clock counts from boot
+=== a RAID6 losing one disk loses a redundancy disk, a second degrades it; a VD going offline fails its activity; tier VD events carry the mark; an unsynced clock counts from boot
 scenario ./health.json
 $ qxsim pd pull 0
 $ qxsim pd pull 1
@@ -279,8 +281,8 @@ $ qxcli event
 <<< stdout (only Sequence:, only Time:, only Level:, only Description:)
 Sequence:     8
 Time:         610 second(s) from the boot time.
-Level:        [WARNING]
-Description:  Fast initialization on TwinTier 2 aborted
+Level:        [MAJOR]
+Description:  Fast initialization on TwinTier 2 failed
 Sequence:     7
 Time:         610 second(s) from the boot time.
 Level:        [CRITICAL]
