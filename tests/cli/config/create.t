@@ -163,25 +163,6 @@ BGA progress:    initializing is 0% done
 > 
 <<< status 255
 
-=== an answer line ending in a carriage return and line feed is one line, as on Windows
-scenario ./small.json
-$ qxcli
-<<< stdin (escaped)
-create -r 1 -d 6,2 -n shell\x0d
-n\x0d
-error -c 10\x0d
-exit\x0d
-<<< stdout (no eol)
-CLI Version: 4.1.13.56   RaidAPI Version: 1.0.4.2612 (simulated controller)
-Welcome to RAID Command Line Interface.
-
-> PD 6 has file system on it. Data will be lost if it is used to create VD.
-Do you still want to create the VD? (y or n)
-> 
-Error code 10: Invalid expander id.
-> 
-<<< status 255
-
 === an option value that is not one is refused at once
 scenario ./small.json
 $ qxcli create -r 7 -d 2,3
