@@ -37,9 +37,9 @@ find_package(Threads REQUIRED)
 
 if(QX_TESTS)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)  # no test uses it; it would build GoogleTest twice
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  foreach(t gtest gtest_main gmock)
+  foreach(t gtest gtest_main)
     if(NOT TARGET GTest::${t})
       add_library(GTest::${t} ALIAS ${t})
     endif()

@@ -19,6 +19,13 @@ void wait_for_console_event_to_end_process();
 // True when standard input is an interactive terminal.
 bool stdin_is_terminal();
 
+// Makes a redirected standard input deliver its bytes as they are. The
+// Windows runtime reads a pipe or a file in text mode, turning "\r\n" into
+// "\n" and ending at a Ctrl+Z, which Linux never does; the same input must
+// give the same result on both, so the readers take "\r\n" as a line end
+// themselves. An interactive console keeps its own line editing.
+void read_stdin_unchanged();
+
 }  // namespace qx::platform
 
 #endif  // QX_PLATFORM_CONSOLE_H

@@ -62,6 +62,8 @@ void wait_for_console_event_to_end_process() {
 
 bool stdin_is_terminal() { return isatty(STDIN_FILENO) != 0; }
 
+void read_stdin_unchanged() {}  // Linux reads every stream unchanged
+
 }  // namespace qx::platform
 
 #endif  // !_WIN32

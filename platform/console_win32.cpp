@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <fcntl.h>
 #include <io.h>
 
 #include "platform/console.h"
@@ -34,6 +35,10 @@ void wait_for_console_event_to_end_process() {
 }
 
 bool stdin_is_terminal() { return _isatty(_fileno(stdin)) != 0; }
+
+void read_stdin_unchanged() {
+  if (!stdin_is_terminal()) _setmode(_fileno(stdin), _O_BINARY);
+}
 
 }  // namespace qx::platform
 

@@ -13,6 +13,14 @@ void ask(const char* question) {
   std::fflush(state().out);
 }
 
+// Reads the line end after a one-character answer: "\r\n" counts as one,
+// as "\n" does; any other character is taken as the line end, as "\n" is.
+void read_line_end(std::FILE* in) {
+  if (std::getc(in) != '\r') return;
+  const int next = std::getc(in);
+  if (next != '\n' && next != EOF) std::ungetc(next, in);
+}
+
 }  // namespace
 
 bool ask_yes_no(const char* question, std::FILE* in) {
@@ -32,7 +40,7 @@ bool ask_unless_declined(const char* question, std::FILE* in) {
   ask(question);
   const int answer = std::getc(in);
   if (answer == EOF) return false;
-  if (answer != '\n') std::getc(in);  // the line end
+  if (answer != '\n') read_line_end(in);
   return answer != 'n' && answer != 'N';
 }
 

@@ -80,6 +80,11 @@ TEST_F(ConfirmTest, TheFileSystemQuestionReadsOneCharacterAndItsLineEnd) {
   EXPECT_TRUE(ask_unless_declined("Q\n", input("yes\nexit\n")));
   EXPECT_EQ(rest_of_input(), "s\nexit\n");
   EXPECT_EQ(output(), "Q\nQ\n");
+  // A carriage return before the line end belongs to it, on every system.
+  EXPECT_FALSE(ask_unless_declined("Q\n", input("n\r\nexit\r\n")));
+  EXPECT_EQ(rest_of_input(), "exit\r\n");
+  EXPECT_TRUE(ask_unless_declined("Q\n", input("y\rx\n")));
+  EXPECT_EQ(rest_of_input(), "x\n") << "a lone carriage return is the whole line end";
 }
 
 }  // namespace

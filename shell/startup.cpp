@@ -175,6 +175,7 @@ uint32_t run_interactive() {
 int run_cli(int argc, char** argv) {
   ShellState& s = state();
   s.out = stdout;
+  platform::read_stdin_unchanged();
 
   // Room for the program name and the terminating null pointer up front.
   std::vector<char*> words;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # scripts/wine-run.sh retries wine's loader failure (status 127 with
-# "Inconsistency detected by ld.so") once, counting it, and passes every
-# other result through untouched. A stand-in for wine plays each part.
+# "Inconsistency detected by ld.so") once, counting it, passes every other
+# result through untouched, and shows wine's own error lines marked. A
+# stand-in for wine plays each part.
 # usage: wine_retry_check.sh WINE_RUN
 set -euo pipefail
 wine_run=$1
@@ -55,4 +56,21 @@ STANDIN
 run 0 0
 [[ $status == 127 && $err == "not found" && $(wc -l <"$scratch/tries") == 1 ]] ||
   fail "another status 127 was retried or changed: $status '$err'"
+# Wine's own error lines are set apart from the program's standard error and
+# marked; without them the program's standard error passes byte for byte.
+cat >"$scratch/wine" <<'STANDIN'
+#!/usr/bin/env bash
+printf 'err:virtual:virtual_alloc_first_teb failed\nown line\n0024:err:module:import_dll failed\nlast' >&2
+exit 1
+STANDIN
+run 0 0
+[[ $status == 1 && $err == $'own line\nlast\nwine: err:virtual:virtual_alloc_first_teb failed\nwine: 0024:err:module:import_dll failed' ]] ||
+  fail "wine's error lines were not set apart: $status '$err'"
+printf 'no line end' >"$scratch/expected"
+cat >"$scratch/wine" <<'STANDIN'
+#!/usr/bin/env bash
+printf 'no line end' >&2
+STANDIN
+run 0 0
+cmp -s "$scratch/err" "$scratch/expected" || fail "the program's standard error was changed"
 echo "wine retry ok"

@@ -163,6 +163,19 @@ Error code 10: Invalid expander id.
 > 
 <<< status 255
 
+=== a line ending in two carriage returns keeps one, on every system
+$ qxcli
+<<< stdin (escaped)
+error -c 10\x0d\x0d
+exit
+<<< stdout (no eol)
+CLI Version: 4.1.13.56   RaidAPI Version: 1.0.4.2612 (simulated controller)
+Welcome to RAID Command Line Interface.
+
+> -c : id should be a number
+> 
+<<< status 255
+
 === lines of up to 2047 characters run, a carriage return before the line end not counted; longer ones are refused whole
 $ qxcli
 <<< stdin (escaped)
