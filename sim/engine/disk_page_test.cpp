@@ -34,7 +34,7 @@ TEST(DiskPage, PerDiskReadsAfterAPageAnswerAsQueriesWould) {
   std::unique_ptr<Db> db = state.open();
   {
     Transaction txn(*db, Transaction::Kind::kWrite);
-    pull_disk(Session(*db, 1, 0), 2);
+    pull_disk(Session(*db, 1, 0), 6);  // a free disk: nothing to rebuild
     for (const uint16_t pd : {uint16_t{5}, uint16_t{9}}) {
       Activity patrol;
       patrol.id = pd;
@@ -55,7 +55,7 @@ TEST(DiskPage, PerDiskReadsAfterAPageAnswerAsQueriesWould) {
                      [&](Session& s) {
                        const std::vector<Disk> page = present_disks(s, 0, 100);
                        EXPECT_NE(kept_disk_page(s), nullptr);
-                       EXPECT_FALSE(present_disk(s, 2).has_value()) << "pulled";
+                       EXPECT_FALSE(present_disk(s, 6).has_value()) << "pulled";
                        for (auto it = page.rbegin(); it != page.rend(); ++it) {
                          EXPECT_EQ(present_disk(s, it->id).value().serial, it->serial);
                          EXPECT_EQ(block_ids(blocks_on_disk(s, it->id)), queried[it->id].first) << it->id;
