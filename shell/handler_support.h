@@ -6,8 +6,7 @@
 //     switch (code) {
 //       case kOutputOption: break;                      // "-output FILE": ignored
 //       case 'i': if (!require_decimal(scan.arg(), "-i : id should be a number\n")) return 1; ...
-//       case '?': return 1;                             // the parser has said why
-//       default: return print_command_help(self);       // -h and anything unexpected
+//       default: return other_option(code, self);       // a refused word, -h, anything unexpected
 //     }
 //   }
 //   if (scan.duplicated()) return duplicated_option();

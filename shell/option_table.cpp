@@ -75,4 +75,9 @@ bool OptionScan::report_missing(const CommandEntry& self) const {
   return missing;
 }
 
+uint32_t other_option(int code, const CommandEntry& self) {
+  if (code == '?') return 1;
+  return print_command_help(self);
+}
+
 }  // namespace qx::shell

@@ -96,6 +96,12 @@ class OptionScan {
   std::vector<int> counts_;  // per entry of the table
 };
 
+// What a handler answers for a code its option switch gives no meaning of
+// its own (its `default:`): 1 after a word the parser refused, which the
+// parser has already reported; the entry's help for -h and for anything
+// else.
+uint32_t other_option(int code, const CommandEntry& self);
+
 }  // namespace qx::shell
 
 #endif  // QX_SHELL_OPTION_TABLE_H

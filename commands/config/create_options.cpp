@@ -201,10 +201,8 @@ std::optional<uint32_t> read_create_options(shell::OptionScan& scan, const shell
       case 'o':
         if (!read_option(option, scan.arg(), options)) return 1;
         break;
-      case '?':
-        return 1;
       default:  // -h, and -t, which means nothing else
-        return shell::print_command_help(self);
+        return shell::other_option(option, self);
     }
   }
   return std::nullopt;

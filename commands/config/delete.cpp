@@ -136,10 +136,8 @@ uint32_t cmd_delete(int argc, char** argv, const CommandEntry& self) {
         if (!shell::require_decimal(scan.arg(), "-i : invalid id '%s'\n", scan.arg())) return 1;
         id = shell::decimal_value(scan.arg());
         break;
-      case '?':
-        return 1;
       default:
-        return shell::print_command_help(self);
+        return shell::other_option(option, self);
     }
   }
   if (scan.duplicated()) return shell::duplicated_option();

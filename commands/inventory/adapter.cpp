@@ -38,10 +38,8 @@ uint32_t cmd_adapter(int argc, char** argv, const CommandEntry& self) {
         }
         break;
       }
-      case '?':
-        return 1;
       default:
-        return shell::print_command_help(self);
+        return shell::other_option(option, self);
     }
   }
   if (scan.duplicated()) return shell::duplicated_option();

@@ -35,10 +35,8 @@ uint32_t cmd_error(int argc, char** argv, const CommandEntry& self) {
           return 1;
         }
         break;
-      case '?':
-        return 1;
       default:
-        return shell::print_command_help(self);
+        return shell::other_option(option, self);
     }
   }
   if (scan.duplicated()) return shell::duplicated_option();

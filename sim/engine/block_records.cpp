@@ -1,9 +1,9 @@
 #include "sim/engine/block_records.h"
 
 #include <algorithm>
-#include <map>
 #include <string>
 
+#include "sim/engine/disk_page.h"
 #include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
@@ -21,6 +21,8 @@ std::string block_key(int adapter, uint16_t id) {
 }  // namespace
 
 std::vector<Block> blocks_on_disk(const Session& s, uint16_t pd) {
+  if (const DiskPage* page = kept_disk_page(s))
+    if (std::optional<size_t> at = page->position(pd)) return page->blocks[*at];
   Db& db = s.db();
   const int adapter = s.adapter_id();
   return memoized<std::vector<Block>>(db, disk_blocks_key(adapter, pd), [&] {
@@ -39,20 +41,6 @@ void remember_blocks(const Session& s, const std::vector<Block>& blocks) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
   for (const Block& b : blocks) remember(db, block_key(adapter, b.id), std::optional<Block>(b));
-}
-
-void prefetch_disk_blocks(const Session& s, const std::vector<Disk>& disks) {
-  Db& db = s.db();
-  const int adapter = s.adapter_id();
-  if (!db.memo().active() || disks.empty()) return;
-  std::map<uint16_t, std::vector<Block>> by_disk;
-  for (const Disk& d : disks) by_disk[d.id];
-  for (Block& b : blocks_on_disks(s, disks.front().id, disks.back().id)) {
-    remember(db, block_key(adapter, b.id), std::optional<Block>(b));
-    auto it = by_disk.find(b.pd);
-    if (it != by_disk.end()) it->second.push_back(std::move(b));
-  }
-  for (auto& [pd, blocks] : by_disk) remember(db, disk_blocks_key(adapter, pd), std::move(blocks));
 }
 
 std::vector<Block> blocks_on_disks(const Session& s, uint16_t first_pd, uint16_t last_pd) {

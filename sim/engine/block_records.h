@@ -24,10 +24,6 @@ std::vector<Block> blocks_on_disks(const Session& s, uint16_t first_pd, uint16_t
 // One block by id.
 std::optional<Block> block_by_id(const Session& s, uint16_t id);
 
-// Reads the blocks of the disks `disks` (ascending ids) with one query, for
-// the calls that follow to find with blocks_on_disk() and block_by_id().
-void prefetch_disk_blocks(const Session& s, const std::vector<Disk>& disks);
-
 // Keeps blocks read along with other rows for the block_by_id() calls that
 // follow (in a read-only call).
 void remember_blocks(const Session& s, const std::vector<Block>& blocks);

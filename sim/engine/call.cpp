@@ -6,6 +6,7 @@
 #include <exception>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "api/status.h"
 #include "sim/engine/activities.h"
@@ -18,11 +19,26 @@ namespace qx::sim {
 
 namespace {
 
-// Every call asks this; the answer is kept on its own so that asking does not
-// copy the whole adapter record.
-bool adapter_exists(Db& db, int adapter) {
-  return memoized<bool>(db, memo_key("has_adapter", adapter),
-                        [&] { return adapter_record(db, adapter).has_value(); });
+// What a call looks at before its body: the simulated time, when the
+// adapter's next activity completes, the injected faults and the adapter's
+// record (none when it does not exist). Read-only calls share one reading of
+// all four while the state stays the same.
+struct Prelude {
+  int64_t now_ms = 0;
+  std::optional<int64_t> next_completion;
+  std::vector<Fault> faults;
+  std::optional<Adapter> adapter;
+};
+
+Prelude read_prelude(Db& db, int adapter) {
+  Prelude p;
+  p.now_ms = read_clock(db).now_ms();
+  if (adapter >= 0) {
+    p.next_completion = next_completion_ms(Session(db, adapter, p.now_ms));
+    p.adapter = select_by_id(db, adapter_model(), adapter, adapter);
+  }
+  p.faults = list_faults(db);
+  return p;
 }
 
 // Marks the calls of one read-only transaction as able to share what they
@@ -60,22 +76,22 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   }
   MemoScope memo(db, read_version);
   const bool can_write = kind == Transaction::Kind::kWrite;
-  const int64_t now = memoized<Clock>(db, "clock", [&] { return read_clock(db); }).now_ms();
-  Session session(db, adapter, now);
+  std::optional<Prelude> read_now;
+  const Prelude& prelude =
+      memoized_in_place(db, memo_key("prelude", adapter), read_now, [&] { return read_prelude(db, adapter); });
+  // A changing call reads the adapter when first asked: its body may have
+  // changed the record by then.
+  Session session(db, adapter, prelude.now_ms, can_write || !prelude.adapter ? nullptr : &*prelude.adapter);
 
   // The engine's own changes (completed activities, spent faults) are
   // committed on their own, so that a failing body cannot undo them.
   bool engine_wrote = false;
-  std::optional<int64_t> next_completion;
-  if (adapter >= 0)
-    next_completion = memoized<std::optional<int64_t>>(db, memo_key("next_due", adapter),
-                                                       [&] { return next_completion_ms(session); });
-  if (next_completion && *next_completion <= now) {
+  if (prelude.next_completion && *prelude.next_completion <= prelude.now_ms) {
     if (!can_write) return std::nullopt;
     complete_due_activities(session);
     engine_wrote = true;
   }
-  if (std::optional<Fault> fault = find_fault(db, function, adapter)) {
+  if (std::optional<Fault> fault = find_fault(prelude.faults, function, adapter)) {
     if (fault_is_limited(*fault)) {
       if (!can_write) return std::nullopt;
       spend_fault(db, *fault);
@@ -88,7 +104,7 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
     txn->commit();
     txn.emplace(db, kind);
   }
-  if (adapter >= 0 && !adapter_exists(db, adapter)) return kInvalidAdapterId;
+  if (adapter >= 0 && !prelude.adapter) return kInvalidAdapterId;
 
   uint8_t status = body(session);
   if (status == kOk && can_write) txn->commit();

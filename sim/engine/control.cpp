@@ -79,8 +79,6 @@ uint32_t add_fault(Db& db, const FaultRequest& request) {
   return f.id;
 }
 
-std::vector<Fault> list_faults(Db& db) { return select_rows(db, fault_model(), kAnyAdapter, "1", {}, "id"); }
-
 void clear_faults(Db& db, std::optional<int64_t> id) {
   if (!id) {
     for (const Fault& f : list_faults(db)) delete_row(db, fault_model(), kAnyAdapter, f);

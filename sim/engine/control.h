@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/engine/faults.h"
 #include "sim/engine/session.h"
 #include "sim/model/disk.h"
 #include "sim/model/fault.h"
@@ -44,9 +45,6 @@ struct FaultRequest {
 // call, and a call that could never fail with it: one the library does not
 // implement yet, or one that answers without the state.
 uint32_t add_fault(Db& db, const FaultRequest& request);
-
-// Every fault, by id.
-std::vector<Fault> list_faults(Db& db);
 
 // Removes fault `id`, or every fault when `id` is empty.
 void clear_faults(Db& db, std::optional<int64_t> id);

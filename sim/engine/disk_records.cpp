@@ -1,10 +1,10 @@
 #include "sim/engine/disk_records.h"
 
-#include <map>
 #include <string>
 
 #include "sim/engine/activities.h"
 #include "sim/engine/block_records.h"
+#include "sim/engine/disk_page.h"
 #include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
@@ -19,35 +19,18 @@ std::string disk_activity_key(int adapter, uint16_t pd) {
   return memo_key("pd_bga", adapter, pd);
 }
 
-void prefetch_disk_activities(const Session& s, const std::vector<Disk>& disks) {
-  Db& db = s.db();
-  const int adapter = s.adapter_id();
-  std::map<uint16_t, std::optional<Activity>> by_disk;
-  for (const Disk& d : disks) by_disk[d.id];
-  for (Activity& a : select_rows(db, activity_model(), adapter, "pd BETWEEN ?1 AND ?2",
-                                 {json(disks.front().id), json(disks.back().id)}, "id")) {
-    auto it = by_disk.find(a.pd);
-    if (it != by_disk.end() && !it->second) it->second = std::move(a);
-  }
-  for (auto& [pd, activity] : by_disk) remember(db, disk_activity_key(adapter, pd), std::move(activity));
-}
-
 }  // namespace
 
 std::vector<Disk> present_disks(const Session& s, int64_t start, int64_t limit) {
-  Db& db = s.db();
-  const int adapter = s.adapter_id();
   std::vector<Disk> disks =
-      select_rows(db, disk_model(), adapter, "present = 1 AND id >= ?1", {json(start)}, "id", limit);
-  if (db.memo().active() && !disks.empty()) {
-    for (const Disk& d : disks) remember(db, disk_key(adapter, d.id), std::optional<Disk>(d));
-    prefetch_disk_blocks(s, disks);
-    prefetch_disk_activities(s, disks);
-  }
+      select_rows(s.db(), disk_model(), s.adapter_id(), "present = 1 AND id >= ?1", {json(start)}, "id", limit);
+  keep_disk_page(s, disks);
   return disks;
 }
 
 std::optional<Disk> present_disk(const Session& s, int64_t id) {
+  if (const DiskPage* page = kept_disk_page(s))
+    if (std::optional<size_t> at = page->position(id)) return page->disks[*at];
   Db& db = s.db();
   const int adapter = s.adapter_id();
   return memoized<std::optional<Disk>>(db, disk_key(adapter, id), [&]() -> std::optional<Disk> {
@@ -58,6 +41,8 @@ std::optional<Disk> present_disk(const Session& s, int64_t id) {
 }
 
 std::optional<Activity> disk_activity(const Session& s, uint16_t pd) {
+  if (const DiskPage* page = kept_disk_page(s))
+    if (std::optional<size_t> at = page->position(pd)) return page->activities[*at];
   Db& db = s.db();
   const int adapter = s.adapter_id();
   return memoized<std::optional<Activity>>(db, disk_activity_key(adapter, pd),

@@ -18,8 +18,8 @@ namespace qx::sim {
 
 // Up to `limit` disks the adapter sees (pulled disks are gone), ids from
 // `start` on, in id order; one query. In a read-only call the blocks and
-// activities of the page's disks are read along (one query each), for the
-// per-disk calls that follow a listing.
+// activities of the page's disks are read along (one query each) and kept
+// with the page, for the per-disk calls that follow a listing.
 std::vector<Disk> present_disks(const Session& s, int64_t start, int64_t limit);
 std::optional<Disk> present_disk(const Session& s, int64_t id);
 

@@ -5,15 +5,19 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sim/model/fault.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {
 
-// The first fault (lowest id) that applies to a call of `function` on
-// `adapter` (-1 for calls that name no adapter).
-std::optional<Fault> find_fault(Db& db, std::string_view function, int adapter);
+// Every fault, by id.
+std::vector<Fault> list_faults(Db& db);
+
+// The first fault of `faults` (by id) that applies to a call of `function`
+// on `adapter` (-1 for calls that name no adapter).
+std::optional<Fault> find_fault(const std::vector<Fault>& faults, std::string_view function, int adapter);
 
 // Counts one use of a limited fault, removing it when it is spent. Needs a
 // write transaction; does nothing for a fault that always applies.

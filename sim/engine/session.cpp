@@ -5,13 +5,10 @@
 
 namespace qx::sim {
 
-std::optional<Adapter> adapter_record(Db& db, int adapter) {
-  return memoized<std::optional<Adapter>>(db, memo_key("adapter", adapter),
-                                          [&] { return select_by_id(db, adapter_model(), adapter, adapter); });
-}
-
 const Adapter& Session::adapter() const {
-  if (!adapter_) adapter_ = adapter_record(db_, adapter_id_).value();
+  if (adapter_ == nullptr)
+    adapter_ = &memoized_in_place(db_, memo_key("adapter", adapter_id_), owned_,
+                                  [&] { return select_by_id(db_, adapter_model(), adapter_id_, adapter_id_).value(); });
   return *adapter_;
 }
 

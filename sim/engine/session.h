@@ -17,23 +17,28 @@ class Session {
   Session(Db& db, int adapter, int64_t now_ms) : db_(db), adapter_id_(adapter), now_ms_(now_ms) {}
   // With the adapter's record already in hand (it is not read again).
   Session(Db& db, int adapter, int64_t now_ms, const Adapter& record)
-      : db_(db), adapter_id_(adapter), now_ms_(now_ms), adapter_(record) {}
+      : db_(db), adapter_id_(adapter), now_ms_(now_ms), owned_(record), adapter_(&*owned_) {}
+  // With the adapter's record kept elsewhere for the whole call (null: read
+  // when first asked for).
+  Session(Db& db, int adapter, int64_t now_ms, const Adapter* kept)
+      : db_(db), adapter_id_(adapter), now_ms_(now_ms), adapter_(kept) {}
+  // It may point into itself.
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
   Db& db() const { return db_; }
   int adapter_id() const { return adapter_id_; }
   int64_t now_ms() const { return now_ms_; }
-  // The adapter the call names (read once per call).
+  // The adapter the call names, read once per call. In a read-only call it
+  // is the record the calls share, not a copy.
   const Adapter& adapter() const;
 
  private:
   Db& db_;
   int adapter_id_;
   int64_t now_ms_;
-  mutable std::optional<Adapter> adapter_;
+  mutable std::optional<Adapter> owned_;      // read by this call alone
+  mutable const Adapter* adapter_ = nullptr;  // owned_, or the shared record
 };
-
-// The record of adapter `adapter`, shared by the calls of one read-only
-// transaction; none when there is no such adapter.
-std::optional<Adapter> adapter_record(Db& db, int adapter);
 
 }  // namespace qx::sim
 

@@ -112,6 +112,7 @@ class Db {
   std::optional<uint64_t> deferred_read_;
   std::string path_;
   std::unordered_map<std::string, sqlite3_stmt*> statements_;
+  sqlite3_stmt* data_version_ = nullptr;  // one of statements_
   uint64_t own_commits_ = 0;
   int busy_timeout_ms_;
   ReadMemo memo_;

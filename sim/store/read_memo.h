@@ -82,18 +82,16 @@ T memoized(Db& db, const std::string& key, Load load) {
   return memo.put(key, T(load()));
 }
 
-// Like `memoized`, for a value too large to copy on every call: `use` is
-// given the remembered value (outside a read-only call, the one just read)
-// and its result is returned.
-template <class T, class Db, class Load, class Use>
-auto with_memoized(Db& db, const std::string& key, Load load, Use use) {
+// Like `memoized`, without a copy: the value remembered in a read-only call,
+// or, outside one, the value just read and kept in `local`. The reference
+// holds for the rest of the call (the memo drops values only when the next
+// call finds another version).
+template <class T, class Db, class Load>
+const T& memoized_in_place(Db& db, const std::string& key, std::optional<T>& local, Load load) {
   ReadMemo& memo = db.memo();
-  if (!memo.active()) {
-    const T value(load());
-    return use(value);
-  }
-  if (const T* value = memo.template find<T>(key)) return use(*value);
-  return use(memo.put(key, T(load())));
+  if (!memo.active()) return local.emplace(load());
+  if (const T* value = memo.template find<T>(key)) return *value;
+  return memo.put(key, T(load()));
 }
 
 // Puts a value read along with others (a page of rows) under `key`, for the
