@@ -42,6 +42,8 @@ enum Status : uint8_t {
   kPdBlockSizeMismatch = 74,
   kArrayHasVds = 76,
   kArrayHasBga = 82,
+  kPdCannotGoDown = 83,
+  kPdNotOffline = 84,
   kVdStateWrong = 85,
   kOneMediaPatrol = 88,
   kSpareInUse = 89,
