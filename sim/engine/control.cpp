@@ -13,7 +13,9 @@ namespace qx::sim {
 
 namespace {
 
-Disk existing_disk(Db& db, int adapter, uint16_t pd) {
+Disk existing_disk(const Session& s, uint16_t pd) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   if (!select_by_id(db, adapter_model(), kAnyAdapter, adapter))
     throw ControlError("no adapter " + std::to_string(adapter));
   std::optional<Disk> disk = select_by_id(db, disk_model(), adapter, pd);
@@ -23,31 +25,31 @@ Disk existing_disk(Db& db, int adapter, uint16_t pd) {
 
 }  // namespace
 
-void pull_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
-  Disk disk = existing_disk(db, adapter, pd);
+void pull_disk(const Session& s, uint16_t pd) {
+  Disk disk = existing_disk(s, pd);
   if (!disk.present) throw ControlError("disk " + std::to_string(pd) + " is already pulled");
   disk.present = false;
-  update_row(db, disk_model(), adapter, disk);
-  log_event(db, adapter, NewEvent(events::kPdRemoved, pd), now_ms);
-  detach_disk(db, adapter, pd, now_ms);
+  update_row(s.db(), disk_model(), s.adapter_id(), disk);
+  log_event(s, NewEvent(events::kPdRemoved, pd));
+  detach_disk(s, pd);
 }
 
-void insert_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
-  Disk disk = existing_disk(db, adapter, pd);
+void insert_disk(const Session& s, uint16_t pd) {
+  Disk disk = existing_disk(s, pd);
   if (disk.present) throw ControlError("disk " + std::to_string(pd) + " is not pulled");
   disk.present = true;
   disk.offline = false;
-  update_row(db, disk_model(), adapter, disk);
-  log_event(db, adapter, NewEvent(events::kPdInserted, pd), now_ms);
+  update_row(s.db(), disk_model(), s.adapter_id(), disk);
+  log_event(s, NewEvent(events::kPdInserted, pd));
 }
 
-void fail_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
-  Disk disk = existing_disk(db, adapter, pd);
+void fail_disk(const Session& s, uint16_t pd) {
+  Disk disk = existing_disk(s, pd);
   if (disk.offline) throw ControlError("disk " + std::to_string(pd) + " is already offline");
   disk.offline = true;
-  update_row(db, disk_model(), adapter, disk);
-  log_event(db, adapter, NewEvent(events::kPdOffline, pd), now_ms);
-  detach_disk(db, adapter, pd, now_ms);
+  update_row(s.db(), disk_model(), s.adapter_id(), disk);
+  log_event(s, NewEvent(events::kPdOffline, pd));
+  detach_disk(s, pd);
 }
 
 uint32_t add_fault(Db& db, const FaultRequest& request) {

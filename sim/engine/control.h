@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/engine/session.h"
 #include "sim/model/fault.h"
 #include "sim/store/db.h"
 
@@ -23,9 +24,9 @@ class ControlError : public std::runtime_error {
 
 // A disk is pulled out (logged as removed), put back (inserted, and online
 // again), or fails (offline). The VDs it belonged to lose it as a member.
-void pull_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
-void insert_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
-void fail_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
+void pull_disk(const Session& s, uint16_t pd);
+void insert_disk(const Session& s, uint16_t pd);
+void fail_disk(const Session& s, uint16_t pd);
 
 struct FaultRequest {
   std::string function;        // a library call's name
