@@ -27,7 +27,6 @@ QX_NOT_YET_AVAILABLE(cmd_create_array)
 QX_NOT_YET_AVAILABLE(cmd_assign)
 QX_NOT_YET_AVAILABLE(cmd_import)
 QX_NOT_YET_AVAILABLE(cmd_maxcreatesize)
-QX_NOT_YET_AVAILABLE(cmd_set_array)
 // background activities
 QX_NOT_YET_AVAILABLE(cmd_init)
 QX_NOT_YET_AVAILABLE(cmd_cc)

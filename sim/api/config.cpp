@@ -1,10 +1,11 @@
 // Changing settings: QX_Adapter_GetConfig, QX_Adapter_SetConfig,
 // QX_LD_SetConfig, QX_PD_SetConfig, QX_PD_SetHDStatus, QX_PD_OEMData,
-// QX_VD_OEMData, QX_VDHDD_AddLink, QX_GetDriverMode, QX_SetDriverMode. The rules are in sim/engine/settings.h.
+// QX_VD_OEMData, QX_VDHDD_AddLink, QX_AdapterMute, QX_GetDriverMode, QX_SetDriverMode. The rules are in sim/engine/settings.h.
 #include "api/event_catalogue.h"
 #include "api/qx_api.h"
 #include "api/status.h"
 #include "sim/api/library.h"
+#include "sim/engine/activity_rates.h"
 #include "sim/engine/events.h"
 #include "sim/engine/settings.h"
 #include "sim/model/adapter.h"
@@ -44,7 +45,8 @@ QX_API_EXPORT uint8_t QX_Adapter_SetConfig(uint8_t adapter, const QX_ADAPTER_CON
     qx::sim::AdapterChange change = qx::sim::change_adapter_config(s.adapter(), *config);
     if (change.status != qx::kOk) return change.status;
     qx::sim::save_adapter(s.db(), change.adapter);
-    for (const NewEvent& event : change.events) qx::sim::log_event(s.db(), s.adapter_id(), event, s.now_ms());
+    qx::sim::rescale_activities(s, s.adapter(), change.adapter);
+    for (const NewEvent& event : change.events) qx::sim::log_event(s, event);
     return uint8_t{qx::kOk};
   });
 }
@@ -62,7 +64,7 @@ QX_API_EXPORT uint8_t QX_LD_SetConfig(uint8_t adapter, uint16_t vd_id, const QX_
     if (change.status != qx::kOk) return change.status;
     qx::sim::update_row(s.db(), qx::sim::vd_model(), s.adapter_id(), change.vd);
     if (change.policy_changed)
-      qx::sim::log_event(s.db(), s.adapter_id(), NewEvent(qx::events::kVdCacheModeChanged, vd_id), s.now_ms());
+      qx::sim::log_event(s, NewEvent(qx::events::kVdCacheModeChanged, vd_id));
     return uint8_t{qx::kOk};
   });
 }
@@ -77,7 +79,7 @@ QX_API_EXPORT uint8_t QX_PD_SetConfig(uint8_t adapter, uint16_t pd_id, const QX_
     if (cache == disk->write_cache) return uint8_t{qx::kOk};
     disk->write_cache = cache;
     qx::sim::update_row(s.db(), qx::sim::disk_model(), s.adapter_id(), *disk);
-    qx::sim::log_event(s.db(), s.adapter_id(), NewEvent(qx::events::kPdCacheModeChanged, pd_id), s.now_ms());
+    qx::sim::log_event(s, NewEvent(qx::events::kPdCacheModeChanged, pd_id));
     return uint8_t{qx::kOk};
   });
 }
@@ -126,6 +128,18 @@ QX_API_EXPORT uint8_t QX_VDHDD_AddLink(uint8_t adapter, const QX_VD_PD_LINK* lin
     if (vd->raid_level != QX_TIER_HYBRID) return uint8_t{qx::kNotSupported};
     vd->linked_pd = link->pd_id;
     qx::sim::update_row(s.db(), qx::sim::vd_model(), s.adapter_id(), *vd);
+    return uint8_t{qx::kOk};
+  });
+}
+
+// Silences the alarm of an adapter with a buzzer.
+QX_API_EXPORT uint8_t QX_AdapterMute(uint8_t adapter) {
+  return qx::sim::api_call(Call::QX_AdapterMute, adapter, [&](Session& s) {
+    if (s.adapter().buzzer == 0) return uint8_t{qx::kNotSupported};
+    qx::sim::Adapter muted = s.adapter();
+    muted.alarm_muted = true;
+    qx::sim::save_adapter(s.db(), muted);
+    qx::sim::log_event(s, NewEvent(qx::events::kMiscBuzzerMuted, adapter));
     return uint8_t{qx::kOk};
   });
 }

@@ -79,7 +79,7 @@ QX_API_EXPORT uint8_t QX_DG_SetConfig(uint8_t adapter, uint16_t array_id, const 
         if (!disk || disk->write_cache == cache) continue;
         disk->write_cache = cache;
         qx::sim::update_row(s.db(), qx::sim::disk_model(), s.adapter_id(), *disk);
-        qx::sim::log_event(s.db(), s.adapter_id(), qx::sim::NewEvent(qx::events::kPdCacheModeChanged, pd), s.now_ms());
+        qx::sim::log_event(s, qx::sim::NewEvent(qx::events::kPdCacheModeChanged, pd));
       }
     }
     qx::sim::update_row(s.db(), qx::sim::array_model(), s.adapter_id(), *array);

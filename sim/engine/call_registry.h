@@ -22,7 +22,7 @@
   X(QX_Adapter_SetConfig, kWrite, true) \
   X(QX_Adapter_Get_OEM_Data, kRead, true) \
   X(QX_Adapter_Set_OEM_Data, kWrite, true) \
-  X(QX_AdapterMute, kWrite, false) \
+  X(QX_AdapterMute, kWrite, true) \
   X(QX_Adapter_Read_Register, kRead, false) \
   X(QX_Adapter_Write_Register, kWrite, false) \
   X(QX_GetDriverMode, kRead, true) \
@@ -81,7 +81,7 @@
   X(QX_BLK_GetInfo, kRead, true) \
   X(QX_DiskHasOS, kRead, true) \
   X(QX_BBU_GetInfo, kRead, true) \
-  X(QX_BBU_ChangePower, kWrite, false) \
+  X(QX_BBU_ChangePower, kWrite, true) \
   X(QX_ENC_GetEnclosureInfo, kRead, false) \
   X(QX_ENC_GetElementInfo, kRead, false) \
   X(QX_ENC_GetElementConfig, kRead, false) \

@@ -146,6 +146,7 @@ AdapterChange change_adapter_config(const Adapter& a, const QX_ADAPTER_CONFIG& r
   edit.rate(&Adapter::copy_back_rate, r.copy_back_rate, feature(QX_FEATURE_COPY_BACK), ev::kMiscCopyBackRateChanged);
   AdapterChange change = edit.result();
   if (change.status == kOk) {
+    if (change.adapter.buzzer_on && !a.buzzer_on) change.adapter.alarm_muted = false;
     change.adapter.serial = field_text(r.serial, sizeof r.serial);
     change.adapter.model = field_text(r.model, sizeof r.model);
   }
@@ -249,12 +250,12 @@ uint8_t set_disk_state(const Session& s, uint16_t pd, uint8_t state) {
     if (!disk->offline) return kPdNotOffline;
     disk->offline = false;
     update_row(s.db(), disk_model(), s.adapter_id(), *disk);
-    log_event(s.db(), s.adapter_id(), NewEvent(events::kPdSetFree, pd), s.now_ms());
+    log_event(s, NewEvent(events::kPdSetFree, pd));
     return kOk;
   }
   if (disk->offline) return kOk;
   if (state == 1 && takes_a_vd_offline(s.db(), s.adapter_id(), pd)) return kPdCannotGoDown;
-  fail_disk(s.db(), s.adapter_id(), pd, s.now_ms());
+  fail_disk(s, pd);
   return kOk;
 }
 

@@ -138,6 +138,8 @@ const Model<Adapter>& adapter_model() {
                       "an encryption key is bound to the adapter"),
         list_field<A>("key", &A::key, json::array({0, 0, 0}), "adapter key OEM data",
                       "the three words of the adapter's key, shown as word 1_word 0:word 2"),
+        bool_field<A>("alarm_muted", &A::alarm_muted, false, "adapter mute",
+                      "the alarm was muted; it stays silent until the buzzer is next switched on"),
         integer_field<A>("guid", &A::guid, 0x51A70001, "adapter GUID wipe", "the adapter's GUID; a wipe replaces it"),
         integer_field<A>("schedule_mode", &A::schedule_mode, QX_SCHEDULE_MANUAL, "media-patrol schedule OEM data",
                          "0 manual, 1 automatic media patrol of every VD member disk", 0, 1),

@@ -85,6 +85,7 @@ struct Adapter {
   uint8_t driver_mode = QX_DRIVER_PERFORMANCE;
   bool has_key = false;  // an encryption key is bound to the adapter
   uint32_t guid = 0;     // a wipe gives the adapter a new one
+  bool alarm_muted = false;  // the alarm stays silent until the buzzer is next switched on
   // media-patrol schedule: manual (0) or automatic (1) every schedule_days days
   uint8_t schedule_mode = QX_SCHEDULE_MANUAL;
   uint8_t schedule_days = 7;
