@@ -21,4 +21,6 @@ QX_SIM_HOME=$work/default "$qxsim" clock freeze >/dev/null
   --case "floor (large)" "QX_SIM_HOME=$work/large" "$floor" \
   --floor "floor (large)" \
   --case "info -o pd (large, 1,024 disks)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" info -o pd \
-  --case "info -o vd (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" info -o vd
+  --case "info -o vd (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" info -o vd \
+  --case "get -o pd (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" get -o pd \
+  --case "set -o hba (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" set -o hba -r 50

@@ -1,7 +1,6 @@
 // `set` on arrays-less adapters: the settings of a VD, a PD or the adapter,
 // the media-patrol schedule, the driver mode and a VD's link to a PD. A
 // record is read, only the named fields change, and it is written back.
-#include <cstdarg>
 #include <cstring>
 #include <iterator>
 
@@ -10,7 +9,6 @@
 #include "commands/config/set_options.h"
 #include "commands/config/setting_values.h"
 #include "commands/handlers.h"
-#include "platform/format.h"
 #include "shell/handler_support.h"
 #include "shell/output.h"
 #include "shell/state.h"
@@ -23,45 +21,20 @@ using O = SetOptions;
 
 enum class Object { kNone, kPd, kVd, kHba, kDriver, kLink, kSchedule };
 
-constexpr SwitchSpec kSwitches[] = {
-    {"readaheadon", &O::read_ahead, 1},
-    {"lookaheadon", &O::read_ahead, 1},
-    {"readaheadoff", &O::read_ahead, 0},
-    {"lookaheadoff", &O::read_ahead, 0},
-    {"writethrough", &O::cache_policy, QX_VD_CACHE_WRITE_THROUGH},
-    {"writeback", &O::cache_policy, QX_VD_CACHE_WRITE_BACK},
-    {"cacheon", &O::cache, 1},
-    {"cacheoff", &O::cache, 0},
+// The switches only this form has; the shared ones come first in its table.
+constexpr SwitchSpec kOwnSwitches[] = {
     {"restoreon", &O::restore, 1},
     {"restoreoff", &O::restore, 0},
     {"locateon", &O::locate, 1},
     {"locateoff", &O::locate, 0},
     {"setonline", &O::pd_state, 0},
-    {"setoffline", &O::pd_state, 1},
-    {"forcesetoffline", &O::pd_state, 2},
     {"clear", &O::clear, 1},
-    {"autorebuildon", &O::auto_rebuild, 1},
-    {"autorebuildoff", &O::auto_rebuild, 0},
-    {"smarton", &O::smart, 1},
-    {"smartoff", &O::smart, 0},
-    {"buzzeron", &O::buzzer, 1},
-    {"buzzeroff", &O::buzzer, 0},
-    {"optimizeon", &O::optimize, 1},
-    {"optimizeoff", &O::optimize, 0},
-    {"performance", &O::driver_mode, QX_DRIVER_PERFORMANCE},
-    {"powersaving", &O::driver_mode, QX_DRIVER_POWER_SAVING},
-    {"virtualatapienable", &O::virtual_atapi, 1},
-    {"virtualatapidisable", &O::virtual_atapi, 0},
-    {"moduleconsolidateon", &O::module_consolidation, 1},
-    {"moduleconsolidateoff", &O::module_consolidation, 0},
-    {"rawupdateon", &O::raw_update, 0},
-    {"rawupdateoff", &O::raw_update, 1},
 };
 
 // Accepted and answered with the command's help; its code lies beyond the
 // switches'.
-constexpr int kHbaVpdOption = shell::kFirstLongOnlyCode + 0x80;
-static_assert(std::size(kSwitches) < 0x80);
+constexpr int kHbaVpdOption = shell::kFirstLongOnlyCode + kSwitchCodeRoom;
+
 
 const shell::OptionTable& option_table() {
   using shell::Arg;
@@ -86,7 +59,7 @@ const shell::OptionTable& option_table() {
           {'t', "time", Arg::kRequired, kRepeats},
           {kHbaVpdOption, "hbavpd", Arg::kRequired, kRepeats},
       },
-      kSwitches);
+      kOwnSwitches);
   return table;
 }
 
@@ -205,16 +178,6 @@ uint32_t set_schedule(const O& o) {
   return 0;
 }
 
-// Prints a capability refusal with the current adapter's number; false.
-bool lacks(const char* fmt, ...) QX_PRINTF_FORMAT(1, 2);
-bool lacks(const char* fmt, ...) {
-  va_list args;
-  va_start(args, fmt);
-  shell::vprint(fmt, args);
-  va_end(args);
-  return false;
-}
-
 // Whether the adapter has the capability of every switch given; the first
 // one it lacks is reported.
 bool hba_capabilities_present(const O& o) {
@@ -222,19 +185,19 @@ bool hba_capabilities_present(const O& o) {
   const int adapter = current_id();
   const bool no_auto_rebuild = (info.device_id >= 0x6001 && info.device_id <= 0x6400) ||
                                !(info.features & QX_FEATURE_REBUILD);
-  if (given(o.buzzer) && info.buzzer == 0) return lacks("Buzzer setting is not supported on adapter %d.\n", adapter);
+  if (given(o.buzzer) && info.buzzer == 0) return refuse_capability("Buzzer setting is not supported on adapter %d.\n", adapter);
   if (given(o.auto_rebuild) && no_auto_rebuild)
-    return lacks("Auto rebuild setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Auto rebuild setting is not supported on adapter %d.\n", adapter);
   if (given(o.bga_rate) && !(info.features & 0x5F))
-    return lacks("BGA rate setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("BGA rate setting is not supported on adapter %d.\n", adapter);
   if (given(o.smart) && !(info.adv_features & QX_ADV_SMART_POLL))
-    return lacks("Smart setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Smart setting is not supported on adapter %d.\n", adapter);
   if (given(o.module_consolidation) && !(info.adv_features & QX_ADV_MODULE_CONSOLIDATE))
-    return lacks("Module consolidation setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Module consolidation setting is not supported on adapter %d.\n", adapter);
   if (given(o.raw_update) && !(info.adv_features & QX_ADV_RAW_UPDATE))
-    return lacks("Raw update setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Raw update setting is not supported on adapter %d.\n", adapter);
   if (given(o.optimize) && !(info.adv_features & QX_ADV_CPU_EFFICIENCY))
-    return lacks("Optimize CPU efficiency setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Optimize CPU efficiency setting is not supported on adapter %d.\n", adapter);
   return true;
 }
 
@@ -354,7 +317,7 @@ uint32_t cmd_set(int argc, char** argv, const CommandEntry& self) {
       case '?':
         return 1;
       default:
-        if (apply_switch(option, kSwitches, o)) break;
+        if (apply_switch(option, kOwnSwitches, o)) break;
         return shell::print_command_help(self);
     }
     if (!ok) return 1;

@@ -1,7 +1,6 @@
 // `set` on array-capable adapters: the settings of a PD, an array, a VD or
 // the adapter, the alarm, the battery and a VD's link to a PD. Every change
 // that the library accepts is confirmed.
-#include <cstdarg>
 #include <cstring>
 #include <iterator>
 
@@ -10,7 +9,6 @@
 #include "commands/config/set_options.h"
 #include "commands/config/setting_values.h"
 #include "commands/handlers.h"
-#include "platform/format.h"
 #include "shell/handler_support.h"
 #include "shell/list_query.h"
 #include "shell/output.h"
@@ -24,47 +22,22 @@ using O = SetOptions;
 
 enum class Object { kNone, kPd, kVd, kHba, kArray, kBbu, kMute, kLink };
 
-constexpr SwitchSpec kSwitches[] = {
-    {"readaheadon", &O::read_ahead, 1},
-    {"lookaheadon", &O::read_ahead, 1},
-    {"readaheadoff", &O::read_ahead, 0},
-    {"lookaheadoff", &O::read_ahead, 0},
-    {"writethrough", &O::cache_policy, QX_VD_CACHE_WRITE_THROUGH},
-    {"writeback", &O::cache_policy, QX_VD_CACHE_WRITE_BACK},
+// The switches only this form has; the shared ones come first in its table.
+constexpr SwitchSpec kOwnSwitches[] = {
     {"auto", &O::cache_policy, QX_VD_CACHE_AUTO},
-    {"cacheon", &O::cache, 1},
-    {"cacheoff", &O::cache, 0},
-    {"setoffline", &O::pd_state, 1},
-    {"forcesetoffline", &O::pd_state, 2},
-    {"autorebuildon", &O::auto_rebuild, 1},
-    {"autorebuildoff", &O::auto_rebuild, 0},
-    {"smarton", &O::smart, 1},
-    {"smartoff", &O::smart, 0},
-    {"buzzeron", &O::buzzer, 1},
-    {"buzzeroff", &O::buzzer, 0},
     {"copybackon", &O::copy_back, 1},
     {"copybackoff", &O::copy_back, 0},
-    {"optimizeon", &O::optimize, 1},
-    {"optimizeoff", &O::optimize, 0},
-    {"performance", &O::driver_mode, QX_DRIVER_PERFORMANCE},
-    {"powersaving", &O::driver_mode, QX_DRIVER_POWER_SAVING},
-    {"moduleconsolidateon", &O::module_consolidation, 1},
-    {"moduleconsolidateoff", &O::module_consolidation, 0},
-    {"rawupdateon", &O::raw_update, 0},
-    {"rawupdateoff", &O::raw_update, 1},
     {"relearn", &O::battery_action, 0},
     {"charge", &O::battery_action, 1},
     {"discharge", &O::battery_action, 2},
     {"stop", &O::battery_action, 3},
-    {"virtualatapienable", &O::virtual_atapi, 1},
-    {"virtualatapidisable", &O::virtual_atapi, 0},
 };
 
 // Long options with an argument that are answered with the command's help;
 // their codes lie beyond the switches'.
-constexpr int kUpperOption = shell::kFirstLongOnlyCode + 0x80;
-constexpr int kLowerOption = shell::kFirstLongOnlyCode + 0x81;
-static_assert(std::size(kSwitches) < 0x80);
+constexpr int kUpperOption = shell::kFirstLongOnlyCode + kSwitchCodeRoom;
+constexpr int kLowerOption = shell::kFirstLongOnlyCode + kSwitchCodeRoom + 1;
+
 
 const shell::OptionTable& option_table() {
   using shell::Arg;
@@ -91,7 +64,7 @@ const shell::OptionTable& option_table() {
           {kUpperOption, "upper", Arg::kRequired, kRepeats},
           {kLowerOption, "lower", Arg::kRequired, kRepeats},
       },
-      kSwitches);
+      kOwnSwitches);
   return table;
 }
 
@@ -244,48 +217,38 @@ uint32_t set_vd(const O& o, const Given& g, bool name_given) {
   return 0;
 }
 
-// Prints a capability refusal with the current adapter's number; false.
-bool lacks(const char* fmt, ...) QX_PRINTF_FORMAT(1, 2);
-bool lacks(const char* fmt, ...) {
-  va_list args;
-  va_start(args, fmt);
-  shell::vprint(fmt, args);
-  va_end(args);
-  return false;
-}
-
 bool hba_capabilities_present(const O& o) {
   const QX_ADAPTER_INFO& info = shell::current_adapter_info();
   const int adapter = current_id();
   const auto feature = [&](uint8_t bit) { return (info.features & bit) != 0; };
   const auto advanced = [&](uint32_t bit) { return (info.adv_features & bit) != 0; };
   const bool no_auto_rebuild = (info.device_id >= 0x6001 && info.device_id <= 0x6400) || !feature(QX_FEATURE_REBUILD);
-  if (given(o.buzzer) && info.buzzer == 0) return lacks("Buzzer setting is not supported on adapter %d.\n", adapter);
+  if (given(o.buzzer) && info.buzzer == 0) return refuse_capability("Buzzer setting is not supported on adapter %d.\n", adapter);
   if (given(o.auto_rebuild) && no_auto_rebuild)
-    return lacks("Auto rebuild setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Auto rebuild setting is not supported on adapter %d.\n", adapter);
   if (given(o.copy_back) && !feature(QX_FEATURE_COPY_BACK))
-    return lacks("Copyback is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Copyback is not supported on adapter %d.\n", adapter);
   if (given(o.media_patrol_rate) && !feature(QX_FEATURE_PD_BGA_STATUS))
-    return lacks("Media patrol rate is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Media patrol rate is not supported on adapter %d.\n", adapter);
   if (given(o.sync_rate) && !feature(QX_FEATURE_SYNCHRONIZE))
-    return lacks("Synchronize rate setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Synchronize rate setting is not supported on adapter %d.\n", adapter);
   if (given(o.init_rate) && !feature(QX_FEATURE_BACKGROUND_INIT))
-    return lacks("Initialize rate setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Initialize rate setting is not supported on adapter %d.\n", adapter);
   if (given(o.rebuild_rate) && !feature(QX_FEATURE_REBUILD))
-    return lacks("Rebuild rate setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Rebuild rate setting is not supported on adapter %d.\n", adapter);
   if (given(o.migration_rate) && !feature(QX_FEATURE_MIGRATION))
-    return lacks("Migration rate setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Migration rate setting is not supported on adapter %d.\n", adapter);
   if (given(o.copy_back_rate) && !feature(QX_FEATURE_COPY_BACK))
-    return lacks("Copyback rate setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Copyback rate setting is not supported on adapter %d.\n", adapter);
   if (given(o.optimize) && !advanced(QX_ADV_CPU_EFFICIENCY))
-    return lacks("Optimize CPU efficiency setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Optimize CPU efficiency setting is not supported on adapter %d.\n", adapter);
   if (given(o.module_consolidation) && !advanced(QX_ADV_MODULE_CONSOLIDATE))
-    return lacks("Module consolidate setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Module consolidate setting is not supported on adapter %d.\n", adapter);
   // This form refuses SMART polling where the advanced bit is set.
   if (given(o.smart) && advanced(QX_ADV_SMART_POLL))
-    return lacks("Smart setting is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Smart setting is not supported on adapter %d.\n", adapter);
   if (given(o.virtual_atapi) && !advanced(QX_ADV_VIRTUAL_ATAPI))
-    return lacks("Module virtual atapi is not supported on adapter %d.\n", adapter);
+    return refuse_capability("Module virtual atapi is not supported on adapter %d.\n", adapter);
   return true;
 }
 
@@ -447,7 +410,7 @@ uint32_t cmd_set_array(int argc, char** argv, const CommandEntry& self) {
       case '?':
         return 1;
       default:
-        if (apply_switch(option, kSwitches, o)) break;
+        if (apply_switch(option, kOwnSwitches, o)) break;
         return shell::print_command_help(self);
     }
     if (!ok) return 1;

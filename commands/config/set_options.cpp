@@ -1,6 +1,8 @@
 #include "commands/config/set_options.h"
 
+#include <cstdarg>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "api/qx_api.h"
@@ -15,24 +17,74 @@
 namespace qx::commands {
 
 namespace {
+
 uint8_t adapter_id() { return shell::state().current_adapter; }
+
+// The switches both forms of `set` have.
+constexpr SwitchSpec kSharedSwitches[] = {
+    {"readaheadon", &SetOptions::read_ahead, 1},
+    {"lookaheadon", &SetOptions::read_ahead, 1},
+    {"readaheadoff", &SetOptions::read_ahead, 0},
+    {"lookaheadoff", &SetOptions::read_ahead, 0},
+    {"writethrough", &SetOptions::cache_policy, QX_VD_CACHE_WRITE_THROUGH},
+    {"writeback", &SetOptions::cache_policy, QX_VD_CACHE_WRITE_BACK},
+    {"cacheon", &SetOptions::cache, 1},
+    {"cacheoff", &SetOptions::cache, 0},
+    {"setoffline", &SetOptions::pd_state, 1},
+    {"forcesetoffline", &SetOptions::pd_state, 2},
+    {"autorebuildon", &SetOptions::auto_rebuild, 1},
+    {"autorebuildoff", &SetOptions::auto_rebuild, 0},
+    {"smarton", &SetOptions::smart, 1},
+    {"smartoff", &SetOptions::smart, 0},
+    {"buzzeron", &SetOptions::buzzer, 1},
+    {"buzzeroff", &SetOptions::buzzer, 0},
+    {"optimizeon", &SetOptions::optimize, 1},
+    {"optimizeoff", &SetOptions::optimize, 0},
+    {"performance", &SetOptions::driver_mode, QX_DRIVER_PERFORMANCE},
+    {"powersaving", &SetOptions::driver_mode, QX_DRIVER_POWER_SAVING},
+    {"virtualatapienable", &SetOptions::virtual_atapi, 1},
+    {"virtualatapidisable", &SetOptions::virtual_atapi, 0},
+    {"moduleconsolidateon", &SetOptions::module_consolidation, 1},
+    {"moduleconsolidateoff", &SetOptions::module_consolidation, 0},
+    {"rawupdateon", &SetOptions::raw_update, 0},
+    {"rawupdateoff", &SetOptions::raw_update, 1},
+};
+
+// The switch a code names, if any.
+const SwitchSpec* switch_of(int code, std::span<const SwitchSpec> own) {
+  const int index = code - shell::kFirstLongOnlyCode;
+  const size_t shared = std::size(kSharedSwitches);
+  if (index < 0) return nullptr;
+  if (static_cast<size_t>(index) < shared) return &kSharedSwitches[index];
+  if (static_cast<size_t>(index) - shared < own.size()) return &own[static_cast<size_t>(index) - shared];
+  return nullptr;
+}
+
 }  // namespace
 
 shell::OptionTable set_option_table(std::initializer_list<shell::OptionSpec> own, std::span<const SwitchSpec> switches) {
   std::vector<shell::OptionSpec> options(own);
-  for (size_t i = 0; i < switches.size(); ++i)
-    options.push_back(
-        {shell::kFirstLongOnlyCode + static_cast<int>(i), switches[i].long_name, shell::Arg::kNone, shell::kRepeats});
+  int code = shell::kFirstLongOnlyCode;
+  for (const SwitchSpec& s : kSharedSwitches) options.push_back({code++, s.long_name, shell::Arg::kNone, shell::kRepeats});
+  for (const SwitchSpec& s : switches) options.push_back({code++, s.long_name, shell::Arg::kNone, shell::kRepeats});
   options.push_back(shell::kOutputEntry);
   options.push_back(shell::kHelpEntry);
   return shell::OptionTable(std::move(options));
 }
 
 bool apply_switch(int code, std::span<const SwitchSpec> switches, SetOptions& options) {
-  const int index = code - shell::kFirstLongOnlyCode;
-  if (index < 0 || static_cast<size_t>(index) >= switches.size()) return false;
-  options.*(switches[static_cast<size_t>(index)].setting) = switches[static_cast<size_t>(index)].value;
+  const SwitchSpec* s = switch_of(code, switches);
+  if (s == nullptr) return false;
+  options.*(s->setting) = s->value;
   return true;
+}
+
+bool refuse_capability(const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  shell::vprint(fmt, args);
+  va_end(args);
+  return false;
 }
 
 bool read_rate(const char* arg, const RateNames& names, int& stored) {

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "api/records.h"
+#include "platform/format.h"
 #include "shell/option_table.h"
 
 namespace qx::commands {
@@ -63,13 +64,21 @@ struct SwitchSpec {
   int value;
 };
 
-// A handler's option table: its own entries, then one entry per switch (with
-// the codes from shell::kFirstLongOnlyCode on, in the switches' order), then
-// the output and help entries.
+// A handler's option table: its own entries, then one entry per switch, the
+// shared switches first and then `switches` (with the codes from
+// shell::kFirstLongOnlyCode on, in that order), then the output and help
+// entries. Codes from kFirstLongOnlyCode + kSwitchCodeRoom on are free for a
+// handler's long-only options with an argument.
+inline constexpr int kSwitchCodeRoom = 0x80;
 shell::OptionTable set_option_table(std::initializer_list<shell::OptionSpec> own, std::span<const SwitchSpec> switches);
 
-// Applies the switch a parser code names; false when the code names none.
+// Applies the switch a parser code names, shared or in `switches`; false
+// when the code names none.
 bool apply_switch(int code, std::span<const SwitchSpec> switches, SetOptions& options);
+
+// Prints a capability refusal (a format with the adapter's number) and
+// answers false.
+bool refuse_capability(const char* fmt, ...) QX_PRINTF_FORMAT(1, 2);
 
 // Readers of option arguments: each prints its refusal and answers false.
 // A percentage of at most 100, stored scaled; its messages name the option

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "sim/engine/call_registry.h"
+#include "api/status.h"
 #include "sim/engine/events.h"
+#include "sim/engine/spares.h"
 #include "sim/engine/vd_health.h"
 #include "sim/model/adapter.h"
 #include "sim/model/disk.h"
@@ -31,7 +33,7 @@ void pull_disk(const Session& s, uint16_t pd) {
   disk.present = false;
   update_row(s.db(), disk_model(), s.adapter_id(), disk);
   log_event(s, NewEvent(events::kPdRemoved, pd));
-  detach_disk(s, pd);
+  lose_disk(s, pd, false);
 }
 
 void insert_disk(const Session& s, uint16_t pd) {
@@ -41,6 +43,16 @@ void insert_disk(const Session& s, uint16_t pd) {
   disk.offline = false;
   update_row(s.db(), disk_model(), s.adapter_id(), disk);
   log_event(s, NewEvent(events::kPdInserted, pd));
+  if (disk.spare != SpareKind::kNone) rebuild_onto_spares(s);
+}
+
+void set_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array) {
+  existing_disk(s, pd);
+  switch (make_spare(s, pd, kind, array)) {
+    case kOk: return;
+    case kPdMissing: throw ControlError("disk " + std::to_string(pd) + " is pulled");
+    default: throw ControlError("disk " + std::to_string(pd) + " holds blocks and cannot be a spare");
+  }
 }
 
 void fail_disk(const Session& s, uint16_t pd) {
@@ -49,7 +61,7 @@ void fail_disk(const Session& s, uint16_t pd) {
   disk.offline = true;
   update_row(s.db(), disk_model(), s.adapter_id(), disk);
   log_event(s, NewEvent(events::kPdOffline, pd));
-  detach_disk(s, pd);
+  lose_disk(s, pd, true);
 }
 
 uint32_t add_fault(Db& db, const FaultRequest& request) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sim/engine/session.h"
+#include "sim/model/disk.h"
 #include "sim/model/fault.h"
 #include "sim/store/db.h"
 
@@ -27,6 +28,10 @@ class ControlError : public std::runtime_error {
 void pull_disk(const Session& s, uint16_t pd);
 void insert_disk(const Session& s, uint16_t pd);
 void fail_disk(const Session& s, uint16_t pd);
+
+// Makes a disk without blocks a global spare, a dedicated spare of `array`,
+// or no spare (kNone); a new spare is taken at once by a VD that needs one.
+void set_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array);
 
 struct FaultRequest {
   std::string function;        // a library call's name

@@ -222,19 +222,14 @@ bool has_locate_led(const Disk& disk) {
 namespace {
 
 // Whether taking the disk out of its VDs leaves one of them offline.
-bool takes_a_vd_offline(Db& db, int adapter, uint16_t pd) {
-  std::vector<Block> blocks = select_rows(db, block_model(), adapter, "pd = ?1", {json(pd)});
-  for (const Block& own : blocks) {
+bool takes_a_vd_offline(const Session& s, uint16_t pd) {
+  for (const Block& own : select_rows(s.db(), block_model(), s.adapter_id(), "pd = ?1", {json(pd)})) {
     if (own.vd == kNoId) continue;
-    std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, own.vd);
-    if (!vd) continue;
-    std::vector<uint8_t> present(vd->members, 0);
-    for (const Block& b : select_rows(db, block_model(), adapter, "vd = ?1", {json(own.vd)}))
-      if (b.member < present.size() && b.pd != pd) present[b.member] = 1;
-    std::vector<uint8_t> missing;
-    for (uint8_t slot = 0; slot < present.size(); ++slot)
-      if (!present[slot]) missing.push_back(slot);
-    if (vd->state != QX_VD_OFFLINE && state_with_missing(*vd, missing) == QX_VD_OFFLINE) return true;
+    std::optional<Vd> vd = select_by_id(s.db(), vd_model(), s.adapter_id(), own.vd);
+    if (!vd || vd->state == QX_VD_OFFLINE) continue;
+    std::vector<uint8_t> missing = missing_slots(s, *vd);
+    if (std::find(missing.begin(), missing.end(), own.member) == missing.end()) missing.push_back(own.member);
+    if (state_with_missing(*vd, missing) == QX_VD_OFFLINE) return true;
   }
   return false;
 }
@@ -254,7 +249,7 @@ uint8_t set_disk_state(const Session& s, uint16_t pd, uint8_t state) {
     return kOk;
   }
   if (disk->offline) return kOk;
-  if (state == 1 && takes_a_vd_offline(s.db(), s.adapter_id(), pd)) return kPdCannotGoDown;
+  if (state == 1 && takes_a_vd_offline(s, pd)) return kPdCannotGoDown;
   fail_disk(s, pd);
   return kOk;
 }
