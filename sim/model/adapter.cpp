@@ -148,6 +148,13 @@ const Model<Adapter>& adapter_model() {
         integer_field<A>("next_patrol_ms", &A::next_patrol_ms, 0, "media-patrol schedule",
                          "simulated time (ms) of the next automatic media patrol; 0 = not scheduled", 0,
                          INT64_MAX),
+        bool_field<A>("time_synced", &A::time_synced, true, "event time (4)",
+                      "the host has set the adapter's clock: events carry calendar time; otherwise seconds since "
+                      "`booted_at`"),
+        integer_field<A>("booted_at", &A::booted_at, 0, "event time (4)",
+                         "when the adapter booted, in seconds since 1970; the origin of event times while "
+                         "`time_synced` is false",
+                         0, int64_t{1} << 32),
     };
     return m;
   }();

@@ -91,6 +91,9 @@ struct Adapter {
   uint8_t schedule_days = 7;
   int64_t next_patrol_ms = 0;  // simulated time of the next automatic run
   std::array<uint32_t, 3> key{};
+  // the adapter's clock: until the host sets it, events count seconds from boot
+  bool time_synced = true;
+  int64_t booted_at = 0;  // seconds since 1970 at which the adapter booted
 };
 
 const Model<Adapter>& adapter_model();
