@@ -47,6 +47,8 @@ enum Status : uint8_t {
   kArrayHasVds = 76,
   kSpareOfOtherArray = 78,
   kArrayHasBga = 82,
+  kPdCannotGoDown = 83,
+  kPdNotOffline = 84,
   kVdStateWrong = 85,
   kOneMediaPatrol = 88,
   kSpareInUse = 89,

@@ -36,6 +36,8 @@ done
   --floor "floor (large)" \
   --case "info -o pd (large, 1,024 disks)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" info -o pd \
   --case "info -o vd (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" info -o vd \
+  --case "get -o pd (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" get -o pd \
+  --case "set -o hba (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" set -o hba -r 50 \
   --floor "" \
   --case "event (64 events)" TZ=UTC "QX_SIM_HOME=$work/events64" "$qxcli" event \
   --floor "event (64 events)" \

@@ -20,7 +20,6 @@ uint32_t not_yet_available() {
   uint32_t name(int, char**, const CommandEntry&) { return not_yet_available(); }
 
 // inventory
-QX_NOT_YET_AVAILABLE(cmd_get)
 QX_NOT_YET_AVAILABLE(cmd_topology)
 QX_NOT_YET_AVAILABLE(cmd_smart)
 // configuration
@@ -28,8 +27,6 @@ QX_NOT_YET_AVAILABLE(cmd_create_array)
 QX_NOT_YET_AVAILABLE(cmd_assign)
 QX_NOT_YET_AVAILABLE(cmd_import)
 QX_NOT_YET_AVAILABLE(cmd_maxcreatesize)
-QX_NOT_YET_AVAILABLE(cmd_set)
-QX_NOT_YET_AVAILABLE(cmd_set_array)
 // background activities
 QX_NOT_YET_AVAILABLE(cmd_migrate)
 QX_NOT_YET_AVAILABLE(cmd_migrate_array)

@@ -34,6 +34,12 @@ template <>
 inline constexpr uint16_t kDefaultPageSize<QX_PD_INFO> = 128;
 template <>
 inline constexpr uint16_t kDefaultPageSize<QX_BLOCK_INFO> = 512;
+template <>
+inline constexpr uint16_t kDefaultPageSize<QX_PD_CONFIG> = 128;
+template <>
+inline constexpr uint16_t kDefaultPageSize<QX_VD_CONFIG> = 32;
+template <>
+inline constexpr uint16_t kDefaultPageSize<QX_ARRAY_CONFIG> = 64;
 
 template <class Record>
 class ListBuffer {

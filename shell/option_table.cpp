@@ -1,5 +1,7 @@
 #include "shell/option_table.h"
 
+#include <utility>
+
 #include "shell/handler_support.h"
 
 namespace qx::shell {
@@ -24,7 +26,9 @@ size_t first_with_code(const std::vector<OptionSpec>& options, int code) {
 
 }  // namespace
 
-OptionTable::OptionTable(std::initializer_list<OptionSpec> options) : options_(options) {
+OptionTable::OptionTable(std::initializer_list<OptionSpec> options) : OptionTable(std::vector<OptionSpec>(options)) {}
+
+OptionTable::OptionTable(std::vector<OptionSpec> options) : options_(std::move(options)) {
   for (size_t i = 0; i < options_.size(); ++i) {
     const OptionSpec& option = options_[i];
     const bool first = first_with_code(options_, option.code) == i;

@@ -53,6 +53,8 @@ inline constexpr OptionSpec kHelpEntry = {'h', "help", Arg::kNone, kRepeats};
 class OptionTable {
  public:
   OptionTable(std::initializer_list<OptionSpec> options);
+  // A table put together at run time (entries shared between handlers).
+  explicit OptionTable(std::vector<OptionSpec> options);
 
   // "o:i:\1:h": each code below kFirstLongOnlyCode once, in table order, with
   // ':' for a required and "::" for an optional argument.

@@ -19,6 +19,7 @@
 #include "api/status.h"
 #include "commands/config/create_options.h"
 #include "commands/config/create_rules.h"
+#include "commands/config/setting_values.h"
 #include "commands/handlers.h"
 #include "shell/confirm.h"
 #include "shell/handler_support.h"
@@ -30,10 +31,6 @@
 namespace qx::commands {
 namespace {
 
-
-bool valid_name_character(unsigned char c) {
-  return c == ' ' || c == '_' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 bool battery_present() {
   if (!(shell::current_adapter_info().adv_features & QX_ADV_BBU)) return false;
@@ -193,14 +190,7 @@ uint32_t cmd_create(int argc, char** argv, const CommandEntry& self) {
   if (scan.report_missing(self)) return 1;
   const bool name_given = scan.given('n');
   const bool parity_given = scan.given('q');
-  if (name_given) {
-    for (const char* c = r.name; *c != '\0'; ++c) {
-      if (!valid_name_character(static_cast<unsigned char>(*c))) {
-        shell::print("-n, name must be numeric, character, space or underline. Now is %s\n", r.name);
-        return 1;
-      }
-    }
-  }
+  if (name_given && !check_name_characters(r.name)) return 1;
   if (r.init_mode == QX_INIT_INTELLIGENT && !is_tier_level(r.raid_level)) {
     shell::print("intelligent only support on twintier/safe mode.\n");
     return kResultNotSupported;

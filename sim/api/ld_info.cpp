@@ -6,6 +6,7 @@
 #include "api/status.h"
 #include "sim/api/library.h"
 #include "sim/engine/paging.h"
+#include "sim/engine/settings.h"
 #include "sim/engine/vd_records.h"
 
 using qx::sim::Call;
@@ -37,6 +38,14 @@ QX_API_EXPORT uint8_t QX_LD_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
   return qx::sim::api_call(Call::QX_LD_GetInfo, adapter, [&](Session& s) {
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb,
                                vd_source<QX_VD_INFO>(s, [](const VdView& v) { return qx::sim::vd_info_record(v); }));
+  });
+}
+
+QX_API_EXPORT uint8_t QX_LD_GetConfig(uint8_t adapter, QX_QUERY_HEADER* query) {
+  return qx::sim::api_call(Call::QX_LD_GetConfig, adapter, [&](Session& s) {
+    return qx::sim::serve_list(query, s.adapter().max_buffer_kb, vd_source<QX_VD_CONFIG>(s, [](const VdView& v) {
+                                 return qx::sim::vd_config_record(v.vd);
+                               }));
   });
 }
 

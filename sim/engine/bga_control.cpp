@@ -6,6 +6,7 @@
 #include "api/records.h"
 #include "api/status.h"
 #include "sim/engine/activities.h"
+#include "sim/engine/activity_rates.h"
 #include "sim/engine/events.h"
 #include "sim/engine/vd_events.h"
 #include "sim/engine/vd_remove.h"
@@ -79,7 +80,7 @@ void start_vd_activity(const Session& s, uint16_t vd, ActivityKind kind, int64_t
   a.vd = vd;
   a.state = ActivityState::kRunning;
   a.progress = 0;
-  a.duration_s = std::max<int64_t>(1, duration_s);
+  a.duration_s = duration_at_rate(std::max<int64_t>(1, duration_s), activity_rate(s.adapter(), kind));
   a.since_ms = s.now_ms();
   insert_row(s.db(), activity_model(), s.adapter_id(), a);
   log_step(s, a, ActivityStep::kStarted);

@@ -18,19 +18,19 @@
   X(QX_API_Version, kNone, true) \
   X(QX_Adapter_GetCount, kRead, true) \
   X(QX_Adapter_GetInfo, kRead, true) \
-  X(QX_Adapter_GetConfig, kRead, false) \
-  X(QX_Adapter_SetConfig, kWrite, false) \
+  X(QX_Adapter_GetConfig, kRead, true) \
+  X(QX_Adapter_SetConfig, kWrite, true) \
   X(QX_Adapter_Get_OEM_Data, kRead, true) \
-  X(QX_Adapter_Set_OEM_Data, kWrite, false) \
-  X(QX_AdapterMute, kWrite, false) \
+  X(QX_Adapter_Set_OEM_Data, kWrite, true) \
+  X(QX_AdapterMute, kWrite, true) \
   X(QX_Adapter_Read_Register, kRead, false) \
   X(QX_Adapter_Write_Register, kWrite, false) \
-  X(QX_GetDriverMode, kRead, false) \
-  X(QX_SetDriverMode, kWrite, false) \
+  X(QX_GetDriverMode, kRead, true) \
+  X(QX_SetDriverMode, kWrite, true) \
   X(QX_LD_GetInfo, kRead, true) \
   X(QX_LD_GetStatus, kRead, true) \
-  X(QX_LD_GetConfig, kRead, false) \
-  X(QX_LD_SetConfig, kWrite, false) \
+  X(QX_LD_GetConfig, kRead, true) \
+  X(QX_LD_SetConfig, kWrite, true) \
   X(QX_LD_GetTargetLDInfo, kRead, true) \
   X(QX_LD_Create, kWrite, true) \
   X(QX_LD_GetMaxSize, kRead, false) \
@@ -44,10 +44,10 @@
   X(QX_LD_StartMigration, kWrite, false) \
   X(QX_LD_DG_QuickCreate, kWrite, false) \
   X(QX_LD_DG_StartRebuild, kWrite, true) \
-  X(QX_VD_OEMData, kWrite, false) \
+  X(QX_VD_OEMData, kRead, true) \
   X(QX_DG_GetInfo, kRead, true) \
-  X(QX_DG_GetConfig, kRead, false) \
-  X(QX_DG_SetConfig, kWrite, false) \
+  X(QX_DG_GetConfig, kRead, true) \
+  X(QX_DG_SetConfig, kWrite, true) \
   X(QX_DG_Delete, kWrite, true) \
   X(QX_DG_BGAControl, kWrite, true) \
   X(QX_DG_StartMigration, kWrite, false) \
@@ -58,7 +58,7 @@
   X(QX_PD_GetHDInfo_Ext, kRead, true) \
   X(QX_PD_GetHDInfo, kRead, true) \
   X(QX_PD_GetConfig, kRead, true) \
-  X(QX_PD_SetConfig, kWrite, false) \
+  X(QX_PD_SetConfig, kWrite, true) \
   X(QX_PD_GetHDRaidStatus, kRead, true) \
   X(QX_PD_GetFreeSpaceInfo, kRead, true) \
   X(QX_PD_GetBGAStatus, kRead, true) \
@@ -69,19 +69,19 @@
   X(QX_PD_BGAControl, kWrite, true) \
   X(QX_PD_StartMediaPatrol, kWrite, false) \
   X(QX_PD_StartDataScrub, kWrite, false) \
-  X(QX_PD_SetHDStatus, kWrite, false) \
+  X(QX_PD_SetHDStatus, kWrite, true) \
   X(QX_PD_FreeHD2GlobalSpare, kWrite, false) \
   X(QX_PD_FreeHD2DGSpare, kWrite, false) \
   X(QX_PD_Spare2FreeHD, kWrite, true) \
   X(QX_PD_WipeHDRMD, kWrite, false) \
-  X(QX_PD_OEMData, kWrite, false) \
+  X(QX_PD_OEMData, kWrite, true) \
   X(QX_PD_RCT_GetCount, kRead, false) \
   X(QX_PD_GetRCT, kRead, false) \
   X(QX_BLK_GetHDBlock, kRead, true) \
   X(QX_BLK_GetInfo, kRead, true) \
   X(QX_DiskHasOS, kRead, true) \
   X(QX_BBU_GetInfo, kRead, true) \
-  X(QX_BBU_ChangePower, kWrite, false) \
+  X(QX_BBU_ChangePower, kWrite, true) \
   X(QX_ENC_GetEnclosureInfo, kRead, false) \
   X(QX_ENC_GetElementInfo, kRead, false) \
   X(QX_ENC_GetElementConfig, kRead, false) \
@@ -112,7 +112,7 @@
   X(QX_Tier_GetHDMagic, kRead, false) \
   X(QX_Tier_GetVDMagic, kRead, false) \
   X(QX_Tier_GetVDLink, kRead, false) \
-  X(QX_VDHDD_AddLink, kWrite, false) \
+  X(QX_VDHDD_AddLink, kWrite, true) \
   X(QX_PassThrough, kWrite, false) \
   X(QX_PassThrough_SCSI, kWrite, false) \
   X(QX_DBG_Map, kRead, false) \

@@ -68,6 +68,29 @@ struct Adapter {
   // switches the administrator sets (adapter configuration) and the controller obeys
   bool auto_rebuild = true;  // a degraded VD takes a spare by itself (needs feature bit 0)
   bool copy_back = true;     // a spare that stood in hands its data back to a replacement (needs feature bit 6)
+  bool buzzer_on = true;     // the alarm may sound (needs a buzzer)
+  bool smart_polling = false;
+  bool cpu_optimization = false;
+  bool module_consolidation = false;
+  bool virtual_atapi = false;
+  bool raw_update = true;    // raw images may be written
+  // rates on a scale of 0..QX_RATE_SCALE; an activity moves at bga_rate_mb_s x its kind's rate / 250
+  uint8_t bga_rate = QX_RATE_SCALE;  // the one rate of adapters that have a single BGA rate
+  uint8_t media_patrol_rate = QX_RATE_SCALE;
+  uint8_t sync_rate = QX_RATE_SCALE;
+  uint8_t init_rate = QX_RATE_SCALE;
+  uint8_t rebuild_rate = QX_RATE_SCALE;
+  uint8_t migration_rate = QX_RATE_SCALE;
+  uint8_t copy_back_rate = QX_RATE_SCALE;
+  uint8_t driver_mode = QX_DRIVER_PERFORMANCE;
+  bool has_key = false;  // an encryption key is bound to the adapter
+  uint32_t guid = 0;     // a wipe gives the adapter a new one
+  bool alarm_muted = false;  // the alarm stays silent until the buzzer is next switched on
+  // media-patrol schedule: manual (0) or automatic (1) every schedule_days days
+  uint8_t schedule_mode = QX_SCHEDULE_MANUAL;
+  uint8_t schedule_days = 7;
+  int64_t next_patrol_ms = 0;  // simulated time of the next automatic run
+  std::array<uint32_t, 3> key{};
   // the adapter's clock: until the host sets it, events count seconds from boot
   bool time_synced = true;
   int64_t booted_at = 0;  // seconds since 1970 at which the adapter booted

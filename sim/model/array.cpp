@@ -18,6 +18,9 @@ const Model<Array>& array_model() {
         vector_field<R>("pds", &R::pds, 128, "array member disks", "member disk ids in order"),
         bool_field<R>("package", &R::package, false, "package VD delete",
                       "the array and its VD were created as one unit (a package VD, deleted as one by its array id)"),
+        text_field<R>("name", &R::name, 15, "", "array configuration (4)", "array name, up to 15 characters"),
+        bool_field<R>("write_cache", &R::write_cache, true, "array configuration (2)",
+                      "write cache of the array, which its member disks follow"),
     };
     return m;
   }();

@@ -3,6 +3,7 @@
 #define QX_SIM_MODEL_ARRAY_H
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "sim/model/field.h"
@@ -17,6 +18,8 @@ struct Array {
   uint32_t sector_size = 512;
   std::vector<uint16_t> pds;  // member disks in order
   bool package = false;       // created together with its one VD, as a package VD
+  std::string name;
+  bool write_cache = true;  // the write cache of its member disks
 };
 
 const Model<Array>& array_model();

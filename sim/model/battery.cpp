@@ -13,6 +13,10 @@ const Model<Battery>& battery_model() {
         integer_field<B>("charge_percent", &B::charge_percent, 100, "battery information", "charge", 0, 100),
         integer_field<B>("temperature_c", &B::temperature_c, 30, "battery information", "temperature in C"),
         integer_field<B>("voltage_mv", &B::voltage_mv, 4100, "battery information", "voltage in mV"),
+        integer_field<B>("action", &B::action, 0, "battery actions",
+                         "0 idle, 1 charging, 2 discharging, 3 relearn (discharging), 4 relearn (charging)", 0, 4),
+        integer_field<B>("action_since_ms", &B::action_since_ms, 0, "battery actions",
+                         "simulated time (ms) from which charge_percent moves by the action", 0, INT64_MAX),
     };
     return m;
   }();

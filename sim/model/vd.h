@@ -2,6 +2,7 @@
 #ifndef QX_SIM_MODEL_VD_H
 #define QX_SIM_MODEL_VD_H
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -18,7 +19,11 @@ struct Vd {
   uint8_t state = QX_VD_FUNCTIONAL;
   uint8_t raid_level = QX_RAID0;
   uint16_t stripe_kb = 64;
-  uint8_t cache_flags = 0;  // bit 0 write-through, bit 2 read ahead
+  uint8_t cache_flags = 0;  // policy code in bits 0, 1, 3 (0 write-back, 1 write-through, 8 auto), bit 2 read ahead
+  uint8_t restore_flag = 0;  // companion of the restore option on hybrid-switch adapters
+  bool has_key = false;      // an encryption key is bound to the VD
+  std::array<uint32_t, 3> key{};
+  uint16_t linked_pd = kNoId;  // the disk a hybrid-tier VD is linked to
   uint64_t size_kb = 0;
   uint16_t array_id = 0;
   uint8_t parity_disks = 0;     // RAID6 redundancy, RAID60 parity disks
