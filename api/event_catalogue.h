@@ -170,6 +170,15 @@
   X(kPdInternalRequestTimedOut, PD, 68, WARNING) \
   X(kExpanderPluggedIn, EXPANDER, 0, INFO) \
   X(kExpanderPluggedOut, EXPANDER, 1, WARNING) \
+  X(kEnclosureElementUnsupported, ENCLOSURE, 0, INFO) \
+  X(kEnclosureElementOk, ENCLOSURE, 1, INFO) \
+  X(kEnclosureElementCritical, ENCLOSURE, 2, CRITICAL) \
+  X(kEnclosureElementNonCritical, ENCLOSURE, 3, WARNING) \
+  X(kEnclosureElementUnrecoverable, ENCLOSURE, 4, CRITICAL) \
+  X(kEnclosureElementNotInstalled, ENCLOSURE, 5, WARNING) \
+  X(kEnclosureElementUnknown, ENCLOSURE, 6, WARNING) \
+  X(kEnclosureElementNotAvailable, ENCLOSURE, 7, WARNING) \
+  X(kEnclosureElementNoAccess, ENCLOSURE, 8, WARNING) \
   X(kBatteryPresent, BATTERY, 0, INFO) \
   X(kBatteryNotPresent, BATTERY, 1, WARNING) \
   X(kBatteryNewDetected, BATTERY, 2, INFO) \

@@ -17,8 +17,15 @@ QX_SIM_HOME=$work/default "$qxsim" clock freeze >/dev/null
   --case "info -o hba (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" info -o hba \
   --case "info -o pd (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" info -o pd \
   --case "info -o vd (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" info -o vd \
+  --case "topology (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" 1 topology \
+  --case "enc -o ele (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" 1 enc -o ele \
+  --case "smart -p 2 (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" smart -p 2 \
+  --case "aesport -o getCfg (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" 1 aesport -o getCfg \
   --floor "" \
   --case "floor (large)" "QX_SIM_HOME=$work/large" "$floor" \
   --floor "floor (large)" \
   --case "info -o pd (large, 1,024 disks)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" info -o pd \
-  --case "info -o vd (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" info -o vd
+  --case "info -o vd (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" info -o vd \
+  --case "topology (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" topology \
+  --case "enc -o ele (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" enc -o ele \
+  --case "enc -o elecfg (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" enc -o elecfg

@@ -21,8 +21,6 @@ uint32_t not_yet_available() {
 
 // inventory
 QX_NOT_YET_AVAILABLE(cmd_get)
-QX_NOT_YET_AVAILABLE(cmd_topology)
-QX_NOT_YET_AVAILABLE(cmd_smart)
 // configuration
 QX_NOT_YET_AVAILABLE(cmd_create_array)
 QX_NOT_YET_AVAILABLE(cmd_assign)
@@ -46,10 +44,6 @@ QX_NOT_YET_AVAILABLE(cmd_forceonline)
 QX_NOT_YET_AVAILABLE(cmd_event)
 QX_NOT_YET_AVAILABLE(cmd_flash)
 // enclosures and encryption
-QX_NOT_YET_AVAILABLE(cmd_enc)
-QX_NOT_YET_AVAILABLE(cmd_aesop)
-QX_NOT_YET_AVAILABLE(cmd_aesentry)
-QX_NOT_YET_AVAILABLE(cmd_aesport)
 // diagnostics
 QX_NOT_YET_AVAILABLE(cmd_sat)
 QX_NOT_YET_AVAILABLE(cmd_ecc)

@@ -34,6 +34,12 @@ template <>
 inline constexpr uint16_t kDefaultPageSize<QX_PD_INFO> = 128;
 template <>
 inline constexpr uint16_t kDefaultPageSize<QX_BLOCK_INFO> = 512;
+template <>
+inline constexpr uint16_t kDefaultPageSize<QX_ENCLOSURE_INFO> = 32;
+template <>
+inline constexpr uint16_t kDefaultPageSize<QX_EXPANDER_INFO> = 16;
+template <>
+inline constexpr uint16_t kDefaultPageSize<QX_PM_INFO> = 16;
 
 template <class Record>
 class ListBuffer {

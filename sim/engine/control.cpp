@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sim/engine/call_registry.h"
+#include "sim/engine/enclosure_control.h"
 #include "sim/engine/events.h"
 #include "sim/engine/vd_health.h"
 #include "sim/model/adapter.h"
@@ -24,30 +25,40 @@ Disk existing_disk(Db& db, int adapter, uint16_t pd) {
 }  // namespace
 
 void pull_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
+  ElementWatch slots(db, adapter);  // the disk's enclosure slot follows it
   Disk disk = existing_disk(db, adapter, pd);
   if (!disk.present) throw ControlError("disk " + std::to_string(pd) + " is already pulled");
   disk.present = false;
   update_row(db, disk_model(), adapter, disk);
   log_event(db, adapter, NewEvent(events::kPdRemoved, pd), now_ms);
   detach_disk(db, adapter, pd, now_ms);
+  slots.log_changes(now_ms);
 }
 
 void insert_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
+  ElementWatch slots(db, adapter);  // the disk's enclosure slot follows it
   Disk disk = existing_disk(db, adapter, pd);
   if (disk.present) throw ControlError("disk " + std::to_string(pd) + " is not pulled");
   disk.present = true;
   disk.offline = false;
   update_row(db, disk_model(), adapter, disk);
   log_event(db, adapter, NewEvent(events::kPdInserted, pd), now_ms);
+  slots.log_changes(now_ms);
 }
 
 void fail_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
+  take_disk_offline(db, adapter, pd, events::kPdOffline, now_ms);
+}
+
+void take_disk_offline(Db& db, int adapter, uint16_t pd, const EventKind& why, int64_t now_ms) {
+  ElementWatch slots(db, adapter);  // the disk's enclosure slot follows it
   Disk disk = existing_disk(db, adapter, pd);
   if (disk.offline) throw ControlError("disk " + std::to_string(pd) + " is already offline");
   disk.offline = true;
   update_row(db, disk_model(), adapter, disk);
-  log_event(db, adapter, NewEvent(events::kPdOffline, pd), now_ms);
+  log_event(db, adapter, NewEvent(why, pd), now_ms);
   detach_disk(db, adapter, pd, now_ms);
+  slots.log_changes(now_ms);
 }
 
 uint32_t add_fault(Db& db, const FaultRequest& request) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "api/event_catalogue.h"
 #include "sim/model/fault.h"
 #include "sim/store/db.h"
 
@@ -26,6 +27,8 @@ class ControlError : public std::runtime_error {
 void pull_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
 void insert_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
 void fail_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
+// As a failure, logged as `why`.
+void take_disk_offline(Db& db, int adapter, uint16_t pd, const EventKind& why, int64_t now_ms);
 
 struct FaultRequest {
   std::string function;        // a library call's name

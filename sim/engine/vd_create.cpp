@@ -8,6 +8,7 @@
 #include "sim/engine/bga_control.h"
 #include "sim/engine/capacity.h"
 #include "sim/engine/disk_records.h"
+#include "sim/engine/smart_records.h"
 #include "sim/engine/vd_events.h"
 #include "sim/model/disk.h"
 #include "sim/model/vd.h"
@@ -63,6 +64,7 @@ uint8_t read_members(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_R
     if (!d) return kPdMissing;
     if (!is_data_disk(*d)) return kAtapiInVd;
     if (d->offline || d->foreign) return kInvalidPdId;
+    if (!smart_healthy(disk_smart(db, adapter, d->id))) return kSmartOverThreshold;
     if (d->spare != SpareKind::kNone) return kPdIsSpare;
     if (!(a.adv_features & QX_ADV_MULTI_VD) && holds_vd_block(db, adapter, d->id)) return kPdAssigned;
     members.push_back(*d);

@@ -12,6 +12,11 @@
 
 namespace qx::sim {
 
+// How the adapter fills the entry information record, which readers take
+// two overlapping ways: as (port, entry) pairs, as the entries' has-key
+// flags, or not at all (the call is not supported).
+enum class AesEntryInfo : uint8_t { kLinks, kKeyFlags, kUnsupported };
+
 struct Adapter {
   uint8_t id = 0;
   // identity
@@ -38,6 +43,7 @@ struct Adapter {
   uint8_t pcie_max_width = 0;
   uint8_t pcie_current_width = 0;
   uint8_t aes_port_count = 0;
+  uint8_t aes_entry_count = 0;
   // capabilities
   uint8_t features = 0;
   uint32_t adv_features = 0;
@@ -67,7 +73,8 @@ struct Adapter {
   uint32_t bga_rate_mb_s = 0;     // speed of background activities, MB of VD per simulated second
   // switches the administrator sets (adapter configuration) and the controller obeys
   bool auto_rebuild = true;  // a degraded VD takes a spare by itself (needs feature bit 0)
-  bool copy_back = true;     // a spare that stood in hands its data back to a replacement (needs feature bit 6)
+  bool copy_back = true;
+  AesEntryInfo aes_entry_info = AesEntryInfo::kLinks;     // a spare that stood in hands its data back to a replacement (needs feature bit 6)
 };
 
 const Model<Adapter>& adapter_model();

@@ -11,6 +11,7 @@
 #include "sim/engine/activities.h"
 #include "sim/engine/clock.h"
 #include "sim/engine/control.h"
+#include "sim/engine/enclosure_control.h"
 #include "sim/model/adapter.h"
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
@@ -149,6 +150,34 @@ int pd(DiskStep step, const Options& o) {
       case DiskStep::kInsert: insert_disk(db, o.pd_adapter, id, now); break;
       case DiskStep::kFail: fail_disk(db, o.pd_adapter, id, now); break;
     }
+  });
+  return 0;
+}
+
+int enc_element(const Options& o) {
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](Db& db, int64_t now) {
+    change_element(db, o.pd_adapter, static_cast<uint16_t>(o.enclosure), o.element_type,
+                   static_cast<uint8_t>(o.element_number),
+                   ElementChange{o.celsius, o.millivolts, o.rpm, o.element_status, o.flags}, now);
+  });
+  return 0;
+}
+
+int enc_expander(ExpanderStep step, const Options& o) {
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](Db& db, int64_t now) {
+    const uint16_t id = static_cast<uint16_t>(o.expander);
+    if (step == ExpanderStep::kPull)
+      pull_expander(db, o.pd_adapter, id, now);
+    else
+      insert_expander(db, o.pd_adapter, id, now);
+  });
+  return 0;
+}
+
+int pd_smart(const Options& o) {
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](Db& db, int64_t now) {
+    change_smart(db, o.pd_adapter, static_cast<uint16_t>(o.pd), static_cast<uint8_t>(o.attribute),
+                 SmartChange{o.current, o.raw, o.worst, o.threshold}, now);
   });
   return 0;
 }

@@ -21,6 +21,14 @@ struct Options {
   std::optional<int64_t> fault_id;
   int pd = 0;
   int pd_adapter = 0;
+  // enclosures, expanders and SMART
+  int enclosure = 0;
+  std::string element_type;
+  int element_number = 0;
+  std::optional<int64_t> celsius, millivolts, rpm, element_status, flags;
+  int expander = 0;
+  int attribute = 0;
+  std::optional<int64_t> current, raw, worst, threshold;
 };
 
 // One function per subcommand; each answers the exit status and throws, with
@@ -42,6 +50,11 @@ enum class DiskStep { kPull, kInsert, kFail };
 int pd(DiskStep step, const Options& o);
 
 int events(const Options& o);
+
+int enc_element(const Options& o);
+enum class ExpanderStep { kPull, kInsert };
+int enc_expander(ExpanderStep step, const Options& o);
+int pd_smart(const Options& o);
 
 }  // namespace qxsim
 
