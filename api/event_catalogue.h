@@ -6,6 +6,13 @@
 // named constants and the catalogue are both built from it, so a row added
 // here is known to both. A row may gain columns (a decoder format) without
 // its users changing.
+//
+// Severities follow one rule, so that an administrator can filter on them:
+// INFO for a planned step (created, started, paused, resumed, completed, a
+// setting changed); WARNING for a removal, a timeout or an activity that was
+// stopped before its end (a user's abort or stop included); MAJOR for a
+// degraded VD, a failed disk or a failed operation; CRITICAL for an offline
+// VD or a loss the adapter cannot recover from by itself.
 #ifndef QX_API_EVENT_CATALOGUE_H
 #define QX_API_EVENT_CATALOGUE_H
 
@@ -49,7 +56,7 @@
   X(kVdCheckStarted, VD, 20, INFO) \
   X(kVdCheckPaused, VD, 22, INFO) \
   X(kVdCheckResumed, VD, 23, INFO) \
-  X(kVdCheckAborted, VD, 24, INFO) \
+  X(kVdCheckAborted, VD, 24, WARNING) \
   X(kVdCheckCompleted, VD, 25, INFO) \
   X(kVdCheckProgress, VD, 26, INFO) \
   X(kVdCheckFailed, VD, 27, MAJOR) \
@@ -58,7 +65,7 @@
   X(kVdFixStarted, VD, 30, INFO) \
   X(kVdFixPaused, VD, 32, INFO) \
   X(kVdFixResumed, VD, 33, INFO) \
-  X(kVdFixAborted, VD, 34, INFO) \
+  X(kVdFixAborted, VD, 34, WARNING) \
   X(kVdFixCompleted, VD, 35, INFO) \
   X(kVdFixProgress, VD, 36, INFO) \
   X(kVdFixFailed, VD, 37, MAJOR) \
@@ -67,7 +74,7 @@
   X(kVdFastInitStarted, VD, 40, INFO) \
   X(kVdFastInitPaused, VD, 42, INFO) \
   X(kVdFastInitResumed, VD, 43, INFO) \
-  X(kVdFastInitAborted, VD, 44, INFO) \
+  X(kVdFastInitAborted, VD, 44, WARNING) \
   X(kVdFastInitCompleted, VD, 45, INFO) \
   X(kVdFastInitProgress, VD, 46, INFO) \
   X(kVdFastInitFailed, VD, 47, MAJOR) \
@@ -76,7 +83,7 @@
   X(kVdBackgroundInitStarted, VD, 50, INFO) \
   X(kVdBackgroundInitPaused, VD, 52, INFO) \
   X(kVdBackgroundInitResumed, VD, 53, INFO) \
-  X(kVdBackgroundInitAborted, VD, 54, INFO) \
+  X(kVdBackgroundInitAborted, VD, 54, WARNING) \
   X(kVdBackgroundInitCompleted, VD, 55, INFO) \
   X(kVdBackgroundInitProgress, VD, 56, INFO) \
   X(kVdBackgroundInitFailed, VD, 57, MAJOR) \
@@ -85,7 +92,7 @@
   X(kVdForegroundInitStarted, VD, 60, INFO) \
   X(kVdForegroundInitPaused, VD, 62, INFO) \
   X(kVdForegroundInitResumed, VD, 63, INFO) \
-  X(kVdForegroundInitAborted, VD, 64, INFO) \
+  X(kVdForegroundInitAborted, VD, 64, WARNING) \
   X(kVdForegroundInitCompleted, VD, 65, INFO) \
   X(kVdForegroundInitProgress, VD, 66, INFO) \
   X(kVdForegroundInitFailed, VD, 67, MAJOR) \
@@ -94,7 +101,7 @@
   X(kVdRebuildStarted, VD, 70, INFO) \
   X(kVdRebuildPaused, VD, 72, INFO) \
   X(kVdRebuildResumed, VD, 73, INFO) \
-  X(kVdRebuildAborted, VD, 74, INFO) \
+  X(kVdRebuildAborted, VD, 74, WARNING) \
   X(kVdRebuildCompleted, VD, 75, INFO) \
   X(kVdRebuildProgress, VD, 76, INFO) \
   X(kVdRebuildFailed, VD, 77, MAJOR) \
@@ -103,7 +110,7 @@
   X(kVdMigrationStarted, VD, 80, INFO) \
   X(kVdMigrationPaused, VD, 82, INFO) \
   X(kVdMigrationResumed, VD, 83, INFO) \
-  X(kVdMigrationAborted, VD, 84, INFO) \
+  X(kVdMigrationAborted, VD, 84, WARNING) \
   X(kVdMigrationCompleted, VD, 85, INFO) \
   X(kVdMigrationProgress, VD, 86, INFO) \
   X(kVdMigrationFailed, VD, 87, MAJOR) \
@@ -112,7 +119,7 @@
   X(kVdCopyBackStarted, VD, 90, INFO) \
   X(kVdCopyBackPaused, VD, 92, INFO) \
   X(kVdCopyBackResumed, VD, 93, INFO) \
-  X(kVdCopyBackAborted, VD, 94, INFO) \
+  X(kVdCopyBackAborted, VD, 94, WARNING) \
   X(kVdCopyBackCompleted, VD, 95, INFO) \
   X(kVdCopyBackProgress, VD, 96, INFO) \
   X(kVdCopyBackFailed, VD, 97, MAJOR) \
@@ -122,7 +129,7 @@
   X(kVdHostReadFixStarted, VD, 101, INFO) \
   X(kVdHostReadFixPaused, VD, 102, INFO) \
   X(kVdHostReadFixResumed, VD, 103, INFO) \
-  X(kVdHostReadFixAborted, VD, 104, INFO) \
+  X(kVdHostReadFixAborted, VD, 104, WARNING) \
   X(kVdHostReadFixCompleted, VD, 105, INFO) \
   X(kVdHostReadFixFailed, VD, 106, MAJOR) \
   X(kVdHostReadFixScheduled, VD, 107, INFO) \
@@ -144,8 +151,8 @@
   X(kPdBadBlockReassigned, PD, 15, WARNING) \
   X(kPdCacheModeChanged, PD, 16, INFO) \
   X(kPdMediaPatrolStarted, PD, 17, INFO) \
-  X(kPdMediaPatrolStopped, PD, 18, INFO) \
-  X(kPdMediaPatrolAborted, PD, 21, INFO) \
+  X(kPdMediaPatrolStopped, PD, 18, WARNING) \
+  X(kPdMediaPatrolAborted, PD, 21, WARNING) \
   X(kPdMediaPatrolCompleted, PD, 22, INFO) \
   X(kPdMediaPatrolProgress, PD, 23, INFO) \
   X(kPdMediaPatrolMediaError, PD, 24, WARNING) \

@@ -20,7 +20,7 @@ using qx::sim::Session;
 
 namespace {
 
-AesState aes_state(Session& s) { return AesState(s.db(), s.adapter_id(), s.adapter()); }
+AesState aes_state(const Session& s) { return AesState(s); }
 
 // A list of entries or ports; an id the adapter does not have answers an
 // empty list.
@@ -95,19 +95,19 @@ QX_API_EXPORT uint8_t QX_AES_ChangePwd(uint8_t adapter, const QX_AES_PASSWORD_CH
 QX_API_EXPORT uint8_t QX_AES_SetLink(uint8_t adapter, const QX_AES_LINK_REQUEST* request) {
   return qx::sim::api_call(Call::QX_AES_SetLink, adapter, [&](Session& s) -> uint8_t {
     if (request == nullptr) return qx::kInvalidParameter;
-    return aes_state(s).link(*request, s.now_ms());
+    return aes_state(s).link(*request);
   });
 }
 
 QX_API_EXPORT uint8_t QX_AES_ClearLink(uint8_t adapter, uint8_t port_id) {
   return qx::sim::api_call(Call::QX_AES_ClearLink, adapter,
-                           [&](Session& s) -> uint8_t { return aes_state(s).unlink(port_id, s.now_ms()); });
+                           [&](Session& s) -> uint8_t { return aes_state(s).unlink(port_id); });
 }
 
 QX_API_EXPORT uint8_t QX_AES_SetPortConfig(uint8_t adapter, const QX_AES_PORT_CONFIG* request) {
   return qx::sim::api_call(Call::QX_AES_SetPortConfig, adapter, [&](Session& s) -> uint8_t {
     if (request == nullptr) return qx::kInvalidParameter;
-    return aes_state(s).switch_port(request->port_id, request->aes_enabled != 0, s.now_ms());
+    return aes_state(s).switch_port(request->port_id, request->aes_enabled != 0);
   });
 }
 

@@ -25,7 +25,7 @@ QX_API_EXPORT uint8_t QX_BLK_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
       return qx::sim::select_rows(s.db(), qx::sim::block_model(), s.adapter_id(), "id >= ?1", {json(start)}, "id",
                                   limit);
     };
-    source.one = [&s](int64_t id) { return qx::sim::block_by_id(s.db(), s.adapter_id(), static_cast<uint16_t>(id)); };
+    source.one = [&s](int64_t id) { return qx::sim::block_by_id(s, static_cast<uint16_t>(id)); };
     source.id_of = [](const Block& b) { return int64_t{b.id}; };
     source.record = [](const Block& b) { return qx::sim::block_info_record(b); };
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, source);
@@ -38,12 +38,12 @@ QX_API_EXPORT uint8_t QX_BLK_GetHDBlock(uint8_t adapter, QX_QUERY_HEADER* query)
     source.missing_status = qx::kPdMissing;
     // A page of disks comes with their blocks (see present_disks()).
     source.page = [&s](int64_t start, int64_t limit) {
-      return qx::sim::present_disks(s.db(), s.adapter_id(), start, limit);
+      return qx::sim::present_disks(s, start, limit);
     };
-    source.one = [&s](int64_t id) { return qx::sim::present_disk(s.db(), s.adapter_id(), id); };
+    source.one = [&s](int64_t id) { return qx::sim::present_disk(s, id); };
     source.id_of = [](const Disk& d) { return int64_t{d.id}; };
     source.record = [&s](const Disk& d) {
-      return qx::sim::hd_block_record(d.id, qx::sim::blocks_on_disk(s.db(), s.adapter_id(), d.id));
+      return qx::sim::hd_block_record(d.id, qx::sim::blocks_on_disk(s, d.id));
     };
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, source);
   });

@@ -19,12 +19,12 @@ QX_API_EXPORT uint8_t QX_DiskHasOS(uint8_t adapter, uint8_t kind, uint8_t count,
     bool has_os = false;
     for (uint8_t i = 0; i < count; ++i) {
       if (kind == QX_OS_CHECK_VDS) {
-        if (!qx::sim::vd_exists(s.db(), s.adapter_id(), ids[i])) return uint8_t{qx::kVdMissing};
-        has_os = has_os || qx::sim::vds_with_os(s.db(), s.adapter_id()).count(ids[i]) != 0;
+        if (!qx::sim::vd_exists(s, ids[i])) return uint8_t{qx::kVdMissing};
+        has_os = has_os || qx::sim::vds_with_os(s).count(ids[i]) != 0;
       } else {
-        std::optional<qx::sim::Disk> disk = qx::sim::present_disk(s.db(), s.adapter_id(), ids[i]);
+        std::optional<qx::sim::Disk> disk = qx::sim::present_disk(s, ids[i]);
         if (!disk) return uint8_t{qx::kPdMissing};
-        has_os = has_os || qx::sim::disk_carries_os(s.db(), s.adapter_id(), *disk);
+        has_os = has_os || qx::sim::disk_carries_os(s, *disk);
       }
     }
     if (!has_os) return uint8_t{qx::kOk};

@@ -48,7 +48,7 @@ uint8_t read_elements(Session& s, uint16_t enclosure, std::vector<qx::sim::Eleme
   if (enclosure != QX_ALL_ENCLOSURES &&
       !qx::sim::select_by_id(s.db(), qx::sim::enclosure_model(), s.adapter_id(), enclosure))
     return qx::kInvalidEnclosureId;
-  out = qx::sim::element_states(s.db(), s.adapter_id(), static_cast<uint16_t>(enclosure));
+  out = qx::sim::element_states(s, enclosure);
   return qx::kOk;
 }
 
@@ -58,9 +58,9 @@ extern "C" {
 
 QX_API_EXPORT uint8_t QX_ENC_GetEnclosureInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
   return qx::sim::api_call(Call::QX_ENC_GetEnclosureInfo, adapter, [&](Session& s) -> uint8_t {
-    const std::vector<qx::sim::Expander> expanders = qx::sim::adapter_expanders(s.db(), s.adapter_id());
+    const std::vector<qx::sim::Expander> expanders = qx::sim::adapter_expanders(s);
     const std::vector<qx::sim::ElementState> states =
-        qx::sim::element_states(s.db(), s.adapter_id(), QX_ALL_ENCLOSURES);
+        qx::sim::element_states(s, QX_ALL_ENCLOSURES);
     return qx::sim::serve_list(
         query, s.adapter().max_buffer_kb,
         device_source<qx::sim::Enclosure, QX_ENCLOSURE_INFO>(s, qx::sim::enclosure_model(), "1", [&](const auto& e) {
@@ -72,7 +72,7 @@ QX_API_EXPORT uint8_t QX_ENC_GetEnclosureInfo(uint8_t adapter, QX_QUERY_HEADER* 
 
 QX_API_EXPORT uint8_t QX_PD_GetExpanderInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
   return qx::sim::api_call(Call::QX_PD_GetExpanderInfo, adapter, [&](Session& s) -> uint8_t {
-    const std::vector<qx::sim::Expander> expanders = qx::sim::adapter_expanders(s.db(), s.adapter_id());
+    const std::vector<qx::sim::Expander> expanders = qx::sim::adapter_expanders(s);
     return qx::sim::serve_list(
         query, s.adapter().max_buffer_kb,
         device_source<qx::sim::Expander, QX_EXPANDER_INFO>(s, qx::sim::expander_model(), "present = 1", [&](const auto& x) {

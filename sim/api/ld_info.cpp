@@ -21,9 +21,9 @@ ListSource<VdView, Record> vd_source(Session& s, std::function<Record(const VdVi
   ListSource<VdView, Record> source;
   source.missing_status = qx::kVdMissing;
   source.page = [&s](int64_t start, int64_t limit) {
-    return qx::sim::listed_vds(s.db(), s.adapter_id(), start, limit);
+    return qx::sim::listed_vds(s, start, limit);
   };
-  source.one = [&s](int64_t id) { return qx::sim::listed_vd(s.db(), s.adapter_id(), id); };
+  source.one = [&s](int64_t id) { return qx::sim::listed_vd(s, id); };
   source.id_of = [](const VdView& v) { return int64_t{v.vd.id}; };
   source.record = std::move(record);
   return source;
@@ -51,13 +51,13 @@ QX_API_EXPORT uint8_t QX_LD_GetStatus(uint8_t adapter, QX_QUERY_HEADER* query) {
     source.page = [&, read_page](int64_t start, int64_t limit) {
       std::vector<VdView> page = read_page(start, limit);
       if (!page.empty())
-        patrolled = qx::sim::vds_with_patrolling_member(s.db(), s.adapter_id(), page.front().vd.id, page.back().vd.id);
+        patrolled = qx::sim::vds_with_patrolling_member(s, page.front().vd.id, page.back().vd.id);
       return page;
     };
     auto read_one = source.one;
     source.one = [&, read_one](int64_t id) {
       std::optional<VdView> one = read_one(id);
-      if (one) patrolled = qx::sim::vds_with_patrolling_member(s.db(), s.adapter_id(), one->vd.id, one->vd.id);
+      if (one) patrolled = qx::sim::vds_with_patrolling_member(s, one->vd.id, one->vd.id);
       return one;
     };
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, source);
@@ -67,8 +67,8 @@ QX_API_EXPORT uint8_t QX_LD_GetStatus(uint8_t adapter, QX_QUERY_HEADER* query) {
 QX_API_EXPORT uint8_t QX_LD_GetTargetLDInfo(uint8_t adapter, uint16_t vd_id, QX_VD_INFO* target) {
   if (target == nullptr) return qx::kInvalidParameter;
   return qx::sim::api_call(Call::QX_LD_GetTargetLDInfo, adapter, [&](Session& s) {
-    if (!qx::sim::listed_vd(s.db(), s.adapter_id(), vd_id)) return uint8_t{qx::kVdMissing};
-    std::optional<VdView> built = qx::sim::migration_target(s.db(), s.adapter_id(), vd_id);
+    if (!qx::sim::listed_vd(s, vd_id)) return uint8_t{qx::kVdMissing};
+    std::optional<VdView> built = qx::sim::migration_target(s, vd_id);
     // A VD that is not migrating has no target.
     if (!built) return uint8_t{qx::kInvalidRequest};
     *target = qx::sim::vd_info_record(*built);

@@ -27,9 +27,9 @@ ListSource<Disk, Record> disk_source(Session& s, std::function<Record(const Disk
   ListSource<Disk, Record> source;
   source.missing_status = qx::kPdMissing;
   source.page = [&s](int64_t start, int64_t limit) {
-    return qx::sim::present_disks(s.db(), s.adapter_id(), start, limit);
+    return qx::sim::present_disks(s, start, limit);
   };
-  source.one = [&s](int64_t id) { return qx::sim::present_disk(s.db(), s.adapter_id(), id); };
+  source.one = [&s](int64_t id) { return qx::sim::present_disk(s, id); };
   source.id_of = [](const Disk& d) { return int64_t{d.id}; };
   source.record = std::move(record);
   return source;
@@ -37,7 +37,7 @@ ListSource<Disk, Record> disk_source(Session& s, std::function<Record(const Disk
 
 uint8_t serve_pd_info(Call call, uint8_t adapter, QX_QUERY_HEADER* query, qx::sim::PdForm form) {
   return qx::sim::api_call(call, adapter, [&](Session& s) {
-    const std::vector<qx::sim::Expander> expanders = qx::sim::adapter_expanders(s.db(), s.adapter_id());
+    const std::vector<qx::sim::Expander> expanders = qx::sim::adapter_expanders(s);
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_PD_INFO>(s, [&](const Disk& d) {
                                  return qx::sim::pd_info_record(
                                      d, static_cast<uint8_t>(s.adapter_id()), form,
@@ -72,7 +72,7 @@ QX_API_EXPORT uint8_t QX_PD_GetFreeSpaceInfo(uint8_t adapter, QX_QUERY_HEADER* q
     const uint64_t reserved = s.adapter().disk_reserved_kb;
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_FREE_SPACE>(s, [&](const Disk& d) {
                                  const uint64_t usable = qx::sim::usable_kb(
-                                     d, reserved, qx::sim::blocks_on_disk(s.db(), s.adapter_id(), d.id));
+                                     d, reserved, qx::sim::blocks_on_disk(s, d.id));
                                  return qx::sim::free_space_record(d, usable);
                                }));
   });
@@ -82,7 +82,7 @@ QX_API_EXPORT uint8_t QX_PD_GetBGAStatus(uint8_t adapter, QX_QUERY_HEADER* query
   return qx::sim::api_call(Call::QX_PD_GetBGAStatus, adapter, [&](Session& s) {
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_PD_BGA_STATUS>(s, [&](const Disk& d) {
                                  return qx::sim::pd_bga_status_record(
-                                     d.id, qx::sim::disk_activity(s.db(), s.adapter_id(), d.id), s.now_ms());
+                                     d.id, qx::sim::disk_activity(s, d.id), s.now_ms());
                                }));
   });
 }

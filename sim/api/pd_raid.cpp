@@ -22,9 +22,9 @@ QX_API_EXPORT uint8_t QX_PD_GetHDRaidStatus(uint8_t adapter, QX_QUERY_HEADER* qu
     qx::sim::ListSource<PdRaidView, QX_PD_RAID_STATUS> source;
     source.missing_status = qx::kPdMissing;
     source.page = [&s](int64_t start, int64_t limit) {
-      return qx::sim::pd_raid_views(s.db(), s.adapter_id(), start, limit);
+      return qx::sim::pd_raid_views(s, start, limit);
     };
-    source.one = [&s](int64_t id) { return qx::sim::pd_raid_view(s.db(), s.adapter_id(), id); };
+    source.one = [&s](int64_t id) { return qx::sim::pd_raid_view(s, id); };
     source.id_of = [](const PdRaidView& v) { return int64_t{v.disk.id}; };
     source.record = [](const PdRaidView& v) { return qx::sim::pd_raid_status_record(v); };
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, source);
@@ -37,7 +37,7 @@ QX_API_EXPORT uint8_t QX_PD_GetMBRInfo(uint8_t adapter, QX_MBR_INFO* info) {
     if (info->count == 0 || info->count > QX_MAX_CREATE_PDS) return uint8_t{qx::kInvalidParameter};
     uint8_t flags[QX_MAX_CREATE_PDS] = {};
     for (int i = 0; i < info->count; ++i) {
-      std::optional<qx::sim::Disk> disk = qx::sim::present_disk(s.db(), s.adapter_id(), info->pd_ids[i]);
+      std::optional<qx::sim::Disk> disk = qx::sim::present_disk(s, info->pd_ids[i]);
       if (!disk) return uint8_t{qx::kPdMissing};
       flags[i] = disk->has_file_system ? 1 : 0;
     }

@@ -16,7 +16,9 @@ const char* const kCompletionSql = "(since_ms + ((10000 - progress) * duration_s
 // Running activities that move: not those stuck at a progress beyond 100 %.
 const char* const kMovingSql = "state = 'running' AND progress <= 10000";
 
-void apply_vd_completion(Db& db, int adapter, const Activity& a) {
+void apply_vd_completion(const Session& s, const Activity& a) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, a.vd);
   if (!vd) return;
   switch (a.kind) {
@@ -33,16 +35,16 @@ void apply_vd_completion(Db& db, int adapter, const Activity& a) {
   update_row(db, vd_model(), adapter, *vd);
 }
 
-void complete(Db& db, int adapter, const Activity& a, int64_t at_ms) {
+void complete(const Session& s, const Activity& a, int64_t at_ms) {
   if (is_disk_activity(a.kind)) {
     if (a.kind == ActivityKind::kMediaPatrol)
-      log_event(db, adapter, NewEvent(events::kPdMediaPatrolCompleted, a.pd), at_ms);
+      log_event(s, NewEvent(events::kPdMediaPatrolCompleted, a.pd), at_ms);
   } else {
-    apply_vd_completion(db, adapter, a);
+    apply_vd_completion(s, a);
     if (const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted))
-      log_event(db, adapter, NewEvent(*kind, a.vd), at_ms);
+      log_event(s, NewEvent(*kind, a.vd), at_ms);
   }
-  delete_row(db, activity_model(), adapter, a);
+  delete_row(s.db(), activity_model(), s.adapter_id(), a);
 }
 
 }  // namespace
@@ -57,30 +59,30 @@ int64_t completion_ms(const Activity& a) {
   return a.since_ms + ((kFullProgress - a.progress) * a.duration_s * 1000 + kFullProgress - 1) / kFullProgress;
 }
 
-std::optional<int64_t> next_completion_ms(Db& db, int adapter) {
-  Stmt stmt = db.prepare(std::string("SELECT MIN(") + kCompletionSql +
-                         ") FROM activities WHERE adapter = ?1 AND " + kMovingSql);
-  stmt.bind(1, int64_t{adapter});
+std::optional<int64_t> next_completion_ms(const Session& s) {
+  Stmt stmt = s.db().prepare(std::string("SELECT MIN(") + kCompletionSql +
+                             ") FROM activities WHERE adapter = ?1 AND " + kMovingSql);
+  stmt.bind(1, int64_t{s.adapter_id()});
   stmt.step();
   if (stmt.column_null(0)) return std::nullopt;
   return stmt.column_int(0);
 }
 
-void complete_due_activities(Db& db, int adapter, int64_t now_ms) {
+void complete_due_activities(const Session& s) {
   std::vector<Activity> due =
-      select_rows(db, activity_model(), adapter, std::string(kMovingSql) + " AND " + kCompletionSql + " <= ?1",
-                  {json(now_ms)}, kCompletionSql);
-  for (const Activity& a : due) complete(db, adapter, a, completion_ms(a));
+      select_rows(s.db(), activity_model(), s.adapter_id(), std::string(kMovingSql) + " AND " + kCompletionSql + " <= ?1",
+                  {json(s.now_ms())}, kCompletionSql);
+  for (const Activity& a : due) complete(s, a, completion_ms(a));
 }
 
-std::optional<Activity> vd_activity(Db& db, int adapter, uint16_t vd) {
-  std::vector<Activity> rows = select_rows(db, activity_model(), adapter, "vd = ?1", {json(vd)}, "id", 1);
+std::optional<Activity> vd_activity(const Session& s, uint16_t vd) {
+  std::vector<Activity> rows = select_rows(s.db(), activity_model(), s.adapter_id(), "vd = ?1", {json(vd)}, "id", 1);
   if (rows.empty()) return std::nullopt;
   return rows.front();
 }
 
-std::optional<Activity> pd_activity(Db& db, int adapter, uint16_t pd) {
-  std::vector<Activity> rows = select_rows(db, activity_model(), adapter, "pd = ?1", {json(pd)}, "id", 1);
+std::optional<Activity> pd_activity(const Session& s, uint16_t pd) {
+  std::vector<Activity> rows = select_rows(s.db(), activity_model(), s.adapter_id(), "pd = ?1", {json(pd)}, "id", 1);
   if (rows.empty()) return std::nullopt;
   return rows.front();
 }
@@ -109,9 +111,9 @@ const EventKind* vd_activity_event(ActivityKind kind, ActivityStep step) {
   return find_event(started->event_class, static_cast<uint16_t>(started->code + static_cast<uint16_t>(step)));
 }
 
-uint16_t next_activity_id(Db& db, int adapter) {
-  Stmt stmt = db.prepare("SELECT COALESCE(MAX(id), -1) + 1 FROM activities WHERE adapter = ?1");
-  stmt.bind(1, int64_t{adapter});
+uint16_t next_activity_id(const Session& s) {
+  Stmt stmt = s.db().prepare("SELECT COALESCE(MAX(id), -1) + 1 FROM activities WHERE adapter = ?1");
+  stmt.bind(1, int64_t{s.adapter_id()});
   stmt.step();
   return static_cast<uint16_t>(stmt.column_int(0));
 }

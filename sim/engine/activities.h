@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "api/event_catalogue.h"
+#include "sim/engine/session.h"
 #include "sim/model/activity.h"
-#include "sim/store/db.h"
 
 namespace qx::sim {
 
@@ -21,21 +21,22 @@ int64_t completion_ms(const Activity& activity);
 
 // The earliest simulated time at which a running activity of the adapter
 // completes; none when nothing runs.
-std::optional<int64_t> next_completion_ms(Db& db, int adapter);
+std::optional<int64_t> next_completion_ms(const Session& s);
 
-// Applies every completion due by `now_ms`, oldest first. Needs a write transaction.
-void complete_due_activities(Db& db, int adapter, int64_t now_ms);
+// Applies every completion due by the time of the call, oldest first, each
+// logged at the moment it completed. Needs a write transaction.
+void complete_due_activities(const Session& s);
 
 // The activity of a VD or a disk, if one exists (running or not).
-std::optional<Activity> vd_activity(Db& db, int adapter, uint16_t vd);
-std::optional<Activity> pd_activity(Db& db, int adapter, uint16_t pd);
+std::optional<Activity> vd_activity(const Session& s, uint16_t vd);
+std::optional<Activity> pd_activity(const Session& s, uint16_t pd);
 
 // Takes a snapshot of the progress at `now_ms` into the row (before its
 // state changes, so progress is kept across pause and resume).
 Activity settled(const Activity& activity, int64_t now_ms);
 
 // The next free activity id on the adapter.
-uint16_t next_activity_id(Db& db, int adapter);
+uint16_t next_activity_id(const Session& s);
 
 // Steps of a VD activity that the event log records.
 enum class ActivityStep : uint16_t { kStarted = 0, kPaused = 2, kResumed = 3, kAborted = 4, kCompleted = 5 };

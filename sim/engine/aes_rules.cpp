@@ -19,7 +19,10 @@ bool is_zero_key(const char (&key)[QX_AES_TEXT_SIZE]) {
   return std::all_of(key, key + QX_AES_TEXT_SIZE, [](char c) { return c == 0; });
 }
 
-AesState::AesState(Db& db, int adapter, const Adapter& record) : db_(db), adapter_(adapter) {
+AesState::AesState(const Session& s) : session_(s) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const Adapter& record = s.adapter();
   // Rows a scenario left out are entries and ports in their first state.
   std::vector<AesEntry> stored_entries = select_rows(db, aes_entry_model(), adapter);
   for (uint8_t id = 0; id < record.aes_entry_count; ++id) {
@@ -37,18 +40,18 @@ uint8_t AesState::check_entry(uint8_t entry) const { return entry < entries_.siz
 uint8_t AesState::check_port(uint8_t port) const { return port < ports_.size() ? kOk : kAesPortRange; }
 
 void AesState::save(const AesEntry& entry) {
-  if (select_by_id(db_, aes_entry_model(), adapter_, entry.id))
-    update_row(db_, aes_entry_model(), adapter_, entry);
+  if (select_by_id(session_.db(), aes_entry_model(), session_.adapter_id(), entry.id))
+    update_row(session_.db(), aes_entry_model(), session_.adapter_id(), entry);
   else
-    insert_row(db_, aes_entry_model(), adapter_, entry);
+    insert_row(session_.db(), aes_entry_model(), session_.adapter_id(), entry);
   entries_[entry.id] = entry;
 }
 
 void AesState::save(const AesPort& port) {
-  if (select_by_id(db_, aes_port_model(), adapter_, port.id))
-    update_row(db_, aes_port_model(), adapter_, port);
+  if (select_by_id(session_.db(), aes_port_model(), session_.adapter_id(), port.id))
+    update_row(session_.db(), aes_port_model(), session_.adapter_id(), port);
   else
-    insert_row(db_, aes_port_model(), adapter_, port);
+    insert_row(session_.db(), aes_port_model(), session_.adapter_id(), port);
   ports_[port.id] = port;
 }
 
@@ -101,7 +104,7 @@ uint8_t AesState::change_password(const QX_AES_PASSWORD_CHANGE& r) {
   return kOk;
 }
 
-uint8_t AesState::link(const QX_AES_LINK_REQUEST& r, int64_t now_ms) {
+uint8_t AesState::link(const QX_AES_LINK_REQUEST& r) {
   if (uint8_t status = check_port(r.port_id); status != kOk) return status;
   if (uint8_t status = check_entry(r.entry_id); status != kOk) return status;
   const AesEntry& e = entries_[r.entry_id];
@@ -110,33 +113,33 @@ uint8_t AesState::link(const QX_AES_LINK_REQUEST& r, int64_t now_ms) {
   AesPort p = ports_[r.port_id];
   p.entry = r.entry_id;
   save(p);
-  recheck_disks(p, now_ms);
+  recheck_disks(p);
   return kOk;
 }
 
-uint8_t AesState::unlink(uint8_t port, int64_t now_ms) {
+uint8_t AesState::unlink(uint8_t port) {
   if (uint8_t status = check_port(port); status != kOk) return status;
   AesPort p = ports_[port];
   // A port keeps its entry while AES is on: switching it off comes first.
   if (p.enabled) return kInvalidRequest;
   p.entry = QX_AES_NO_ENTRY;
   save(p);
-  recheck_disks(p, now_ms);
+  recheck_disks(p);
   return kOk;
 }
 
-uint8_t AesState::switch_port(uint8_t port, bool enabled, int64_t now_ms) {
+uint8_t AesState::switch_port(uint8_t port, bool enabled) {
   if (uint8_t status = check_port(port); status != kOk) return status;
   AesPort p = ports_[port];
   if (enabled && (p.entry == QX_AES_NO_ENTRY || entries_[p.entry].key.empty())) return kAesKeyAbsent;
   p.enabled = enabled;
   save(p);
-  recheck_disks(p, now_ms);
+  recheck_disks(p);
   return kOk;
 }
 
-void AesState::recheck_disks(const AesPort& port, int64_t now_ms) {
-  for (const Disk& d : select_rows(db_, disk_model(), adapter_, "aes_port = ?1", {json(port.id)})) {
+void AesState::recheck_disks(const AesPort& port) {
+  for (const Disk& d : select_rows(session_.db(), disk_model(), session_.adapter_id(), "aes_port = ?1", {json(port.id)})) {
     if (!d.present || d.offline) continue;
     const EventKind* why = nullptr;
     if (port.enabled && !d.encrypted)
@@ -145,7 +148,7 @@ void AesState::recheck_disks(const AesPort& port, int64_t now_ms) {
       why = &events::kPdOfflineCryptoOnPlainPort;
     else if (port.enabled && d.key_entry != port.entry)
       why = &events::kPdOfflineCipherMismatch;
-    if (why != nullptr) take_disk_offline(db_, adapter_, d.id, *why, now_ms);
+    if (why != nullptr) take_disk_offline(session_, d.id, *why);
   }
 }
 

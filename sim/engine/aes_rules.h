@@ -11,6 +11,7 @@
 
 #include "api/records.h"
 #include "sim/model/adapter.h"
+#include "sim/engine/session.h"
 #include "sim/model/aes.h"
 #include "sim/store/db.h"
 
@@ -24,7 +25,7 @@ bool is_zero_key(const char (&key)[QX_AES_TEXT_SIZE]);
 
 class AesState {
  public:
-  AesState(Db& db, int adapter, const Adapter& record);
+  explicit AesState(const Session& s);
 
   // Each answers a status and changes nothing unless it answers 0. The
   // entries a call names must be below the adapter's entry count (241) and
@@ -33,9 +34,9 @@ class AesState {
   uint8_t set_entry(const QX_AES_ENTRY_CONFIG& request);
   uint8_t verify_key(const QX_AES_ENTRY_CONFIG& request) const;
   uint8_t change_password(const QX_AES_PASSWORD_CHANGE& request);
-  uint8_t link(const QX_AES_LINK_REQUEST& request, int64_t now_ms);
-  uint8_t unlink(uint8_t port, int64_t now_ms);
-  uint8_t switch_port(uint8_t port, bool enabled, int64_t now_ms);
+  uint8_t link(const QX_AES_LINK_REQUEST& request);
+  uint8_t unlink(uint8_t port);
+  uint8_t switch_port(uint8_t port, bool enabled);
 
   // Every entry and port, present or not yet stored, in id order.
   const std::vector<AesEntry>& entries() const { return entries_; }
@@ -47,10 +48,9 @@ class AesState {
   void save(const AesEntry& entry);
   void save(const AesPort& port);
   // Takes offline the disks behind `port` that do not fit it now.
-  void recheck_disks(const AesPort& port, int64_t now_ms);
+  void recheck_disks(const AesPort& port);
 
-  Db& db_;
-  int adapter_;
+  const Session& session_;
   std::vector<AesEntry> entries_;
   std::vector<AesPort> ports_;
 };

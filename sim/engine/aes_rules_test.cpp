@@ -28,7 +28,7 @@ class AesRules : public ::testing::Test {
   AesRules() : state_("empty"), db_(state_.open()), txn_(*db_, Transaction::Kind::kWrite) {
     load_scenario(*db_, parse_scenario(kScenario));
   }
-  AesState aes() { return AesState(*db_, 0, *select_by_id(*db_, adapter_model(), kAnyAdapter, 0)); }
+  AesState aes() { return AesState(session_); }
   bool offline(uint16_t pd) { return select_by_id(*db_, disk_model(), 0, pd)->offline; }
   std::vector<uint16_t> event_codes() {
     std::vector<uint16_t> codes;
@@ -54,6 +54,7 @@ class AesRules : public ::testing::Test {
   testing::TempState state_;
   std::unique_ptr<Db> db_;
   Transaction txn_;
+  Session session_{*db_, 0, 0};
 };
 
 TEST_F(AesRules, AFreshEntryTakesItsFirstPasswordAndKeysAreNotOverwritten) {
@@ -68,19 +69,19 @@ TEST_F(AesRules, AFreshEntryTakesItsFirstPasswordAndKeysAreNotOverwritten) {
   bad.key_length = 16;
   EXPECT_EQ(aes().verify_key(bad), kAesKeyLength);
   // A zero key clears the key, but not while a port is linked to the entry.
-  ASSERT_EQ(aes().link(link(1, 2, "p2"), 0), kOk);
+  ASSERT_EQ(aes().link(link(1, 2, "p2")), kOk);
   EXPECT_EQ(aes().set_entry(entry(2, "", "p2")), kInvalidRequest);
-  ASSERT_EQ(aes().unlink(1, 0), kOk);
+  ASSERT_EQ(aes().unlink(1), kOk);
   EXPECT_EQ(aes().set_entry(entry(2, "", "p2")), kOk);
   EXPECT_EQ(aes().verify_key(entry(2, "K2", "p2")), kAesNoKey);
-  EXPECT_EQ(aes().link(link(1, 2, "p2"), 0), kAesNoKey);
+  EXPECT_EQ(aes().link(link(1, 2, "p2")), kAesNoKey);
 }
 
 TEST_F(AesRules, APortSwitchedOnTakesOfflineTheDisksThatDoNotFitIt) {
-  EXPECT_EQ(aes().switch_port(0, true, 0), kAesKeyAbsent) << "no linked entry yet";
-  EXPECT_EQ(aes().link(link(0, 0, "p1"), 0), kAesPasswordMismatch);
+  EXPECT_EQ(aes().switch_port(0, true), kAesKeyAbsent) << "no linked entry yet";
+  EXPECT_EQ(aes().link(link(0, 0, "p1")), kAesPasswordMismatch);
   EXPECT_FALSE(offline(1)) << "a refused link changes nothing";
-  ASSERT_EQ(aes().link(link(0, 0, "p0"), 0), kOk);
+  ASSERT_EQ(aes().link(link(0, 0, "p0")), kOk);
   // Linked but off: both encrypted disks sit behind a plain port.
   EXPECT_FALSE(offline(0));
   EXPECT_TRUE(offline(1));
@@ -89,20 +90,20 @@ TEST_F(AesRules, APortSwitchedOnTakesOfflineTheDisksThatDoNotFitIt) {
 }
 
 TEST_F(AesRules, EnablingChecksEachDiskAgainstThePortsEntry) {
-  ASSERT_EQ(aes().link(link(1, 0, "p0"), 0), kOk);
+  ASSERT_EQ(aes().link(link(1, 0, "p0")), kOk);
   // Move the disks behind port 1 only now: linking port 1 found none.
   for (int pd : {0, 1, 2}) {
     Disk d = *select_by_id(*db_, disk_model(), 0, pd);
     d.aes_port = 1;
     update_row(*db_, disk_model(), 0, d);
   }
-  ASSERT_EQ(aes().switch_port(1, true, 0), kOk);
+  ASSERT_EQ(aes().switch_port(1, true), kOk);
   EXPECT_TRUE(offline(0)) << "plain disk behind an enabled port";
   EXPECT_FALSE(offline(1)) << "encrypted with the linked entry's key";
   EXPECT_TRUE(offline(2)) << "encrypted with another entry's key";
   EXPECT_EQ(event_codes(), (std::vector<uint16_t>{55, 57}));
-  EXPECT_EQ(aes().unlink(1, 0), kInvalidRequest) << "AES is still on";
-  EXPECT_EQ(aes().switch_port(2, true, 0), kAesPortRange);
+  EXPECT_EQ(aes().unlink(1), kInvalidRequest) << "AES is still on";
+  EXPECT_EQ(aes().switch_port(2, true), kAesPortRange);
 }
 
 }  // namespace

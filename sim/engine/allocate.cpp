@@ -43,17 +43,22 @@ std::optional<uint64_t> first_fit(const std::vector<Extent>& extents, uint64_t s
   return std::nullopt;
 }
 
-std::vector<Extent> disk_free_extents(Db& db, int adapter, const Adapter& a, const Disk& disk) {
-  return free_extents(disk.size_kb, a.disk_reserved_kb, blocks_on_disk(db, adapter, disk.id));
+std::vector<Extent> disk_free_extents(const Session& s, const Disk& disk) {
+  return free_extents(disk.size_kb, s.adapter().disk_reserved_kb, blocks_on_disk(s, disk.id));
 }
 
-bool holds_vd_block(Db& db, int adapter, uint16_t pd) {
+bool holds_vd_block(const Session& s, uint16_t pd) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   Stmt stmt = db.prepare("SELECT 1 FROM blocks WHERE adapter = ?1 AND pd = ?2 AND vd <> ?3 LIMIT 1");
   stmt.bind(1, int64_t{adapter}).bind(2, int64_t{pd}).bind(3, int64_t{kNoId});
   return stmt.step();
 }
 
-std::optional<std::vector<uint16_t>> free_block_ids(Db& db, int adapter, const Adapter& a, size_t count) {
+std::optional<std::vector<uint16_t>> free_block_ids(const Session& s, size_t count) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const Adapter& a = s.adapter();
   Stmt used = db.prepare("SELECT id FROM blocks WHERE adapter = ?1 ORDER BY id");
   used.bind(1, int64_t{adapter});
   std::vector<int64_t> taken;
@@ -72,8 +77,10 @@ std::optional<std::vector<uint16_t>> free_block_ids(Db& db, int adapter, const A
   return ids;
 }
 
-void carve_blocks(Db& db, int adapter, uint16_t vd, const std::vector<Placement>& placements,
+void carve_blocks(const Session& s, uint16_t vd, const std::vector<Placement>& placements,
                   const std::vector<uint16_t>& ids) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   for (size_t i = 0; i < placements.size(); ++i) {
     const Placement& p = placements[i];
     Block b;
@@ -87,7 +94,9 @@ void carve_blocks(Db& db, int adapter, uint16_t vd, const std::vector<Placement>
   }
 }
 
-void release_blocks(Db& db, int adapter, uint16_t vd) {
+void release_blocks(const Session& s, uint16_t vd) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   Stmt stmt = db.prepare("DELETE FROM blocks WHERE adapter = ?1 AND vd = ?2");
   stmt.bind(1, int64_t{adapter}).bind(2, int64_t{vd});
   stmt.run();

@@ -10,10 +10,10 @@
 #include <optional>
 #include <vector>
 
+#include "sim/engine/session.h"
 #include "sim/model/adapter.h"
 #include "sim/model/disk.h"
 #include "sim/model/vd.h"
-#include "sim/store/db.h"
 
 namespace qx::sim {
 
@@ -37,15 +37,15 @@ uint64_t largest_extent_kb(const std::vector<Extent>& extents);
 std::optional<uint64_t> first_fit(const std::vector<Extent>& extents, uint64_t size_kb);
 
 // The free stretches of a disk of the adapter.
-std::vector<Extent> disk_free_extents(Db& db, int adapter, const Adapter& a, const Disk& disk);
+std::vector<Extent> disk_free_extents(const Session& s, const Disk& disk);
 
 // Whether a VD owns a block on disk `pd`.
-bool holds_vd_block(Db& db, int adapter, uint16_t pd);
+bool holds_vd_block(const Session& s, uint16_t pd);
 
 // The `count` lowest free block ids below kBlockIdLimit, or nothing when the
 // adapter cannot hold that many more blocks (its block limit, or the ids run
 // out).
-std::optional<std::vector<uint16_t>> free_block_ids(Db& db, int adapter, const Adapter& a, size_t count);
+std::optional<std::vector<uint16_t>> free_block_ids(const Session& s, size_t count);
 
 // One block to carve.
 struct Placement {
@@ -55,11 +55,11 @@ struct Placement {
 };
 
 // Inserts the blocks of VD `vd`, member i at placements[i] with ids[i].
-void carve_blocks(Db& db, int adapter, uint16_t vd, const std::vector<Placement>& placements,
+void carve_blocks(const Session& s, uint16_t vd, const std::vector<Placement>& placements,
                   const std::vector<uint16_t>& ids);
 
 // Frees every block of VD `vd`: their space becomes free.
-void release_blocks(Db& db, int adapter, uint16_t vd);
+void release_blocks(const Session& s, uint16_t vd);
 
 }  // namespace qx::sim
 

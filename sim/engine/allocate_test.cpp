@@ -45,18 +45,18 @@ TEST(Allocate, NewBlocksTakeTheLowestFreeIdsWithinTheAdaptersLimit) {
   std::unique_ptr<Db> db = state.open();
   Adapter a = select_by_id(*db, adapter_model(), 0, 0).value();  // blocks 0 to 4 exist
   insert_row(*db, block_model(), 0, block_at(7, 9, kNoId, 262144, 1024));
-  EXPECT_EQ(free_block_ids(*db, 0, a, 3), (std::vector<uint16_t>{5, 6, 8}));
+  EXPECT_EQ(free_block_ids(Session(*db, 0, 0, a), 3), (std::vector<uint16_t>{5, 6, 8}));
 
   a.max_total_blocks_wide = 9;  // six blocks exist: three more make nine
-  EXPECT_TRUE(free_block_ids(*db, 0, a, 3).has_value());
-  EXPECT_FALSE(free_block_ids(*db, 0, a, 4).has_value());
+  EXPECT_TRUE(free_block_ids(Session(*db, 0, 0, a), 3).has_value());
+  EXPECT_FALSE(free_block_ids(Session(*db, 0, 0, a), 4).has_value());
   a.max_total_blocks_wide = 0;
   a.max_total_blocks_narrow = 7;
-  EXPECT_FALSE(free_block_ids(*db, 0, a, 2).has_value()) << "the narrow limit counts when the wide one is 0";
+  EXPECT_FALSE(free_block_ids(Session(*db, 0, 0, a), 2).has_value()) << "the narrow limit counts when the wide one is 0";
   a.max_total_blocks_narrow = 0;
-  EXPECT_EQ(free_block_ids(*db, 0, a, kBlockIdLimit - 6)->back(), kBlockIdLimit - 1)
+  EXPECT_EQ(free_block_ids(Session(*db, 0, 0, a), kBlockIdLimit - 6)->back(), kBlockIdLimit - 1)
       << "ids stop below 0xFF, which marks an empty entry";
-  EXPECT_FALSE(free_block_ids(*db, 0, a, kBlockIdLimit - 5).has_value());
+  EXPECT_FALSE(free_block_ids(Session(*db, 0, 0, a), kBlockIdLimit - 5).has_value());
 }
 
 TEST(Allocate, ReleasedBlocksGiveTheirSpaceBack) {
@@ -64,25 +64,25 @@ TEST(Allocate, ReleasedBlocksGiveTheirSpaceBack) {
   std::unique_ptr<Db> db = state.open();
   const Adapter a = select_by_id(*db, adapter_model(), 0, 0).value();
   const Disk disk5 = select_by_id(*db, disk_model(), 0, 5).value();
-  const std::vector<Extent> before = disk_free_extents(*db, 0, a, disk5);
+  const std::vector<Extent> before = disk_free_extents(Session(*db, 0, 0, a), disk5);
   ASSERT_EQ(before.size(), 1u);
 
-  carve_blocks(*db, 0, 9, {{5, before[0].start_kb, 4096}, {6, before[0].start_kb, 4096}}, {20, 21});
-  std::vector<Block> on5 = blocks_on_disk(*db, 0, 5);
+  carve_blocks(Session(*db, 0, 0), 9, {{5, before[0].start_kb, 4096}, {6, before[0].start_kb, 4096}}, {20, 21});
+  std::vector<Block> on5 = blocks_on_disk(Session(*db, 0, 0), 5);
   ASSERT_EQ(on5.size(), 1u);
   EXPECT_EQ(on5[0].id, 20);
   EXPECT_EQ(on5[0].vd, 9);
   EXPECT_EQ(on5[0].member, 0);
-  EXPECT_EQ(blocks_on_disk(*db, 0, 6).at(0).member, 1);
-  EXPECT_EQ(disk_free_extents(*db, 0, a, disk5),
+  EXPECT_EQ(blocks_on_disk(Session(*db, 0, 0), 6).at(0).member, 1);
+  EXPECT_EQ(disk_free_extents(Session(*db, 0, 0, a), disk5),
             (std::vector<Extent>{{before[0].start_kb + 4096, before[0].size_kb - 4096}}));
-  EXPECT_TRUE(holds_vd_block(*db, 0, 5));
+  EXPECT_TRUE(holds_vd_block(Session(*db, 0, 0), 5));
 
-  release_blocks(*db, 0, 9);
-  EXPECT_EQ(disk_free_extents(*db, 0, a, disk5), before);
-  EXPECT_TRUE(blocks_on_disk(*db, 0, 6).empty());
-  EXPECT_FALSE(holds_vd_block(*db, 0, 5));
-  EXPECT_EQ(blocks_on_disk(*db, 0, 2).size(), 1u) << "other VDs keep their blocks";
+  release_blocks(Session(*db, 0, 0), 9);
+  EXPECT_EQ(disk_free_extents(Session(*db, 0, 0, a), disk5), before);
+  EXPECT_TRUE(blocks_on_disk(Session(*db, 0, 0), 6).empty());
+  EXPECT_FALSE(holds_vd_block(Session(*db, 0, 0), 5));
+  EXPECT_EQ(blocks_on_disk(Session(*db, 0, 0), 2).size(), 1u) << "other VDs keep their blocks";
 }
 
 }  // namespace

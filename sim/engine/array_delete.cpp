@@ -19,46 +19,40 @@ namespace qx::sim {
 
 namespace {
 
-std::vector<Vd> vds_on(Db& db, int adapter, uint16_t array) {
-  return select_rows(db, vd_model(), adapter, "array_id = ?1", {json(array)});
+std::vector<Vd> vds_on(const Session& s, uint16_t array) {
+  return select_rows(s.db(), vd_model(), s.adapter_id(), "array_id = ?1", {json(array)});
 }
 
-void remove_array(Db& db, int adapter, const Array& array, int64_t now_ms) {
-  free_dedicated_spares(db, adapter, array.id, now_ms);
-  delete_row(db, array_model(), adapter, array);
-  log_event(db, adapter, NewEvent(events::kArrayDeleted, array.id), now_ms);
+void remove_array(const Session& s, const Array& array) {
+  free_dedicated_spares(s, array.id);
+  delete_row(s.db(), array_model(), s.adapter_id(), array);
+  log_event(s, NewEvent(events::kArrayDeleted, array.id));
 }
 
 }  // namespace
 
 uint8_t delete_array(const Session& s, uint16_t id) {
-  Db& db = s.db();
-  const int adapter = s.adapter_id();
-  const int64_t now_ms = s.now_ms();
-  std::optional<Array> array = select_by_id(db, array_model(), adapter, id);
+  std::optional<Array> array = select_by_id(s.db(), array_model(), s.adapter_id(), id);
   if (!array) return kInvalidArrayId;
-  if (!vds_on(db, adapter, id).empty()) return kArrayHasVds;
-  remove_array(db, adapter, *array, now_ms);
+  if (!vds_on(s, id).empty()) return kArrayHasVds;
+  remove_array(s, *array);
   return kOk;
 }
 
 uint8_t delete_package_vd(const Session& s, uint16_t id) {
-  Db& db = s.db();
-  const int adapter = s.adapter_id();
-  const int64_t now_ms = s.now_ms();
-  std::optional<Array> array = select_by_id(db, array_model(), adapter, id);
+  std::optional<Array> array = select_by_id(s.db(), array_model(), s.adapter_id(), id);
   if (!array || !array->package) return kInvalidArrayId;
-  std::vector<Vd> vds = vds_on(db, adapter, id);
+  std::vector<Vd> vds = vds_on(s, id);
   for (const Vd& vd : vds) {
-    if (std::optional<Activity> a = vd_activity(db, adapter, vd.id); a && is_active(*a)) return kVdHasBga;
+    if (std::optional<Activity> a = vd_activity(s, vd.id); a && is_active(*a)) return kVdHasBga;
     if (vd.has_os) return kVdHasOs;
   }
   for (const Vd& vd : vds) {
     if (vd.target_of != kNoId) continue;  // a migration target goes with its source
-    log_vd_deleted(db, adapter, vd, now_ms);
-    remove_vd(db, adapter, vd.id);
+    log_vd_deleted(s, vd);
+    remove_vd(s, vd.id);
   }
-  remove_array(db, adapter, *array, now_ms);
+  remove_array(s, *array);
   return kOk;
 }
 

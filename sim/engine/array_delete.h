@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "sim/engine/call.h"
+#include "sim/engine/session.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {

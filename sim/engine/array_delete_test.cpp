@@ -64,14 +64,14 @@ TEST(ArrayDelete, APackageVdTakesItsArrayAndVdTogether) {
   Array array = select_by_id(*f.db, array_model(), 1, 0).value();
   array.package = true;
   update_row(*f.db, array_model(), 1, array);
-  start_vd_activity(*f.db, 1, 1, ActivityKind::kSynchronize, 100, kNow);
+  start_vd_activity(Session(*f.db, 1, kNow), 1, ActivityKind::kSynchronize, 100);
   EXPECT_EQ(delete_package_vd(Session(*f.db, 1, kNow), 0), kVdHasBga);
   ASSERT_EQ(control_vd_activity(Session(*f.db, 1, kNow), 1, QX_BGA_ACTION_CANCEL), kOk);
 
   ASSERT_EQ(delete_package_vd(Session(*f.db, 1, kNow), 0), kOk);
   EXPECT_TRUE(select_rows(*f.db, vd_model(), 1).empty());
   EXPECT_TRUE(select_rows(*f.db, array_model(), 1).empty());
-  EXPECT_TRUE(blocks_on_disk(*f.db, 1, 0).empty());
+  EXPECT_TRUE(blocks_on_disk(Session(*f.db, 1, kNow), 0).empty());
   EXPECT_EQ(delete_package_vd(Session(*f.db, 1, kNow), 0), kInvalidArrayId);
 }
 

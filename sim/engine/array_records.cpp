@@ -22,8 +22,10 @@ struct Surroundings {
   std::vector<uint16_t> patrolling;         // disks running a media patrol
 };
 
-Surroundings read_surroundings(Db& db, int adapter, const std::vector<Array>& arrays) {
-  Surroundings s;
+Surroundings read_surroundings(const Session& s, const std::vector<Array>& arrays) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  Surroundings out;
   uint16_t lo = 0xFFFF, hi = 0;
   for (const Array& r : arrays)
     for (uint16_t pd : r.pds) {
@@ -33,18 +35,18 @@ Surroundings read_surroundings(Db& db, int adapter, const std::vector<Array>& ar
   if (lo <= hi) {
     for (const Disk& d :
          select_rows(db, disk_model(), adapter, "present = 1 AND id BETWEEN ?1 AND ?2", {json(lo), json(hi)}))
-      s.disks[d.id] = d;
-    for (const Block& b : blocks_on_disks(db, adapter, lo, hi)) s.blocks[b.pd].push_back(b);
+      out.disks[d.id] = d;
+    for (const Block& b : blocks_on_disks(s, lo, hi)) out.blocks[b.pd].push_back(b);
     for (const Activity& x :
          select_rows(db, activity_model(), adapter,
                      "kind = 'media_patrol' AND state = 'running' AND pd BETWEEN ?1 AND ?2", {json(lo), json(hi)}))
-      s.patrolling.push_back(x.pd);
+      out.patrolling.push_back(x.pd);
   }
-  s.vds = select_rows(db, vd_model(), adapter, "array_id BETWEEN ?1 AND ?2",
-                      {json(arrays.front().id), json(arrays.back().id)});
+  out.vds = select_rows(db, vd_model(), adapter, "array_id BETWEEN ?1 AND ?2",
+                        {json(arrays.front().id), json(arrays.back().id)});
   for (const Activity& x : select_rows(db, activity_model(), adapter, "vd <> ?1", {json(kNoId)}))
-    s.activities.emplace(x.vd, x);
-  return s;
+    out.activities.emplace(x.vd, x);
+  return out;
 }
 
 ArrayView view_of(const Array& r, const Adapter& a, const Surroundings& s) {
@@ -86,7 +88,7 @@ std::vector<ArrayView> array_views(const Session& s, int64_t start, int64_t limi
       select_rows(s.db(), array_model(), s.adapter_id(), "id >= ?1", {json(start)}, "id", limit);
   std::vector<ArrayView> out;
   if (arrays.empty()) return out;
-  Surroundings around = read_surroundings(s.db(), s.adapter_id(), arrays);
+  Surroundings around = read_surroundings(s, arrays);
   for (const Array& r : arrays) out.push_back(view_of(r, s.adapter(), around));
   return out;
 }
@@ -94,7 +96,7 @@ std::vector<ArrayView> array_views(const Session& s, int64_t start, int64_t limi
 std::optional<ArrayView> array_view(const Session& s, int64_t id) {
   std::optional<Array> r = select_by_id(s.db(), array_model(), s.adapter_id(), id);
   if (!r) return std::nullopt;
-  return view_of(*r, s.adapter(), read_surroundings(s.db(), s.adapter_id(), {*r}));
+  return view_of(*r, s.adapter(), read_surroundings(s, {*r}));
 }
 
 QX_ARRAY_INFO array_info_record(const ArrayView& v, const Adapter& a) {

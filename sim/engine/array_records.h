@@ -9,7 +9,7 @@
 
 #include "api/records.h"
 #include "sim/engine/allocate.h"
-#include "sim/engine/call.h"
+#include "sim/engine/session.h"
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
 #include "sim/model/array.h"

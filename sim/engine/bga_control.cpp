@@ -39,24 +39,24 @@ std::optional<Activity> after_action(const Activity& a, uint8_t action, int64_t 
   }
 }
 
-void log_step(Db& db, int adapter, const Activity& a, ActivityStep step, int64_t now_ms) {
+void log_step(const Session& s, const Activity& a, ActivityStep step) {
   if (is_disk_activity(a.kind)) return;  // disks log only a stopped media patrol
-  std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, a.vd);
+  std::optional<Vd> vd = select_by_id(s.db(), vd_model(), s.adapter_id(), a.vd);
   const EventKind* kind = vd_activity_event(a.kind, step);
-  if (vd && kind) log_vd_event(db, adapter, *vd, *kind, now_ms);
+  if (vd && kind) log_vd_event(s, *vd, *kind);
 }
 
 // Pause, resume or stop of an existing activity (or of none).
-uint8_t steer(Db& db, int adapter, const std::optional<Activity>& a, uint8_t action, int64_t now_ms) {
+uint8_t steer(const Session& s, const std::optional<Activity>& a, uint8_t action) {
   if (!a || !is_active(*a)) return kInvalidBgaAction;
   if (action == QX_BGA_ACTION_STOP) {
-    abort_activity(db, adapter, *a, now_ms);
+    abort_activity(s, *a);
     return kOk;
   }
-  std::optional<Activity> next = after_action(*a, action, now_ms);
+  std::optional<Activity> next = after_action(*a, action, s.now_ms());
   if (!next) return kInvalidBgaAction;
-  update_row(db, activity_model(), adapter, *next);
-  log_step(db, adapter, *next, action == QX_BGA_ACTION_PAUSE ? ActivityStep::kPaused : ActivityStep::kResumed, now_ms);
+  update_row(s.db(), activity_model(), s.adapter_id(), *next);
+  log_step(s, *next, action == QX_BGA_ACTION_PAUSE ? ActivityStep::kPaused : ActivityStep::kResumed);
   return kOk;
 }
 
@@ -72,58 +72,52 @@ int64_t activity_duration_s(const Adapter& adapter, uint64_t size_kb) {
   return std::max<int64_t>(1, (mb + rate - 1) / rate);
 }
 
-void start_vd_activity(Db& db, int adapter, uint16_t vd, ActivityKind kind, int64_t duration_s, int64_t now_ms) {
+void start_vd_activity(const Session& s, uint16_t vd, ActivityKind kind, int64_t duration_s) {
   Activity a;
-  a.id = next_activity_id(db, adapter);
+  a.id = next_activity_id(s);
   a.kind = kind;
   a.vd = vd;
   a.state = ActivityState::kRunning;
   a.progress = 0;
   a.duration_s = std::max<int64_t>(1, duration_s);
-  a.since_ms = now_ms;
-  insert_row(db, activity_model(), adapter, a);
-  log_step(db, adapter, a, ActivityStep::kStarted, now_ms);
+  a.since_ms = s.now_ms();
+  insert_row(s.db(), activity_model(), s.adapter_id(), a);
+  log_step(s, a, ActivityStep::kStarted);
 }
 
-void abort_activity(Db& db, int adapter, const Activity& a, int64_t now_ms) {
-  delete_row(db, activity_model(), adapter, a);
+void abort_activity(const Session& s, const Activity& a) {
+  delete_row(s.db(), activity_model(), s.adapter_id(), a);
   if (a.kind == ActivityKind::kMigration)
-    for (const Vd& target : select_rows(db, vd_model(), adapter, "target_of = ?1", {json(a.vd)}))
-      remove_vd(db, adapter, target.id);
+    for (const Vd& target : select_rows(s.db(), vd_model(), s.adapter_id(), "target_of = ?1", {json(a.vd)}))
+      remove_vd(s, target.id);
   if (a.kind == ActivityKind::kMediaPatrol)
-    log_event(db, adapter, NewEvent(events::kPdMediaPatrolStopped, a.pd), now_ms);
+    log_event(s, NewEvent(events::kPdMediaPatrolStopped, a.pd));
   else
-    log_step(db, adapter, a, ActivityStep::kAborted, now_ms);
+    log_step(s, a, ActivityStep::kAborted);
 }
 
 uint8_t control_vd_activity(const Session& s, uint16_t vd, uint8_t action) {
-  Db& db = s.db();
-  const int adapter = s.adapter_id();
-  const int64_t now_ms = s.now_ms();
-  if (!select_by_id(db, vd_model(), adapter, vd)) return kVdMissing;
-  std::optional<Activity> a = vd_activity(db, adapter, vd);
+  if (!select_by_id(s.db(), vd_model(), s.adapter_id(), vd)) return kVdMissing;
+  std::optional<Activity> a = vd_activity(s, vd);
   if (action != QX_BGA_ACTION_CANCEL) {
     if (action != QX_BGA_ACTION_PAUSE && action != QX_BGA_ACTION_RESUME && action != QX_BGA_ACTION_STOP)
       return kInvalidBgaAction;
-    return steer(db, adapter, a, action, now_ms);
+    return steer(s, a, action);
   }
   if (!a) return kOk;
   if (is_active(*a))
-    abort_activity(db, adapter, *a, now_ms);
+    abort_activity(s, *a);
   else
-    delete_row(db, activity_model(), adapter, *a);  // the record of one that ended already
+    delete_row(s.db(), activity_model(), s.adapter_id(), *a);  // the record of one that ended already
   return kOk;
 }
 
 uint8_t control_pd_activity(const Session& s, uint16_t pd, uint8_t action) {
-  Db& db = s.db();
-  const int adapter = s.adapter_id();
-  const int64_t now_ms = s.now_ms();
-  std::optional<Disk> disk = select_by_id(db, disk_model(), adapter, pd);
+  std::optional<Disk> disk = select_by_id(s.db(), disk_model(), s.adapter_id(), pd);
   if (!disk || !disk->present) return kPdMissing;
   if (action != QX_BGA_ACTION_PAUSE && action != QX_BGA_ACTION_RESUME && action != QX_BGA_ACTION_STOP)
     return kInvalidBgaAction;
-  return steer(db, adapter, pd_activity(db, adapter, pd), action, now_ms);
+  return steer(s, pd_activity(s, pd), action);
 }
 
 }  // namespace qx::sim

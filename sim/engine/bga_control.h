@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "sim/engine/call.h"
+#include "sim/engine/session.h"
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
 #include "sim/store/db.h"
@@ -22,7 +22,7 @@ bool is_active(const Activity& activity);
 int64_t activity_duration_s(const Adapter& adapter, uint64_t size_kb);
 
 // Starts a running activity on VD `vd` and logs its "started" event.
-void start_vd_activity(Db& db, int adapter, uint16_t vd, ActivityKind kind, int64_t duration_s, int64_t now_ms);
+void start_vd_activity(const Session& s, uint16_t vd, ActivityKind kind, int64_t duration_s);
 
 // Pause, resume or stop (QX_BGA_ACTION_...) the activity of a VD, or cancel
 // it, which ends it whatever its state. Answers 0; 59 for a VD that does not
@@ -38,7 +38,7 @@ uint8_t control_pd_activity(const Session& s, uint16_t pd, uint8_t action);
 // Ends an activity before its time: removes it and logs what an adapter logs
 // ("aborted" for a VD activity, "manually stopped" for a media patrol). A
 // migration takes the VD it was building with it.
-void abort_activity(Db& db, int adapter, const Activity& activity, int64_t now_ms);
+void abort_activity(const Session& s, const Activity& activity);
 
 }  // namespace qx::sim
 

@@ -24,7 +24,7 @@ struct Fixture {
 
 TEST(BgaControl, AVdActivityPausesResumesAndStopsWithItsEvents) {
   Fixture f;
-  start_vd_activity(*f.db, 0, 1, ActivityKind::kInitBackground, 1000, kNow);
+  start_vd_activity(Session(*f.db, 0, kNow), 1, ActivityKind::kInitBackground, 1000);
   EXPECT_EQ(f.last_code(), 50);
   EXPECT_EQ(control_vd_activity(Session(*f.db, 0, kNow), 1, QX_BGA_ACTION_RESUME), kInvalidBgaAction) << "it runs";
 
@@ -32,16 +32,16 @@ TEST(BgaControl, AVdActivityPausesResumesAndStopsWithItsEvents) {
   EXPECT_EQ(f.last_code(), 52);
   EXPECT_EQ(control_vd_activity(Session(*f.db, 0, kNow + 260'000), 1, QX_BGA_ACTION_PAUSE), kInvalidBgaAction);
   // Progress stands still while paused.
-  Activity paused = vd_activity(*f.db, 0, 1).value();
+  Activity paused = vd_activity(Session(*f.db, 0, kNow), 1).value();
   EXPECT_EQ(progress_at(paused, kNow + 900'000), kFullProgress / 4);
 
   ASSERT_EQ(control_vd_activity(Session(*f.db, 0, kNow + 900'000), 1, QX_BGA_ACTION_RESUME), kOk);
   EXPECT_EQ(f.last_code(), 53);
-  EXPECT_EQ(progress_at(vd_activity(*f.db, 0, 1).value(), kNow + 1'150'000), kFullProgress / 2);
+  EXPECT_EQ(progress_at(vd_activity(Session(*f.db, 0, kNow), 1).value(), kNow + 1'150'000), kFullProgress / 2);
 
   ASSERT_EQ(control_vd_activity(Session(*f.db, 0, kNow + 1'000'000), 1, QX_BGA_ACTION_STOP), kOk);
   EXPECT_EQ(f.last_code(), 54);
-  EXPECT_FALSE(vd_activity(*f.db, 0, 1).has_value());
+  EXPECT_FALSE(vd_activity(Session(*f.db, 0, kNow), 1).has_value());
   EXPECT_EQ(control_vd_activity(Session(*f.db, 0, kNow), 1, QX_BGA_ACTION_STOP), kInvalidBgaAction) << "nothing left";
   EXPECT_EQ(control_vd_activity(Session(*f.db, 0, kNow), 1, QX_BGA_ACTION_CANCEL), kOk) << "nothing to end is no fault";
   EXPECT_EQ(control_vd_activity(Session(*f.db, 0, kNow), 1, 1), kInvalidBgaAction);
@@ -54,7 +54,7 @@ TEST(BgaControl, StoppingAMigrationDropsTheVdItWasBuilding) {
   target.id = 6;
   target.target_of = 1;
   insert_row(*f.db, vd_model(), 0, target);
-  start_vd_activity(*f.db, 0, 1, ActivityKind::kMigration, 500, kNow);
+  start_vd_activity(Session(*f.db, 0, kNow), 1, ActivityKind::kMigration, 500);
   ASSERT_EQ(control_vd_activity(Session(*f.db, 0, kNow + 1000), 1, QX_BGA_ACTION_CANCEL), kOk);
   EXPECT_EQ(f.last_code(), 84);
   EXPECT_FALSE(select_by_id(*f.db, vd_model(), 0, 6).has_value());
@@ -71,13 +71,13 @@ TEST(BgaControl, AStoppedMediaPatrolIsLoggedAsManuallyStopped) {
   insert_row(*f.db, activity_model(), 0, patrol);
   EXPECT_EQ(control_pd_activity(Session(*f.db, 0, kNow), 5, QX_BGA_ACTION_RESUME), kInvalidBgaAction);
   ASSERT_EQ(control_pd_activity(Session(*f.db, 0, kNow), 5, QX_BGA_ACTION_PAUSE), kOk);
-  EXPECT_EQ(pd_activity(*f.db, 0, 5)->state, ActivityState::kPaused);
+  EXPECT_EQ(pd_activity(Session(*f.db, 0, kNow), 5)->state, ActivityState::kPaused);
   ASSERT_EQ(control_pd_activity(Session(*f.db, 0, kNow), 5, QX_BGA_ACTION_STOP), kOk);
   Event e = select_rows(*f.db, event_model(), 0, "1", {}, "seq DESC", 1).front();
   EXPECT_EQ(e.event_class, QX_EVT_CLASS_PD);
   EXPECT_EQ(e.code, 18);
   EXPECT_EQ(e.device_id, 5);
-  EXPECT_FALSE(pd_activity(*f.db, 0, 5).has_value());
+  EXPECT_FALSE(pd_activity(Session(*f.db, 0, kNow), 5).has_value());
   EXPECT_EQ(control_pd_activity(Session(*f.db, 0, kNow), 5, QX_BGA_ACTION_STOP), kInvalidBgaAction);
   EXPECT_EQ(control_pd_activity(Session(*f.db, 0, kNow), 5, QX_BGA_ACTION_CANCEL), kInvalidBgaAction)
       << "a disk knows no cancel";

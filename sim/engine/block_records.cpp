@@ -20,26 +20,34 @@ std::string block_key(int adapter, uint16_t id) {
 
 }  // namespace
 
-std::vector<Block> blocks_on_disk(Db& db, int adapter, uint16_t pd) {
+std::vector<Block> blocks_on_disk(const Session& s, uint16_t pd) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   return memoized<std::vector<Block>>(db, disk_blocks_key(adapter, pd), [&] {
     return select_rows(db, block_model(), adapter, "pd = ?1", {json(pd)}, "start_kb");
   });
 }
 
-std::optional<Block> block_by_id(Db& db, int adapter, uint16_t id) {
+std::optional<Block> block_by_id(const Session& s, uint16_t id) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   return memoized<std::optional<Block>>(db, block_key(adapter, id),
                                         [&] { return select_by_id(db, block_model(), adapter, id); });
 }
 
-void remember_blocks(Db& db, int adapter, const std::vector<Block>& blocks) {
+void remember_blocks(const Session& s, const std::vector<Block>& blocks) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   for (const Block& b : blocks) remember(db, block_key(adapter, b.id), std::optional<Block>(b));
 }
 
-void prefetch_disk_blocks(Db& db, int adapter, const std::vector<Disk>& disks) {
+void prefetch_disk_blocks(const Session& s, const std::vector<Disk>& disks) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   if (!db.memo().active() || disks.empty()) return;
   std::map<uint16_t, std::vector<Block>> by_disk;
   for (const Disk& d : disks) by_disk[d.id];
-  for (Block& b : blocks_on_disks(db, adapter, disks.front().id, disks.back().id)) {
+  for (Block& b : blocks_on_disks(s, disks.front().id, disks.back().id)) {
     remember(db, block_key(adapter, b.id), std::optional<Block>(b));
     auto it = by_disk.find(b.pd);
     if (it != by_disk.end()) it->second.push_back(std::move(b));
@@ -47,7 +55,9 @@ void prefetch_disk_blocks(Db& db, int adapter, const std::vector<Disk>& disks) {
   for (auto& [pd, blocks] : by_disk) remember(db, disk_blocks_key(adapter, pd), std::move(blocks));
 }
 
-std::vector<Block> blocks_on_disks(Db& db, int adapter, uint16_t first_pd, uint16_t last_pd) {
+std::vector<Block> blocks_on_disks(const Session& s, uint16_t first_pd, uint16_t last_pd) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   return select_rows(db, block_model(), adapter, "pd BETWEEN ?1 AND ?2", {json(first_pd), json(last_pd)},
                      "pd, start_kb");
 }

@@ -18,16 +18,11 @@ namespace qx::sim {
 
 namespace {
 
-std::optional<Adapter> read_adapter(Db& db, int adapter) {
-  return memoized<std::optional<Adapter>>(db, memo_key("adapter", adapter),
-                                          [&] { return select_by_id(db, adapter_model(), adapter, adapter); });
-}
-
 // Every call asks this; the answer is kept on its own so that asking does not
 // copy the whole adapter record.
 bool adapter_exists(Db& db, int adapter) {
   return memoized<bool>(db, memo_key("has_adapter", adapter),
-                        [&] { return read_adapter(db, adapter).has_value(); });
+                        [&] { return adapter_record(db, adapter).has_value(); });
 }
 
 // Marks the calls of one read-only transaction as able to share what they
@@ -49,15 +44,6 @@ class MemoScope {
   bool on_;
 };
 
-}  // namespace
-
-const Adapter& Session::adapter() const {
-  if (!adapter_) adapter_ = read_adapter(db_, adapter_id_).value();
-  return *adapter_;
-}
-
-namespace {
-
 // One attempt in a transaction of the given kind. Empty when the attempt
 // found that it must write although it holds only a read transaction. A
 // deferred read opens its transaction only if the memo cannot answer.
@@ -74,7 +60,8 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   }
   MemoScope memo(db, read_version);
   const bool can_write = kind == Transaction::Kind::kWrite;
-  int64_t now = memoized<Clock>(db, "clock", [&] { return read_clock(db); }).now_ms();
+  const int64_t now = memoized<Clock>(db, "clock", [&] { return read_clock(db); }).now_ms();
+  Session session(db, adapter, now);
 
   // The engine's own changes (completed activities, spent faults) are
   // committed on their own, so that a failing body cannot undo them.
@@ -82,10 +69,10 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   std::optional<int64_t> next_completion;
   if (adapter >= 0)
     next_completion = memoized<std::optional<int64_t>>(db, memo_key("next_due", adapter),
-                                                       [&] { return next_completion_ms(db, adapter); });
+                                                       [&] { return next_completion_ms(session); });
   if (next_completion && *next_completion <= now) {
     if (!can_write) return std::nullopt;
-    complete_due_activities(db, adapter, now);
+    complete_due_activities(session);
     engine_wrote = true;
   }
   if (std::optional<Fault> fault = find_fault(db, function, adapter)) {
@@ -103,7 +90,6 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   }
   if (adapter >= 0 && !adapter_exists(db, adapter)) return kInvalidAdapterId;
 
-  Session session(db, adapter, now);
   uint8_t status = body(session);
   if (status == kOk && can_write) txn->commit();
   return status;

@@ -6,9 +6,8 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 
-#include "sim/model/adapter.h"
+#include "sim/engine/session.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {
@@ -16,27 +15,6 @@ namespace qx::sim {
 // How a call uses the state: reading, changing, or not at all (a call that
 // answers without it never runs through run_call).
 enum class Access { kRead, kWrite, kNone };
-
-// What a call's body, and the engine functions it calls, work with: the
-// state, the adapter the call names and the simulated time of the call.
-class Session {
- public:
-  Session(Db& db, int adapter, int64_t now_ms) : db_(db), adapter_id_(adapter), now_ms_(now_ms) {}
-  // With the adapter's record already in hand (it is not read again).
-  Session(Db& db, int adapter, int64_t now_ms, const Adapter& record)
-      : db_(db), adapter_id_(adapter), now_ms_(now_ms), adapter_(record) {}
-  Db& db() const { return db_; }
-  int adapter_id() const { return adapter_id_; }
-  int64_t now_ms() const { return now_ms_; }
-  // The adapter the call names (read once per call).
-  const Adapter& adapter() const;
-
- private:
-  Db& db_;
-  int adapter_id_;
-  int64_t now_ms_;
-  mutable std::optional<Adapter> adapter_;
-};
 
 using CallBody = std::function<uint8_t(Session&)>;
 

@@ -108,12 +108,12 @@ TEST(Call, AReadingCallCompletesWhatIsDueBeforeItAnswers) {
   EXPECT_EQ(vd_state(), QX_VD_FUNCTIONAL);
   advance(49);
   EXPECT_EQ(vd_state(), QX_VD_FUNCTIONAL);
-  std::optional<Activity> a = vd_activity(*db, 0, 0);
+  std::optional<Activity> a = vd_activity(Session(*db, 0, 0), 0);
   ASSERT_TRUE(a);
   EXPECT_EQ(progress_at(*a, read_clock(*db).now_ms()), 9900);
   advance(1);
   EXPECT_EQ(vd_state(), QX_VD_FUNCTIONAL_INITIALIZED);
-  EXPECT_FALSE(vd_activity(*db, 0, 0)) << "a completed activity is gone";
+  EXPECT_FALSE(vd_activity(Session(*db, 0, 0), 0)) << "a completed activity is gone";
   Stmt events = db->prepare("SELECT time, code FROM events WHERE adapter = 0 ORDER BY seq DESC LIMIT 1");
   ASSERT_TRUE(events.step());
   EXPECT_EQ(events.column_int(0), 1767225600 + 50) << "stamped with the moment it completed";

@@ -14,7 +14,9 @@ namespace qx::sim {
 
 namespace {
 
-Disk existing_disk(Db& db, int adapter, uint16_t pd) {
+Disk existing_disk(const Session& s, uint16_t pd) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   if (!select_by_id(db, adapter_model(), kAnyAdapter, adapter))
     throw ControlError("no adapter " + std::to_string(adapter));
   std::optional<Disk> disk = select_by_id(db, disk_model(), adapter, pd);
@@ -24,41 +26,39 @@ Disk existing_disk(Db& db, int adapter, uint16_t pd) {
 
 }  // namespace
 
-void pull_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
-  ElementWatch slots(db, adapter);  // the disk's enclosure slot follows it
-  Disk disk = existing_disk(db, adapter, pd);
+void pull_disk(const Session& s, uint16_t pd) {
+  ElementWatch slots(s);  // the disk's enclosure slot follows it
+  Disk disk = existing_disk(s, pd);
   if (!disk.present) throw ControlError("disk " + std::to_string(pd) + " is already pulled");
   disk.present = false;
-  update_row(db, disk_model(), adapter, disk);
-  log_event(db, adapter, NewEvent(events::kPdRemoved, pd), now_ms);
-  detach_disk(db, adapter, pd, now_ms);
-  slots.log_changes(now_ms);
+  update_row(s.db(), disk_model(), s.adapter_id(), disk);
+  log_event(s, NewEvent(events::kPdRemoved, pd));
+  detach_disk(s, pd);
+  slots.log_changes();
 }
 
-void insert_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
-  ElementWatch slots(db, adapter);  // the disk's enclosure slot follows it
-  Disk disk = existing_disk(db, adapter, pd);
+void insert_disk(const Session& s, uint16_t pd) {
+  ElementWatch slots(s);  // the disk's enclosure slot follows it
+  Disk disk = existing_disk(s, pd);
   if (disk.present) throw ControlError("disk " + std::to_string(pd) + " is not pulled");
   disk.present = true;
   disk.offline = false;
-  update_row(db, disk_model(), adapter, disk);
-  log_event(db, adapter, NewEvent(events::kPdInserted, pd), now_ms);
-  slots.log_changes(now_ms);
+  update_row(s.db(), disk_model(), s.adapter_id(), disk);
+  log_event(s, NewEvent(events::kPdInserted, pd));
+  slots.log_changes();
 }
 
-void fail_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
-  take_disk_offline(db, adapter, pd, events::kPdOffline, now_ms);
-}
+void fail_disk(const Session& s, uint16_t pd) { take_disk_offline(s, pd, events::kPdOffline); }
 
-void take_disk_offline(Db& db, int adapter, uint16_t pd, const EventKind& why, int64_t now_ms) {
-  ElementWatch slots(db, adapter);  // the disk's enclosure slot follows it
-  Disk disk = existing_disk(db, adapter, pd);
+void take_disk_offline(const Session& s, uint16_t pd, const EventKind& why) {
+  ElementWatch slots(s);  // the disk's enclosure slot follows it
+  Disk disk = existing_disk(s, pd);
   if (disk.offline) throw ControlError("disk " + std::to_string(pd) + " is already offline");
   disk.offline = true;
-  update_row(db, disk_model(), adapter, disk);
-  log_event(db, adapter, NewEvent(why, pd), now_ms);
-  detach_disk(db, adapter, pd, now_ms);
-  slots.log_changes(now_ms);
+  update_row(s.db(), disk_model(), s.adapter_id(), disk);
+  log_event(s, NewEvent(why, pd));
+  detach_disk(s, pd);
+  slots.log_changes();
 }
 
 uint32_t add_fault(Db& db, const FaultRequest& request) {

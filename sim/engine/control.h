@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "api/event_catalogue.h"
+#include "sim/engine/session.h"
 #include "sim/model/fault.h"
 #include "sim/store/db.h"
 
@@ -24,11 +25,11 @@ class ControlError : public std::runtime_error {
 
 // A disk is pulled out (logged as removed), put back (inserted, and online
 // again), or fails (offline). The VDs it belonged to lose it as a member.
-void pull_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
-void insert_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
-void fail_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
+void pull_disk(const Session& s, uint16_t pd);
+void insert_disk(const Session& s, uint16_t pd);
+void fail_disk(const Session& s, uint16_t pd);
 // As a failure, logged as `why`.
-void take_disk_offline(Db& db, int adapter, uint16_t pd, const EventKind& why, int64_t now_ms);
+void take_disk_offline(const Session& s, uint16_t pd, const EventKind& why);
 
 struct FaultRequest {
   std::string function;        // a library call's name

@@ -19,7 +19,9 @@ std::string disk_activity_key(int adapter, uint16_t pd) {
   return memo_key("pd_bga", adapter, pd);
 }
 
-void prefetch_disk_activities(Db& db, int adapter, const std::vector<Disk>& disks) {
+void prefetch_disk_activities(const Session& s, const std::vector<Disk>& disks) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   std::map<uint16_t, std::optional<Activity>> by_disk;
   for (const Disk& d : disks) by_disk[d.id];
   for (Activity& a : select_rows(db, activity_model(), adapter, "pd BETWEEN ?1 AND ?2",
@@ -32,18 +34,22 @@ void prefetch_disk_activities(Db& db, int adapter, const std::vector<Disk>& disk
 
 }  // namespace
 
-std::vector<Disk> present_disks(Db& db, int adapter, int64_t start, int64_t limit) {
+std::vector<Disk> present_disks(const Session& s, int64_t start, int64_t limit) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   std::vector<Disk> disks =
       select_rows(db, disk_model(), adapter, "present = 1 AND id >= ?1", {json(start)}, "id", limit);
   if (db.memo().active() && !disks.empty()) {
     for (const Disk& d : disks) remember(db, disk_key(adapter, d.id), std::optional<Disk>(d));
-    prefetch_disk_blocks(db, adapter, disks);
-    prefetch_disk_activities(db, adapter, disks);
+    prefetch_disk_blocks(s, disks);
+    prefetch_disk_activities(s, disks);
   }
   return disks;
 }
 
-std::optional<Disk> present_disk(Db& db, int adapter, int64_t id) {
+std::optional<Disk> present_disk(const Session& s, int64_t id) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   return memoized<std::optional<Disk>>(db, disk_key(adapter, id), [&]() -> std::optional<Disk> {
     std::vector<Disk> rows = select_rows(db, disk_model(), adapter, "present = 1 AND id = ?1", {json(id)});
     if (rows.empty()) return std::nullopt;
@@ -51,9 +57,11 @@ std::optional<Disk> present_disk(Db& db, int adapter, int64_t id) {
   });
 }
 
-std::optional<Activity> disk_activity(Db& db, int adapter, uint16_t pd) {
+std::optional<Activity> disk_activity(const Session& s, uint16_t pd) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   return memoized<std::optional<Activity>>(db, disk_activity_key(adapter, pd),
-                                           [&] { return pd_activity(db, adapter, pd); });
+                                           [&] { return pd_activity(s, pd); });
 }
 
 QX_PD_INFO pd_info_record(const Disk& disk, uint8_t adapter_id, PdForm form,
@@ -101,17 +109,19 @@ QX_PD_BGA_STATUS pd_bga_status_record(uint16_t pd, const std::optional<Activity>
   return r;
 }
 
-bool disk_carries_os(Db& db, int adapter, const Disk& disk) {
+bool disk_carries_os(const Session& s, const Disk& disk) {
   if (disk.has_os) return true;
-  const std::vector<Block> blocks = blocks_on_disk(db, adapter, disk.id);
+  const std::vector<Block> blocks = blocks_on_disk(s, disk.id);
   if (blocks.empty()) return false;
-  const std::set<uint16_t> os_vds = vds_with_os(db, adapter);
+  const std::set<uint16_t> os_vds = vds_with_os(s);
   for (const Block& b : blocks)
     if (b.vd != kNoId && os_vds.count(b.vd) != 0) return true;
   return false;
 }
 
-std::set<uint16_t> vds_with_os(Db& db, int adapter) {
+std::set<uint16_t> vds_with_os(const Session& s) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   return memoized<std::set<uint16_t>>(db, memo_key("os_vds", adapter), [&] {
     std::set<uint16_t> ids;
     for (const Vd& v : select_rows(db, vd_model(), adapter, "has_os <> 0")) ids.insert(v.id);

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "api/records.h"
+#include "sim/engine/session.h"
 #include "sim/model/activity.h"
 #include "sim/model/disk.h"
 #include "sim/model/vd.h"
-#include "sim/store/db.h"
 
 namespace qx::sim {
 
@@ -21,11 +21,11 @@ namespace qx::sim {
 // `start` on, in id order; one query. In a read-only call the blocks and
 // activities of the page's disks are read along (one query each), for the
 // per-disk calls that follow a listing.
-std::vector<Disk> present_disks(Db& db, int adapter, int64_t start, int64_t limit);
-std::optional<Disk> present_disk(Db& db, int adapter, int64_t id);
+std::vector<Disk> present_disks(const Session& s, int64_t start, int64_t limit);
+std::optional<Disk> present_disk(const Session& s, int64_t id);
 
 // The media patrol or data scrub of a disk, if it has one.
-std::optional<Activity> disk_activity(Db& db, int adapter, uint16_t pd);
+std::optional<Activity> disk_activity(const Session& s, uint16_t pd);
 
 // The two forms of the PD information record. The extended form carries
 // every field; the plain form lacks the link bits and the device type,
@@ -48,10 +48,10 @@ QX_PD_BGA_STATUS pd_bga_status_record(uint16_t pd, const std::optional<Activity>
 
 // Whether the running operating system is on the disk: on the disk itself,
 // or on a VD that has a block on it.
-bool disk_carries_os(Db& db, int adapter, const Disk& disk);
+bool disk_carries_os(const Session& s, const Disk& disk);
 
 // The VDs that carry the running operating system.
-std::set<uint16_t> vds_with_os(Db& db, int adapter);
+std::set<uint16_t> vds_with_os(const Session& s);
 
 }  // namespace qx::sim
 

@@ -144,7 +144,9 @@ QX_ENC_ELEMENT_CONFIG element_config_record(const Element& e, uint8_t status_cod
   return r;
 }
 
-std::vector<ElementState> element_states(Db& db, int adapter, uint16_t enclosure) {
+std::vector<ElementState> element_states(const Session& s, uint16_t enclosure) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   const bool all = enclosure == QX_ALL_ENCLOSURES;
   std::vector<Element> elements = all ? select_rows(db, element_model(), adapter)
                                       : select_rows(db, element_model(), adapter, "enclosure = ?1", {json(enclosure)});

@@ -11,7 +11,7 @@
 #include "api/records.h"
 #include "sim/model/disk.h"
 #include "sim/model/element.h"
-#include "sim/store/db.h"
+#include "sim/engine/session.h"
 
 namespace qx::sim {
 
@@ -33,7 +33,7 @@ struct ElementState {
   Element element;
   QX_ENC_ELEMENT record;
 };
-std::vector<ElementState> element_states(Db& db, int adapter, uint16_t enclosure);
+std::vector<ElementState> element_states(const Session& s, uint16_t enclosure);
 
 // QX_ENCLOSURE_OK or QX_ENCLOSURE_UNSTABLE from the states of its elements.
 uint8_t enclosure_status(const std::vector<ElementState>& states, uint16_t enclosure);

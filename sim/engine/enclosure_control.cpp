@@ -23,9 +23,9 @@ const EventKind* const kElementEvents[] = {
     &events::kEnclosureElementUnknown,      &events::kEnclosureElementNotAvailable,
     &events::kEnclosureElementNoAccess};
 
-void expect_adapter(Db& db, int adapter) {
-  if (!select_by_id(db, adapter_model(), kAnyAdapter, adapter))
-    throw ControlError("no adapter " + std::to_string(adapter));
+void expect_adapter(const Session& s) {
+  if (!select_by_id(s.db(), adapter_model(), kAnyAdapter, s.adapter_id()))
+    throw ControlError("no adapter " + std::to_string(s.adapter_id()));
 }
 
 // A value within [min, max], or ControlError naming the option.
@@ -37,44 +37,45 @@ T checked(int64_t value, int64_t min, int64_t max, const char* what) {
   return static_cast<T>(value);
 }
 
-Expander existing_expander(Db& db, int adapter, uint16_t id) {
-  expect_adapter(db, adapter);
-  std::optional<Expander> x = select_by_id(db, expander_model(), adapter, id);
-  if (!x) throw ControlError("adapter " + std::to_string(adapter) + " has no expander " + std::to_string(id));
+Expander existing_expander(const Session& s, uint16_t id) {
+  expect_adapter(s);
+  std::optional<Expander> x = select_by_id(s.db(), expander_model(), s.adapter_id(), id);
+  if (!x) throw ControlError("adapter " + std::to_string(s.adapter_id()) + " has no expander " + std::to_string(id));
   return *x;
 }
 
-std::vector<Disk> disks_on(Db& db, int adapter, uint16_t expander) {
-  return select_rows(db, disk_model(), adapter, "link_kind = ?1 AND parent_id = ?2",
+std::vector<Disk> disks_on(const Session& s, uint16_t expander) {
+  return select_rows(s.db(), disk_model(), s.adapter_id(), "link_kind = ?1 AND parent_id = ?2",
                      {json(int{QX_LINK_EXPANDER}), json(expander)});
 }
 
 }  // namespace
 
-ElementWatch::ElementWatch(Db& db, int adapter)
-    : db_(db), adapter_(adapter), before_(element_states(db, adapter, QX_ALL_ENCLOSURES)) {}
+ElementWatch::ElementWatch(const Session& s)
+    : session_(s), before_(element_states(s, QX_ALL_ENCLOSURES)) {}
 
-void ElementWatch::log_changes(int64_t now_ms) const {
+void ElementWatch::log_changes() const {
   std::map<std::tuple<uint16_t, uint8_t, uint8_t>, uint8_t> old;
-  for (const ElementState& s : before_)
-    old[{s.record.enclosure_id, s.record.element_type, s.record.element_number}] = s.record.status_code;
-  for (const ElementState& s : element_states(db_, adapter_, QX_ALL_ENCLOSURES)) {
-    const QX_ENC_ELEMENT& r = s.record;
+  for (const ElementState& e : before_)
+    old[{e.record.enclosure_id, e.record.element_type, e.record.element_number}] = e.record.status_code;
+  for (const ElementState& e : element_states(session_, QX_ALL_ENCLOSURES)) {
+    const QX_ENC_ELEMENT& r = e.record;
     auto it = old.find({r.enclosure_id, r.element_type, r.element_number});
     if (it == old.end() || it->second == r.status_code || r.status_code > QX_ELEMENT_NO_ACCESS) continue;
     NewEvent event(*kElementEvents[r.status_code], r.enclosure_id);
     event.params = {r.element_type, r.element_number, it->second, 0};
-    log_event(db_, adapter_, event, now_ms);
+    log_event(session_, event);
   }
 }
 
-void change_element(Db& db, int adapter, uint16_t enclosure, const std::string& type, uint8_t number,
-                    const ElementChange& change, int64_t now_ms) {
-  expect_adapter(db, adapter);
-  std::vector<Element> rows = select_rows(db, element_model(), adapter, "enclosure = ?1 AND type = ?2 AND number = ?3",
+void change_element(const Session& s, uint16_t enclosure, const std::string& type, uint8_t number,
+                    const ElementChange& change) {
+  expect_adapter(s);
+  std::vector<Element> rows = select_rows(s.db(), element_model(), s.adapter_id(),
+                                          "enclosure = ?1 AND type = ?2 AND number = ?3",
                                           {json(enclosure), json(type), json(number)});
   if (rows.empty())
-    throw ControlError("enclosure " + std::to_string(enclosure) + " of adapter " + std::to_string(adapter) +
+    throw ControlError("enclosure " + std::to_string(enclosure) + " of adapter " + std::to_string(s.adapter_id()) +
                        " has no element " + type + " " + std::to_string(number));
   Element e = rows.front();
   if (change.celsius) {
@@ -89,34 +90,35 @@ void change_element(Db& db, int adapter, uint16_t enclosure, const std::string& 
     if (e.status > QX_ELEMENT_NO_ACCESS && e.status != kStatusFromReadings)
       throw ControlError("--status is 0 to 8, or 255 to follow the readings");
   }
-  ElementWatch watch(db, adapter);
-  update_row(db, element_model(), adapter, e);
-  watch.log_changes(now_ms);
+  ElementWatch watch(s);
+  update_row(s.db(), element_model(), s.adapter_id(), e);
+  watch.log_changes();
 }
 
-void pull_expander(Db& db, int adapter, uint16_t id, int64_t now_ms) {
-  Expander x = existing_expander(db, adapter, id);
+void pull_expander(const Session& s, uint16_t id) {
+  Expander x = existing_expander(s, id);
   if (!x.present) throw ControlError("expander " + std::to_string(id) + " is already pulled");
   x.present = false;
-  update_row(db, expander_model(), adapter, x);
-  log_event(db, adapter, NewEvent(events::kExpanderPluggedOut, id), now_ms);
-  for (const Disk& d : disks_on(db, adapter, id))
-    if (d.present) pull_disk(db, adapter, d.id, now_ms);
+  update_row(s.db(), expander_model(), s.adapter_id(), x);
+  log_event(s, NewEvent(events::kExpanderPluggedOut, id));
+  for (const Disk& d : disks_on(s, id))
+    if (d.present) pull_disk(s, d.id);
 }
 
-void insert_expander(Db& db, int adapter, uint16_t id, int64_t now_ms) {
-  Expander x = existing_expander(db, adapter, id);
+void insert_expander(const Session& s, uint16_t id) {
+  Expander x = existing_expander(s, id);
   if (x.present) throw ControlError("expander " + std::to_string(id) + " is not pulled");
   x.present = true;
-  update_row(db, expander_model(), adapter, x);
-  log_event(db, adapter, NewEvent(events::kExpanderPluggedIn, id), now_ms);
-  for (const Disk& d : disks_on(db, adapter, id))
-    if (!d.present) insert_disk(db, adapter, d.id, now_ms);
+  update_row(s.db(), expander_model(), s.adapter_id(), x);
+  log_event(s, NewEvent(events::kExpanderPluggedIn, id));
+  for (const Disk& d : disks_on(s, id))
+    if (!d.present) insert_disk(s, d.id);
 }
 
-void change_smart(Db& db, int adapter, uint16_t pd, uint8_t attribute, const SmartChange& change, int64_t now_ms) {
-  expect_adapter(db, adapter);
-  std::vector<SmartAttribute> all = disk_smart(db, adapter, pd);
+void change_smart(const Session& s, uint16_t pd, uint8_t attribute, const SmartChange& change) {
+  expect_adapter(s);
+  const int adapter = s.adapter_id();
+  std::vector<SmartAttribute> all = disk_smart(s, pd);
   auto it = std::find_if(all.begin(), all.end(), [&](const SmartAttribute& a) { return a.id == attribute; });
   if (it == all.end())
     throw ControlError("disk " + std::to_string(pd) + " of adapter " + std::to_string(adapter) +
@@ -131,10 +133,10 @@ void change_smart(Db& db, int adapter, uint16_t pd, uint8_t attribute, const Sma
   if (change.threshold) a.threshold = checked<uint8_t>(*change.threshold, 0, 255, "--threshold");
   if (change.raw) {
     a.raw = checked<uint64_t>(*change.raw, 0, (int64_t{1} << 48) - 1, "--raw");
-    a.since_ms = now_ms;
+    a.since_ms = s.now_ms();
   }
-  update_row(db, smart_model(), adapter, a);
-  if (was_healthy && !smart_healthy(all)) log_event(db, adapter, NewEvent(events::kPdSmartOverThreshold, pd), now_ms);
+  update_row(s.db(), smart_model(), adapter, a);
+  if (was_healthy && !smart_healthy(all)) log_event(s, NewEvent(events::kPdSmartOverThreshold, pd));
 }
 
 }  // namespace qx::sim

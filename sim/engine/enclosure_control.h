@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sim/engine/elements.h"
+#include "sim/engine/session.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {
@@ -20,31 +21,30 @@ namespace qx::sim {
 // since then records an enclosure event for each element whose status moved.
 class ElementWatch {
  public:
-  ElementWatch(Db& db, int adapter);
-  void log_changes(int64_t now_ms) const;
+  explicit ElementWatch(const Session& s);
+  void log_changes() const;
 
  private:
-  Db& db_;
-  int adapter_;
+  const Session& session_;
   std::vector<ElementState> before_;
 };
 
 struct ElementChange {
   std::optional<int64_t> celsius, millivolts, rpm, status, flags;
 };
-void change_element(Db& db, int adapter, uint16_t enclosure, const std::string& type, uint8_t number,
-                    const ElementChange& change, int64_t now_ms);
+void change_element(const Session& s, uint16_t enclosure, const std::string& type, uint8_t number,
+                    const ElementChange& change);
 
 // The expander's disks go and come back with it.
-void pull_expander(Db& db, int adapter, uint16_t id, int64_t now_ms);
-void insert_expander(Db& db, int adapter, uint16_t id, int64_t now_ms);
+void pull_expander(const Session& s, uint16_t id);
+void insert_expander(const Session& s, uint16_t id);
 
 struct SmartChange {
   std::optional<int64_t> current, raw, worst, threshold;
 };
 // A new current value also lowers the worst one; a disk whose SMART turns
 // bad logs that its threshold was reached.
-void change_smart(Db& db, int adapter, uint16_t pd, uint8_t attribute, const SmartChange& change, int64_t now_ms);
+void change_smart(const Session& s, uint16_t pd, uint8_t attribute, const SmartChange& change);
 
 }  // namespace qx::sim
 

@@ -4,7 +4,11 @@
 
 namespace qx::sim {
 
-uint32_t log_event(Db& db, int adapter, const NewEvent& e, int64_t at_ms) {
+uint32_t log_event(const Session& s, const NewEvent& e) { return log_event(s, e, s.now_ms()); }
+
+uint32_t log_event(const Session& s, const NewEvent& e, int64_t at_ms) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   Stmt last = db.prepare("SELECT COALESCE(MAX(seq), 0) FROM events WHERE adapter = ?1");
   last.bind(1, int64_t{adapter});
   last.step();

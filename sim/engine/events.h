@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "api/event_catalogue.h"
+#include "sim/engine/session.h"
 #include "sim/model/event.h"
-#include "sim/store/db.h"
 
 namespace qx::sim {
 
@@ -26,8 +26,12 @@ struct NewEvent {
   std::array<uint32_t, 4> params{};
 };
 
-// Appends an event stamped with simulated time `at_ms`; returns its sequence number.
-uint32_t log_event(Db& db, int adapter, const NewEvent& event, int64_t at_ms);
+// Appends an event to the log of the call's adapter, stamped with the time of
+// the call; returns its sequence number.
+uint32_t log_event(const Session& s, const NewEvent& event);
+// The same, stamped with another moment: when something happened between
+// calls, such as an activity that completed while no call ran.
+uint32_t log_event(const Session& s, const NewEvent& event, int64_t at_ms);
 
 }  // namespace qx::sim
 

@@ -15,13 +15,15 @@ namespace {
 
 // The views of `disks` (ascending ids), reading blocks, arrays and media
 // patrols of their id range at once.
-std::vector<PdRaidView> views_of(Db& db, int adapter, const std::vector<Disk>& disks) {
+std::vector<PdRaidView> views_of(const Session& s, const std::vector<Disk>& disks) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   std::vector<PdRaidView> out;
   if (disks.empty()) return out;
   const uint16_t first = disks.front().id;
   const uint16_t last = disks.back().id;
   std::set<uint16_t> members;
-  for (const Block& b : blocks_on_disks(db, adapter, first, last))
+  for (const Block& b : blocks_on_disks(s, first, last))
     if (b.vd != kNoId) members.insert(b.pd);
   for (const Array& a : select_rows(db, array_model(), adapter)) members.insert(a.pds.begin(), a.pds.end());
   std::set<uint16_t> patrolling;
@@ -35,14 +37,14 @@ std::vector<PdRaidView> views_of(Db& db, int adapter, const std::vector<Disk>& d
 
 }  // namespace
 
-std::vector<PdRaidView> pd_raid_views(Db& db, int adapter, int64_t start, int64_t limit) {
-  return views_of(db, adapter, present_disks(db, adapter, start, limit));
+std::vector<PdRaidView> pd_raid_views(const Session& s, int64_t start, int64_t limit) {
+  return views_of(s, present_disks(s, start, limit));
 }
 
-std::optional<PdRaidView> pd_raid_view(Db& db, int adapter, int64_t id) {
-  std::optional<Disk> disk = present_disk(db, adapter, id);
+std::optional<PdRaidView> pd_raid_view(const Session& s, int64_t id) {
+  std::optional<Disk> disk = present_disk(s, id);
   if (!disk) return std::nullopt;
-  return views_of(db, adapter, {*disk}).front();
+  return views_of(s, {*disk}).front();
 }
 
 QX_PD_RAID_STATUS pd_raid_status_record(const PdRaidView& v) {

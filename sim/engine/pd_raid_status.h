@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "api/records.h"
+#include "sim/engine/session.h"
 #include "sim/model/disk.h"
-#include "sim/store/db.h"
 
 namespace qx::sim {
 
@@ -21,8 +21,8 @@ struct PdRaidView {
 
 // Up to `limit` disks the adapter sees, ids from `start` on, with what their
 // status needs; four queries, whatever the number of disks.
-std::vector<PdRaidView> pd_raid_views(Db& db, int adapter, int64_t start, int64_t limit);
-std::optional<PdRaidView> pd_raid_view(Db& db, int adapter, int64_t id);
+std::vector<PdRaidView> pd_raid_views(const Session& s, int64_t start, int64_t limit);
+std::optional<PdRaidView> pd_raid_view(const Session& s, int64_t id);
 
 QX_PD_RAID_STATUS pd_raid_status_record(const PdRaidView& view);
 

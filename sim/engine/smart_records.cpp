@@ -17,8 +17,8 @@ bool reports_smart(const Disk& d) {
          d.smart;
 }
 
-std::vector<SmartAttribute> disk_smart(Db& db, int adapter, uint16_t pd) {
-  return select_rows(db, smart_model(), adapter, "pd = ?1", {json(pd)}, "id");
+std::vector<SmartAttribute> disk_smart(const Session& s, uint16_t pd) {
+  return select_rows(s.db(), smart_model(), s.adapter_id(), "pd = ?1", {json(pd)}, "id");
 }
 
 QX_SMART_INFO smart_record(const std::vector<SmartAttribute>& attributes, uint8_t max_attributes, int64_t now_ms) {

@@ -9,7 +9,7 @@
 #include "api/records.h"
 #include "sim/model/disk.h"
 #include "sim/model/smart.h"
-#include "sim/store/db.h"
+#include "sim/engine/session.h"
 
 namespace qx::sim {
 
@@ -20,7 +20,7 @@ bool smart_healthy(const std::vector<SmartAttribute>& attributes);
 // SMART capability and SMART switched on.
 bool reports_smart(const Disk& disk);
 
-std::vector<SmartAttribute> disk_smart(Db& db, int adapter, uint16_t pd);
+std::vector<SmartAttribute> disk_smart(const Session& s, uint16_t pd);
 
 // The record with at most `max_attributes` attributes, in id order.
 QX_SMART_INFO smart_record(const std::vector<SmartAttribute>& attributes, uint8_t max_attributes, int64_t now_ms);

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "sim/engine/call.h"
+#include "sim/engine/session.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {
@@ -17,7 +17,7 @@ uint8_t spare_to_free(const Session& s, uint16_t pd);
 
 // The dedicated spares of array `array` become free disks (the array is
 // going away).
-void free_dedicated_spares(Db& db, int adapter, uint16_t array, int64_t now_ms);
+void free_dedicated_spares(const Session& s, uint16_t array);
 
 }  // namespace qx::sim
 

@@ -19,7 +19,7 @@ using testing::TempState;
 constexpr int64_t kNow = 1'800'000'000'000;
 
 uint8_t flags_of(Db& db, int adapter, uint16_t pd) {
-  return pd_raid_status_record(pd_raid_view(db, adapter, pd).value()).flags;
+  return pd_raid_status_record(pd_raid_view(Session(db, adapter, kNow), pd).value()).flags;
 }
 
 TEST(PdRaidStatus, FlagsSayFreeMemberSpareOfflineForeignAndPatrol) {
@@ -41,13 +41,13 @@ TEST(PdRaidStatus, FlagsSayFreeMemberSpareOfflineForeignAndPatrol) {
   EXPECT_EQ(flags_of(*db, 0, 3), QX_PD_RAID_IN_USE | QX_PD_RAID_MEDIA_PATROL);
 
   // A page reads the same flags as single disks do.
-  std::vector<PdRaidView> page = pd_raid_views(*db, 0, 2, 5);
+  std::vector<PdRaidView> page = pd_raid_views(Session(*db, 0, kNow), 2, 5);
   ASSERT_EQ(page.size(), 5u);
   for (const PdRaidView& v : page) EXPECT_EQ(pd_raid_status_record(v).flags, flags_of(*db, 0, v.disk.id)) << v.disk.id;
   d = select_by_id(*db, disk_model(), 0, 7).value();
   d.present = false;
   update_row(*db, disk_model(), 0, d);
-  EXPECT_FALSE(pd_raid_view(*db, 0, 7).has_value()) << "a pulled disk is not there";
+  EXPECT_FALSE(pd_raid_view(Session(*db, 0, kNow), 7).has_value()) << "a pulled disk is not there";
 }
 
 TEST(Spares, ASpareBecomesFreeUnlessItStandsInForAMember) {
@@ -74,7 +74,7 @@ TEST(Spares, ASpareBecomesFreeUnlessItStandsInForAMember) {
   insert_row(*db, activity_model(), 1, patrol);
   ASSERT_EQ(spare_to_free(Session(*db, 1, kNow), 15), kOk);
   EXPECT_EQ(flags_of(*db, 1, 15), QX_PD_RAID_FREE);
-  EXPECT_FALSE(pd_activity(*db, 1, 15).has_value()) << "its media patrol stopped";
+  EXPECT_FALSE(pd_activity(Session(*db, 1, kNow), 15).has_value()) << "its media patrol stopped";
   std::vector<Event> events = select_rows(*db, event_model(), 1, "seq > 5", {}, "seq");
   ASSERT_EQ(events.size(), 2u);
   EXPECT_EQ(events[0].code, 18);  // media patrol manually stopped

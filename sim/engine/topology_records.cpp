@@ -19,8 +19,8 @@ SasAddress parent_address(const Adapter& adapter, const std::vector<Expander>& e
   return out;
 }
 
-std::vector<Expander> adapter_expanders(Db& db, int adapter) {
-  return select_rows(db, expander_model(), adapter, "present = 1");
+std::vector<Expander> adapter_expanders(const Session& s) {
+  return select_rows(s.db(), expander_model(), s.adapter_id(), "present = 1");
 }
 
 QX_ENCLOSURE_INFO enclosure_record(const Enclosure& e, uint8_t adapter_id, uint8_t status,

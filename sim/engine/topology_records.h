@@ -10,7 +10,7 @@
 #include "api/records.h"
 #include "sim/model/adapter.h"
 #include "sim/model/topology.h"
-#include "sim/store/db.h"
+#include "sim/engine/session.h"
 
 namespace qx::sim {
 
@@ -22,7 +22,7 @@ SasAddress parent_address(const Adapter& adapter, const std::vector<Expander>& e
                           uint16_t parent_id, uint8_t first_phy);
 
 // The expanders the adapter sees (a pulled one is gone), in id order.
-std::vector<Expander> adapter_expanders(Db& db, int adapter);
+std::vector<Expander> adapter_expanders(const Session& s);
 
 // `status` is QX_ENCLOSURE_OK or QX_ENCLOSURE_UNSTABLE; the expanders are
 // those of the adapter, of which the record lists the enclosure's own.

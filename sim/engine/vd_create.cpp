@@ -58,15 +58,16 @@ uint8_t check_init(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
 }
 
 // The disks of the request, checked one by one in order.
-uint8_t read_members(Db& db, int adapter, const Adapter& a, const QX_CREATE_VD_REQUEST& r, std::vector<Disk>& members) {
+uint8_t read_members(const Session& s, const QX_CREATE_VD_REQUEST& r, std::vector<Disk>& members) {
+  const Adapter& a = s.adapter();
   for (int i = 0; i < r.pd_count; ++i) {
-    std::optional<Disk> d = present_disk(db, adapter, r.pd_ids[i]);
+    std::optional<Disk> d = present_disk(s, r.pd_ids[i]);
     if (!d) return kPdMissing;
     if (!is_data_disk(*d)) return kAtapiInVd;
     if (d->offline || d->foreign) return kInvalidPdId;
-    if (!smart_healthy(disk_smart(db, adapter, d->id))) return kSmartOverThreshold;
+    if (!smart_healthy(disk_smart(s, d->id))) return kSmartOverThreshold;
     if (d->spare != SpareKind::kNone) return kPdIsSpare;
-    if (!(a.adv_features & QX_ADV_MULTI_VD) && holds_vd_block(db, adapter, d->id)) return kPdAssigned;
+    if (!(a.adv_features & QX_ADV_MULTI_VD) && holds_vd_block(s, d->id)) return kPdAssigned;
     members.push_back(*d);
   }
   return kOk;
@@ -116,7 +117,10 @@ uint64_t requested_kb(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
   return r.size_mb;
 }
 
-std::optional<uint16_t> next_vd_id(Db& db, int adapter, const Adapter& a) {
+std::optional<uint16_t> next_vd_id(const Session& s) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const Adapter& a = s.adapter();
   int64_t limit = a.max_vds != 0 ? std::min<int64_t>(a.max_vds, kVdIdLimit) : kVdIdLimit;
   Stmt stmt = db.prepare("SELECT id FROM vds WHERE adapter = ?1 ORDER BY id");
   stmt.bind(1, int64_t{adapter});
@@ -145,15 +149,13 @@ bool stripe_supported(const Adapter& a, uint16_t stripe_kb) {
 }
 
 VdPlan plan_vd(const Session& s, const QX_CREATE_VD_REQUEST& r) {
-  Db& db = s.db();
-  const int adapter = s.adapter_id();
   const Adapter& a = s.adapter();
   VdPlan plan;
   plan.parity = r.parity_disks != 0 ? r.parity_disks : default_parity(r.raid_level);
   if ((plan.status = check_request(a, r, plan.parity)) != kOk) return plan;
 
   std::vector<Disk> members;
-  if ((plan.status = read_members(db, adapter, a, r, members)) != kOk) return plan;
+  if ((plan.status = read_members(s, r, members)) != kOk) return plan;
   if ((plan.status = check_mix(a, r.raid_level, members)) != kOk) return plan;
 
   CapacityRequest want;
@@ -169,7 +171,7 @@ VdPlan plan_vd(const Session& s, const QX_CREATE_VD_REQUEST& r) {
   want.requested_kb = size_mb * kMbKb;
   std::vector<std::vector<Extent>> free;
   for (const Disk& d : members) {
-    free.push_back(disk_free_extents(db, adapter, a, d));
+    free.push_back(disk_free_extents(s, d));
     want.members.push_back({largest_extent_kb(free.back()), d.ssd});
   }
   CapacityPlan space = plan_capacity(want);
@@ -191,9 +193,9 @@ uint8_t create_vd(const Session& s, const QX_CREATE_VD_REQUEST& r, uint16_t* new
   const Adapter& a = s.adapter();
   VdPlan plan = plan_vd(s, r);
   if (plan.status != kOk) return plan.status;
-  std::optional<uint16_t> id = next_vd_id(db, adapter, a);
+  std::optional<uint16_t> id = next_vd_id(s);
   if (!id) return kNoVdId;
-  std::optional<std::vector<uint16_t>> block_ids = free_block_ids(db, adapter, a, plan.placements.size());
+  std::optional<std::vector<uint16_t>> block_ids = free_block_ids(s, plan.placements.size());
   if (!block_ids) return kNoResource;
 
   Vd vd;
@@ -210,8 +212,8 @@ uint8_t create_vd(const Session& s, const QX_CREATE_VD_REQUEST& r, uint16_t* new
   vd.members = r.pd_count;
   vd.last_write_time = now_ms / 1000;
   insert_row(db, vd_model(), adapter, vd);
-  carve_blocks(db, adapter, vd.id, plan.placements, *block_ids);
-  log_vd_event(db, adapter, vd, events::kVdCreated, now_ms);
+  carve_blocks(s, vd.id, plan.placements, *block_ids);
+  log_vd_event(s, vd, events::kVdCreated);
 
   if (r.init_mode != QX_INIT_NONE) {
     // Initialization overwrites what the disks held.
@@ -223,9 +225,9 @@ uint8_t create_vd(const Session& s, const QX_CREATE_VD_REQUEST& r, uint16_t* new
       }
     }
     if (r.init_mode == QX_INIT_QUICK)
-      start_vd_activity(db, adapter, vd.id, ActivityKind::kInitQuick, kQuickInitSeconds, now_ms);
+      start_vd_activity(s, vd.id, ActivityKind::kInitQuick, kQuickInitSeconds);
     else
-      start_vd_activity(db, adapter, vd.id, ActivityKind::kInitBackground, activity_duration_s(a, vd.size_kb), now_ms);
+      start_vd_activity(s, vd.id, ActivityKind::kInitBackground, activity_duration_s(a, vd.size_kb));
   }
   *new_id = vd.id;
   return kOk;

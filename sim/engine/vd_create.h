@@ -10,7 +10,7 @@
 
 #include "api/records.h"
 #include "sim/engine/allocate.h"
-#include "sim/engine/call.h"
+#include "sim/engine/session.h"
 #include "sim/model/adapter.h"
 #include "sim/store/db.h"
 

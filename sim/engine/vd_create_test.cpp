@@ -66,7 +66,7 @@ TEST(VdCreate, ARaid5IsBuiltFromThreeFreeDisksAndInitializesQuickly) {
   EXPECT_EQ(vd.cache_flags, QX_CACHE_WRITE_THROUGH);
   EXPECT_EQ(vd.stripe_kb, 64);
   for (int pd : {5, 6, 7}) {
-    std::vector<Block> blocks = blocks_on_disk(*f.db, 0, static_cast<uint16_t>(pd));
+    std::vector<Block> blocks = blocks_on_disk(Session(*f.db, 0, kNow), static_cast<uint16_t>(pd));
     ASSERT_EQ(blocks.size(), 1u) << pd;
     EXPECT_EQ(blocks[0].vd, id);
     EXPECT_EQ(blocks[0].member, pd - 5);
@@ -84,14 +84,14 @@ TEST(VdCreate, ARaid5IsBuiltFromThreeFreeDisksAndInitializesQuickly) {
   EXPECT_EQ(events[1].code, 40);  // fast initialization started
   EXPECT_EQ(events[1].time, kNow / 1000);
 
-  std::optional<Activity> init = vd_activity(*f.db, 0, id);
+  std::optional<Activity> init = vd_activity(Session(*f.db, 0, kNow), id);
   ASSERT_TRUE(init.has_value());
   EXPECT_EQ(init->kind, ActivityKind::kInitQuick);
-  complete_due_activities(*f.db, 0, kNow + 4'000);
+  complete_due_activities(Session(*f.db, 0, kNow + 4'000));
   EXPECT_EQ(select_by_id(*f.db, vd_model(), 0, id)->state, QX_VD_FUNCTIONAL);
-  complete_due_activities(*f.db, 0, kNow + 5'000);
+  complete_due_activities(Session(*f.db, 0, kNow + 5'000));
   EXPECT_EQ(select_by_id(*f.db, vd_model(), 0, id)->state, QX_VD_FUNCTIONAL_INITIALIZED);
-  EXPECT_FALSE(vd_activity(*f.db, 0, id).has_value());
+  EXPECT_FALSE(vd_activity(Session(*f.db, 0, kNow), id).has_value());
 }
 
 TEST(VdCreate, BackgroundInitializationTakesTheTimeTheAdaptersRateGives) {
@@ -102,13 +102,13 @@ TEST(VdCreate, BackgroundInitializationTakesTheTimeTheAdaptersRateGives) {
   uint16_t id = 0;
   ASSERT_EQ(f.create(r, &id), kOk);
   EXPECT_EQ(select_by_id(*f.db, vd_model(), 0, id)->size_kb, 40'000u * 1024);
-  std::optional<Activity> init = vd_activity(*f.db, 0, id);
+  std::optional<Activity> init = vd_activity(Session(*f.db, 0, kNow), id);
   ASSERT_TRUE(init.has_value());
   EXPECT_EQ(init->kind, ActivityKind::kInitBackground);
   EXPECT_EQ(init->duration_s, 100) << "40000 MB at 400 MB/s";
   EXPECT_EQ(f.events_after(5).back().code, 50);
 
-  complete_due_activities(*f.db, 0, kNow + 100'000);
+  complete_due_activities(Session(*f.db, 0, kNow + 100'000));
   EXPECT_EQ(select_by_id(*f.db, vd_model(), 0, id)->state, QX_VD_FUNCTIONAL_INITIALIZED);
   EXPECT_EQ(f.events_after(5).back().code, 55);
 
@@ -117,7 +117,7 @@ TEST(VdCreate, BackgroundInitializationTakesTheTimeTheAdaptersRateGives) {
   r.init_mode = QX_INIT_NONE;
   r.size_mb = 1000;
   ASSERT_EQ(f.create(r, &id), kOk);
-  EXPECT_FALSE(vd_activity(*f.db, 0, id).has_value());
+  EXPECT_FALSE(vd_activity(Session(*f.db, 0, kNow), id).has_value());
   EXPECT_TRUE(select_by_id(*f.db, disk_model(), 0, 9)->has_file_system);
   r = request(QX_RAID0, {9, 13});
   ASSERT_EQ(f.create(r, &id), kOk) << "disk 9 still has room";
@@ -188,7 +188,7 @@ TEST(VdCreate, RefusedRequestsAnswerTheAdaptersStatusAndChangeNothing) {
     EXPECT_EQ(f.create(r), c.status) << c.what;
     EXPECT_EQ(f.vd_count(), 2u) << c.what;
     EXPECT_TRUE(f.events_after(5).empty()) << c.what;
-    EXPECT_TRUE(blocks_on_disk(*f.db, 0, 5).empty()) << c.what;
+    EXPECT_TRUE(blocks_on_disk(Session(*f.db, 0, kNow), 5).empty()) << c.what;
   }
 }
 

@@ -18,11 +18,11 @@ NewEvent vd_event(const Vd& vd, const EventKind& kind) {
 
 }  // namespace
 
-void log_vd_event(Db& db, int adapter, const Vd& vd, const EventKind& kind, int64_t now_ms) {
-  log_event(db, adapter, vd_event(vd, kind), now_ms);
+void log_vd_event(const Session& s, const Vd& vd, const EventKind& kind) {
+  log_event(s, vd_event(vd, kind));
 }
 
-void log_vd_deleted(Db& db, int adapter, const Vd& vd, int64_t now_ms) {
+void log_vd_deleted(const Session& s, const Vd& vd) {
   NewEvent e = vd_event(vd, events::kVdDeleted);
   // The name fills the four parameters; a reader takes them as the name when
   // the first is not 0. A name that ends before the last parameter leaves
@@ -32,7 +32,7 @@ void log_vd_deleted(Db& db, int adapter, const Vd& vd, int64_t now_ms) {
   std::memcpy(name, vd.name.data(), std::min(vd.name.size(), sizeof name));
   std::memcpy(e.params.data(), name, sizeof name);
   if (tier_mark) e.params[3] = QX_EVT_TIER_VD;
-  log_event(db, adapter, e, now_ms);
+  log_event(s, e);
 }
 
 }  // namespace qx::sim

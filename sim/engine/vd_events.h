@@ -7,17 +7,17 @@
 #include <cstdint>
 
 #include "api/event_catalogue.h"
+#include "sim/engine/session.h"
 #include "sim/model/event.h"
 #include "sim/model/vd.h"
-#include "sim/store/db.h"
 
 namespace qx::sim {
 
 // Logs VD event `kind` about `vd`.
-void log_vd_event(Db& db, int adapter, const Vd& vd, const EventKind& kind, int64_t now_ms);
+void log_vd_event(const Session& s, const Vd& vd, const EventKind& kind);
 
 // Logs the "deleted" event of `vd`, carrying its name.
-void log_vd_deleted(Db& db, int adapter, const Vd& vd, int64_t now_ms);
+void log_vd_deleted(const Session& s, const Vd& vd);
 
 }  // namespace qx::sim
 

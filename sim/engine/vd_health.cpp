@@ -49,7 +49,9 @@ uint8_t state_with_missing(const Vd& vd, const std::vector<uint8_t>& missing) {
   return QX_VD_DEGRADED;
 }
 
-std::vector<uint16_t> detach_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms) {
+std::vector<uint16_t> detach_disk(const Session& s, uint16_t pd) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   std::vector<Block> blocks = select_rows(db, block_model(), adapter, "pd = ?1", {json(pd)});
   std::set<uint16_t> vds;
   for (const Block& b : blocks) {
@@ -72,15 +74,15 @@ std::vector<uint16_t> detach_disk(Db& db, int adapter, uint16_t pd, int64_t now_
     update_row(db, vd_model(), adapter, *vd);
     changed.push_back(id);
     if (state == QX_VD_OFFLINE) {
-      log_event(db, adapter, NewEvent(events::kVdOffline, id), now_ms);
+      log_event(s, NewEvent(events::kVdOffline, id));
       // An offline VD cannot go on with its activity.
-      if (std::optional<Activity> a = vd_activity(db, adapter, id)) {
-        Activity stopped = settled(*a, now_ms);
+      if (std::optional<Activity> a = vd_activity(s, id)) {
+        Activity stopped = settled(*a, s.now_ms());
         stopped.state = ActivityState::kAborted;
         update_row(db, activity_model(), adapter, stopped);
       }
     } else {
-      log_event(db, adapter, NewEvent(events::kVdDegraded, id), now_ms);
+      log_event(s, NewEvent(events::kVdDegraded, id));
     }
   }
   return changed;

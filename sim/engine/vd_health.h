@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "sim/engine/session.h"
 #include "sim/model/vd.h"
-#include "sim/store/db.h"
 
 namespace qx::sim {
 
@@ -18,7 +18,7 @@ uint8_t state_with_missing(const Vd& vd, const std::vector<uint8_t>& missing);
 // Removes the disk's blocks from the VDs that own them and brings those VDs
 // to their new states, logging the events an adapter logs. Returns the ids
 // of the VDs that changed.
-std::vector<uint16_t> detach_disk(Db& db, int adapter, uint16_t pd, int64_t now_ms);
+std::vector<uint16_t> detach_disk(const Session& s, uint16_t pd);
 
 }  // namespace qx::sim
 

@@ -16,7 +16,9 @@ namespace {
 
 // The blocks and activities of the VDs `vds` (ascending ids), read with one
 // query each over the id range the VDs span.
-std::vector<VdView> with_parts(Db& db, int adapter, std::vector<Vd> vds) {
+std::vector<VdView> with_parts(const Session& s, std::vector<Vd> vds) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   std::vector<VdView> views;
   if (vds.empty()) return views;
   const std::vector<json> range = {json(vds.front().id), json(vds.back().id)};
@@ -42,37 +44,44 @@ std::string view_key(int adapter, int64_t id) {
 
 }  // namespace
 
-std::vector<VdView> listed_vds(Db& db, int adapter, int64_t start, int64_t limit) {
+std::vector<VdView> listed_vds(const Session& s, int64_t start, int64_t limit) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   std::vector<VdView> views = with_parts(
-      db, adapter,
-      select_rows(db, vd_model(), adapter, "target_of = ?1 AND id >= ?2", {json(kNoId), json(start)}, "id", limit));
+      s, select_rows(db, vd_model(), adapter, "target_of = ?1 AND id >= ?2", {json(kNoId), json(start)}, "id", limit));
   if (db.memo().active()) {
     for (const VdView& v : views) {
       remember(db, view_key(adapter, v.vd.id), std::optional<VdView>(v));
-      remember_blocks(db, adapter, v.blocks);
+      remember_blocks(s, v.blocks);
     }
   }
   return views;
 }
 
-std::optional<VdView> listed_vd(Db& db, int adapter, int64_t id) {
+std::optional<VdView> listed_vd(const Session& s, int64_t id) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   return memoized<std::optional<VdView>>(db, view_key(adapter, id), [&]() -> std::optional<VdView> {
     std::vector<VdView> views = with_parts(
-        db, adapter, select_rows(db, vd_model(), adapter, "target_of = ?1 AND id = ?2", {json(kNoId), json(id)}));
+        s, select_rows(db, vd_model(), adapter, "target_of = ?1 AND id = ?2", {json(kNoId), json(id)}));
     if (views.empty()) return std::nullopt;
     return std::move(views.front());
   });
 }
 
-bool vd_exists(Db& db, int adapter, uint16_t id) {
-  if (listed_vd(db, adapter, id)) return true;
+bool vd_exists(const Session& s, uint16_t id) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  if (listed_vd(s, id)) return true;
   return memoized<bool>(db, memo_key("vd_exists", adapter, id),
                         [&] { return select_by_id(db, vd_model(), adapter, id).has_value(); });
 }
 
-std::optional<VdView> migration_target(Db& db, int adapter, uint16_t source) {
+std::optional<VdView> migration_target(const Session& s, uint16_t source) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   std::vector<VdView> views =
-      with_parts(db, adapter, select_rows(db, vd_model(), adapter, "target_of = ?1", {json(source)}, "id", 1));
+      with_parts(s, select_rows(db, vd_model(), adapter, "target_of = ?1", {json(source)}, "id", 1));
   if (views.empty()) return std::nullopt;
   return std::move(views.front());
 }
@@ -127,7 +136,9 @@ QX_VD_STATUS vd_status_record(const VdView& view, int64_t now_ms, bool member_pa
   return r;
 }
 
-std::set<uint16_t> vds_with_patrolling_member(Db& db, int adapter, uint16_t first, uint16_t last) {
+std::set<uint16_t> vds_with_patrolling_member(const Session& s, uint16_t first, uint16_t last) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   Stmt stmt = db.prepare(
       "SELECT DISTINCT blocks.vd FROM blocks JOIN activities ON activities.adapter = blocks.adapter AND "
       "activities.pd = blocks.pd WHERE blocks.adapter = ?1 AND blocks.vd BETWEEN ?2 AND ?3 AND "

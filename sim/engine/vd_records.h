@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "api/records.h"
+#include "sim/engine/session.h"
 #include "sim/model/activity.h"
 #include "sim/model/vd.h"
-#include "sim/store/db.h"
 
 namespace qx::sim {
 
@@ -27,16 +27,16 @@ struct VdView {
 // `start` on, in id order. Reads a page with three queries, whatever its size;
 // in a read-only call the VDs and their blocks are kept for the per-VD calls
 // that follow a listing.
-std::vector<VdView> listed_vds(Db& db, int adapter, int64_t start, int64_t limit);
+std::vector<VdView> listed_vds(const Session& s, int64_t start, int64_t limit);
 
 // One listed VD.
-std::optional<VdView> listed_vd(Db& db, int adapter, int64_t id);
+std::optional<VdView> listed_vd(const Session& s, int64_t id);
 
 // Whether a VD with the id exists, listed or the target of a migration.
-bool vd_exists(Db& db, int adapter, uint16_t id);
+bool vd_exists(const Session& s, uint16_t id);
 
 // The VD that the migration of `source` builds, if `source` is migrating.
-std::optional<VdView> migration_target(Db& db, int adapter, uint16_t source);
+std::optional<VdView> migration_target(const Session& s, uint16_t source);
 
 // Member slots the VD's records show: its `members`, or one per owned block
 // when that is larger; at most QX_VD_BLOCK_SLOTS.
@@ -52,7 +52,7 @@ QX_VD_STATUS vd_status_record(const VdView& view, int64_t now_ms, bool member_pa
 
 // The VDs with ids from `first` to `last` that have a member disk running a
 // media patrol; one query.
-std::set<uint16_t> vds_with_patrolling_member(Db& db, int adapter, uint16_t first, uint16_t last);
+std::set<uint16_t> vds_with_patrolling_member(const Session& s, uint16_t first, uint16_t last);
 
 }  // namespace qx::sim
 

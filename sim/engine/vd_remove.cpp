@@ -12,16 +12,18 @@
 
 namespace qx::sim {
 
-void remove_vd(Db& db, int adapter, uint16_t vd) {
+void remove_vd(const Session& s, uint16_t vd) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
   // The row goes first, so that VDs naming each other as targets end too.
   Stmt stmt = db.prepare("DELETE FROM vds WHERE adapter = ?1 AND id = ?2");
   stmt.bind(1, int64_t{adapter}).bind(2, int64_t{vd});
   stmt.run();
   for (const Activity& a : select_rows(db, activity_model(), adapter, "vd = ?1", {json(vd)}))
     delete_row(db, activity_model(), adapter, a);
-  release_blocks(db, adapter, vd);
+  release_blocks(s, vd);
   for (const Vd& target : select_rows(db, vd_model(), adapter, "target_of = ?1", {json(vd)}))
-    remove_vd(db, adapter, target.id);
+    remove_vd(s, target.id);
 }
 
 bool is_offline_or_foreign(uint8_t state) {
@@ -30,20 +32,17 @@ bool is_offline_or_foreign(uint8_t state) {
 }
 
 uint8_t delete_vd(const Session& s, uint16_t id, uint8_t flag) {
-  Db& db = s.db();
-  const int adapter = s.adapter_id();
-  const int64_t now_ms = s.now_ms();
-  std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, id);
+  std::optional<Vd> vd = select_by_id(s.db(), vd_model(), s.adapter_id(), id);
   if (!vd || vd->target_of != kNoId) return kVdMissing;
   if (flag != QX_DELETE_LIVE && flag != QX_DELETE_OFFLINE_OR_FOREIGN) return kInvalidParameter;
   const bool dormant = is_offline_or_foreign(vd->state);
   if (flag == QX_DELETE_OFFLINE_OR_FOREIGN && !dormant) return kVdStateWrong;
   if (!dormant) {
-    if (std::optional<Activity> a = vd_activity(db, adapter, id); a && is_active(*a)) return kVdHasBga;
+    if (std::optional<Activity> a = vd_activity(s, id); a && is_active(*a)) return kVdHasBga;
     if (vd->has_os) return kVdHasOs;
   }
-  log_vd_deleted(db, adapter, *vd, now_ms);
-  remove_vd(db, adapter, id);
+  log_vd_deleted(s, *vd);
+  remove_vd(s, id);
   return kOk;
 }
 

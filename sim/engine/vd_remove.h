@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "sim/engine/call.h"
+#include "sim/engine/session.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {
@@ -12,7 +12,7 @@ namespace qx::sim {
 // Removes VD `vd` with everything that hangs on it: its blocks (their space
 // becomes free), its activity record, and the VD its migration was building.
 // Logs nothing; the caller logs what the adapter reports.
-void remove_vd(Db& db, int adapter, uint16_t vd);
+void remove_vd(const Session& s, uint16_t vd);
 
 // Whether a VD is offline or foreign: nothing runs on it and nothing holds it.
 bool is_offline_or_foreign(uint8_t state);

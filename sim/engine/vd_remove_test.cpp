@@ -29,7 +29,7 @@ struct Fixture {
 
   void add_activity(uint16_t vd, ActivityKind kind, ActivityState st) {
     Activity a;
-    a.id = next_activity_id(*db, 0);
+    a.id = next_activity_id(Session(*db, 0, kNow));
     a.kind = kind;
     a.vd = vd;
     a.state = st;
@@ -48,8 +48,8 @@ TEST(VdDelete, TheBlocksAreFreedAndTheEventCarriesTheName) {
   Fixture f;
   ASSERT_EQ(delete_vd(Session(*f.db, 0, kNow), 1, QX_DELETE_LIVE), kOk);
   EXPECT_FALSE(select_by_id(*f.db, vd_model(), 0, 1).has_value());
-  for (uint16_t pd = 2; pd <= 4; ++pd) EXPECT_TRUE(blocks_on_disk(*f.db, 0, pd).empty()) << pd;
-  EXPECT_EQ(blocks_on_disk(*f.db, 0, 0).size(), 1u) << "VD 0 keeps its blocks";
+  for (uint16_t pd = 2; pd <= 4; ++pd) EXPECT_TRUE(blocks_on_disk(Session(*f.db, 0, kNow), pd).empty()) << pd;
+  EXPECT_EQ(blocks_on_disk(Session(*f.db, 0, kNow), 0).size(), 1u) << "VD 0 keeps its blocks";
 
   Event e = f.last_event();
   EXPECT_EQ(e.event_class, QX_EVT_CLASS_VD);
@@ -82,7 +82,7 @@ TEST(VdDelete, TheFlagAndTheVdsStateMustAgree) {
   f.set_state(1, QX_VD_OFFLINE);
   f.add_activity(1, ActivityKind::kInitBackground, ActivityState::kAborted);
   ASSERT_EQ(delete_vd(Session(*f.db, 0, kNow), 1, QX_DELETE_OFFLINE_OR_FOREIGN), kOk);
-  EXPECT_FALSE(vd_activity(*f.db, 0, 1).has_value());
+  EXPECT_FALSE(vd_activity(Session(*f.db, 0, kNow), 1).has_value());
   f.set_state(0, QX_VD_FOREIGN);
   EXPECT_EQ(delete_vd(Session(*f.db, 0, kNow), 0, QX_DELETE_OFFLINE_OR_FOREIGN), kOk) << "a foreign VD runs no OS here";
 }
@@ -104,7 +104,7 @@ TEST(VdDelete, AMigrationTargetIsNotListedAndGoesWithItsSource) {
   EXPECT_EQ(delete_vd(Session(*f.db, 0, kNow), 5, QX_DELETE_LIVE), kVdMissing);
   ASSERT_EQ(delete_vd(Session(*f.db, 0, kNow), 1, QX_DELETE_LIVE), kOk);
   EXPECT_FALSE(select_by_id(*f.db, vd_model(), 0, 5).has_value());
-  EXPECT_TRUE(blocks_on_disk(*f.db, 0, 6).empty());
+  EXPECT_TRUE(blocks_on_disk(Session(*f.db, 0, kNow), 6).empty());
 }
 
 }  // namespace

@@ -232,11 +232,11 @@ TEST(Scenario, RawValuesReachTheRecords) {
 
   // A progress past 100 % is reported as it is, and neither moves nor completes.
   const int64_t later = kAt + 86'400'000;
-  complete_due_activities(*db, 0, later);
-  const QX_PD_BGA_STATUS patrol = pd_bga_status_record(0, disk_activity(*db, 0, 0), later);
+  complete_due_activities(Session(*db, 0, later));
+  const QX_PD_BGA_STATUS patrol = pd_bga_status_record(0, disk_activity(Session(*db, 0, 0), 0), later);
   EXPECT_EQ(patrol.percent, 255);
   EXPECT_EQ(patrol.activity, QX_PD_BGA_MEDIA_PATROL);
-  const VdView vd0 = listed_vd(*db, 0, 0).value();
+  const VdView vd0 = listed_vd(Session(*db, 0, 0), 0).value();
   const QX_VD_STATUS status = vd_status_record(vd0, later, false);
   EXPECT_EQ(status.percent, 101);
   EXPECT_EQ(status.bga_type, 3) << "a raw type code";
@@ -247,7 +247,7 @@ TEST(Scenario, RawValuesReachTheRecords) {
   const QX_VD_INFO slots = vd_info_record(vd0);
   EXPECT_EQ(slots.block_count, 2);
   EXPECT_EQ(slots.block_ids[1], QX_VD_BLOCK_EMPTY);
-  const QX_VD_INFO none = vd_info_record(listed_vd(*db, 0, 1).value());
+  const QX_VD_INFO none = vd_info_record(listed_vd(Session(*db, 0, 0), 1).value());
   EXPECT_EQ(none.block_count, 0);
   EXPECT_EQ(none.block_ids[QX_VD_FIXED_BLOCK_TABLE - 1], 0xFF);
 }

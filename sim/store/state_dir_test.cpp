@@ -82,7 +82,7 @@ TEST(InitState, ALockedStateIsNeitherReplacedNorWaitedForWithoutEnd) {
   std::unique_ptr<Db> holder = state.open();
   holder->exec("PRAGMA locking_mode = EXCLUSIVE");
   std::optional<Transaction> held(std::in_place, *holder, Transaction::Kind::kWrite);
-  log_event(*holder, 0, NewEvent(events::kMiscShutdownReceived, 4242), 0);
+  log_event(Session(*holder, 0, 0), NewEvent(events::kMiscShutdownReceived, 4242));
   const std::string locked = "the simulated controller's state " + state.file() + " is locked by another process";
 
   platform::set_environment("QX_SIM_LOCK_WAIT_MS", "300");

@@ -77,7 +77,7 @@ TEST(Store, ConcurrentWritersLoseNoUpdate) {
       std::unique_ptr<Db> db = state.open();
       for (int i = 0; i < kCallsEach; ++i) {
         uint8_t status = run_call(*db, "test_write", 0, Access::kWrite, [&](Session& s) {
-          log_event(s.db(), 0, NewEvent(events::kMiscShutdownReceived, static_cast<uint16_t>(p)), s.now_ms());
+          log_event(s, NewEvent(events::kMiscShutdownReceived, static_cast<uint16_t>(p)));
           return uint8_t{0};
         });
         if (status != 0) return 3;
@@ -129,7 +129,7 @@ void kill_during_change(bool commit_first) {
   kill_after([&] {
     std::unique_ptr<Db> db = state.open();
     Transaction txn(*db, Transaction::Kind::kWrite);
-    for (int i = 0; i < 500; ++i) log_event(*db, 0, NewEvent(events::kMiscShutdownReceived, 0), 0);
+    for (int i = 0; i < 500; ++i) log_event(Session(*db, 0, 0), NewEvent(events::kMiscShutdownReceived, 0));
     if (commit_first) txn.commit();
     return 0;
   });

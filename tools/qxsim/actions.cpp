@@ -12,6 +12,7 @@
 #include "sim/engine/clock.h"
 #include "sim/engine/control.h"
 #include "sim/engine/enclosure_control.h"
+#include "sim/engine/session.h"
 #include "sim/model/adapter.h"
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
@@ -27,14 +28,14 @@ using namespace qx::sim;
 
 namespace {
 
-// Runs `work` in one transaction on the state, after the adapter's
-// activities are brought up to date.
-void with_state(Transaction::Kind kind, int adapter, const std::function<void(Db&, int64_t now)>& work) {
+// Runs `work` in one transaction on the state, on `adapter` (-1: none) at the
+// current simulated time, after the adapter's activities are brought up to date.
+void with_state(Transaction::Kind kind, int adapter, const std::function<void(const Session&)>& work) {
   std::unique_ptr<Db> db = open_state(state_directory());
   Transaction txn(*db, kind);
-  int64_t now = read_clock(*db).now_ms();
-  if (adapter >= 0 && kind == Transaction::Kind::kWrite) complete_due_activities(*db, adapter, now);
-  work(*db, now);
+  const Session session(*db, adapter, read_clock(*db).now_ms());
+  if (adapter >= 0 && kind == Transaction::Kind::kWrite) complete_due_activities(session);
+  work(session);
   if (kind == Transaction::Kind::kWrite) txn.commit();
 }
 
@@ -65,7 +66,7 @@ int init(const Options& o) {
 
 int show() {
   with_state(Transaction::Kind::kRead, -1,
-             [](Db& db, int64_t) { print_long(export_scenario(db).dump(2) + "\n"); });
+             [](const Session& s) { print_long(export_scenario(s.db()).dump(2) + "\n"); });
   return 0;
 }
 
@@ -91,7 +92,8 @@ int clock(ClockStep step, const Options& o) {
     throw std::runtime_error("clock advance: '" + std::to_string(o.seconds) + "' is not a number of seconds");
   if (step == ClockStep::kSet && !std::isfinite(o.time))
     throw std::runtime_error("clock set: '" + std::to_string(o.time) + "' is not a number of seconds");
-  with_state(Transaction::Kind::kWrite, -1, [&](Db& db, int64_t) {
+  with_state(Transaction::Kind::kWrite, -1, [&](const Session& s) {
+    Db& db = s.db();
     Clock c = read_clock(db);
     switch (step) {
       case ClockStep::kAdvance: c.advance(static_cast<int64_t>(o.seconds * 1000)); break;
@@ -106,27 +108,27 @@ int clock(ClockStep step, const Options& o) {
     write_clock(db, c);
     // Moving time on completes what is due on every adapter.
     for (const Adapter& a : select_rows(db, adapter_model(), kAnyAdapter))
-      complete_due_activities(db, a.id, c.now_ms());
+      complete_due_activities(Session(db, a.id, c.now_ms(), a));
     std::printf("%s (%s)\n", utc_text(c.now_ms()).c_str(), c.frozen ? "frozen" : "running");
   });
   return 0;
 }
 
 int fault_add(const Options& o) {
-  with_state(Transaction::Kind::kWrite, -1, [&](Db& db, int64_t) {
+  with_state(Transaction::Kind::kWrite, -1, [&](const Session& s) {
     FaultRequest request;
     request.function = o.function;
     request.adapter = o.adapter;
     request.status = static_cast<uint8_t>(o.status);
     if (o.times) request.times = *o.times;
-    std::printf("fault %u added\n", add_fault(db, request));
+    std::printf("fault %u added\n", add_fault(s.db(), request));
   });
   return 0;
 }
 
 int fault_list() {
-  with_state(Transaction::Kind::kRead, -1, [](Db& db, int64_t) {
-    std::vector<Fault> faults = list_faults(db);
+  with_state(Transaction::Kind::kRead, -1, [](const Session& s) {
+    std::vector<Fault> faults = list_faults(s.db());
     if (faults.empty()) std::printf("no faults\n");
     for (const Fault& f : faults)
       std::printf("%u: %s on %s answers %u, %s\n", f.id, f.function.c_str(),
@@ -138,53 +140,52 @@ int fault_list() {
 }
 
 int fault_clear(const Options& o) {
-  with_state(Transaction::Kind::kWrite, -1, [&](Db& db, int64_t) { clear_faults(db, o.fault_id); });
+  with_state(Transaction::Kind::kWrite, -1, [&](const Session& s) { clear_faults(s.db(), o.fault_id); });
   return 0;
 }
 
 int pd(DiskStep step, const Options& o) {
-  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](Db& db, int64_t now) {
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
     const uint16_t id = static_cast<uint16_t>(o.pd);
     switch (step) {
-      case DiskStep::kPull: pull_disk(db, o.pd_adapter, id, now); break;
-      case DiskStep::kInsert: insert_disk(db, o.pd_adapter, id, now); break;
-      case DiskStep::kFail: fail_disk(db, o.pd_adapter, id, now); break;
+      case DiskStep::kPull: pull_disk(s, id); break;
+      case DiskStep::kInsert: insert_disk(s, id); break;
+      case DiskStep::kFail: fail_disk(s, id); break;
     }
   });
   return 0;
 }
 
 int enc_element(const Options& o) {
-  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](Db& db, int64_t now) {
-    change_element(db, o.pd_adapter, static_cast<uint16_t>(o.enclosure), o.element_type,
-                   static_cast<uint8_t>(o.element_number),
-                   ElementChange{o.celsius, o.millivolts, o.rpm, o.element_status, o.flags}, now);
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
+    change_element(s, static_cast<uint16_t>(o.enclosure), o.element_type, static_cast<uint8_t>(o.element_number),
+                   ElementChange{o.celsius, o.millivolts, o.rpm, o.element_status, o.flags});
   });
   return 0;
 }
 
 int enc_expander(ExpanderStep step, const Options& o) {
-  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](Db& db, int64_t now) {
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
     const uint16_t id = static_cast<uint16_t>(o.expander);
     if (step == ExpanderStep::kPull)
-      pull_expander(db, o.pd_adapter, id, now);
+      pull_expander(s, id);
     else
-      insert_expander(db, o.pd_adapter, id, now);
+      insert_expander(s, id);
   });
   return 0;
 }
 
 int pd_smart(const Options& o) {
-  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](Db& db, int64_t now) {
-    change_smart(db, o.pd_adapter, static_cast<uint16_t>(o.pd), static_cast<uint8_t>(o.attribute),
-                 SmartChange{o.current, o.raw, o.worst, o.threshold}, now);
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
+    change_smart(s, static_cast<uint16_t>(o.pd), static_cast<uint8_t>(o.attribute),
+                 SmartChange{o.current, o.raw, o.worst, o.threshold});
   });
   return 0;
 }
 
 int events(const Options& o) {
-  with_state(Transaction::Kind::kRead, -1, [&](Db& db, int64_t) {
-    for (const Event& e : select_rows(db, event_model(), o.pd_adapter))
+  with_state(Transaction::Kind::kRead, -1, [&](const Session& s) {
+    for (const Event& e : select_rows(s.db(), event_model(), o.pd_adapter))
       std::printf("%u  %s  class %u code %u device %u severity %u params %u %u %u %u\n", e.seq,
                   utc_text(int64_t{e.time} * 1000).c_str(), e.event_class, e.code, e.device_id, e.severity, e.params[0],
                   e.params[1], e.params[2], e.params[3]);

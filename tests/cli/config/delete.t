@@ -76,7 +76,7 @@ $ qxsim events
 <<< stdout
 1  2026-01-01 00:00:00 UTC  class 1 code 2 device 1 severity 2 params 0 0 0 0
 2  2026-01-01 00:00:00 UTC  class 1 code 40 device 1 severity 2 params 0 0 0 0
-3  2026-01-01 00:00:00 UTC  class 1 code 44 device 1 severity 2 params 0 0 0 0
+3  2026-01-01 00:00:00 UTC  class 1 code 44 device 1 severity 3 params 0 0 0 0
 4  2026-01-01 00:00:00 UTC  class 1 code 3 device 1 severity 2 params 1767991137 110 0 0
 5  2026-01-01 00:00:00 UTC  class 1 code 2 device 1 severity 2 params 0 0 0 0
 6  2026-01-01 00:00:00 UTC  class 1 code 40 device 1 severity 2 params 0 0 0 0
@@ -105,7 +105,7 @@ $ qxcli delete -o vd -i 1 --waiveconfirmation
 Delete VD 1 successfully.
 $ qxsim events
 <<< stdout
-1  2026-01-01 00:00:00 UTC  class 1 code 74 device 1 severity 2 params 0 0 0 0
+1  2026-01-01 00:00:00 UTC  class 1 code 74 device 1 severity 3 params 0 0 0 0
 2  2026-01-01 00:00:00 UTC  class 1 code 3 device 1 severity 2 params 1635017060 0 0 0
 $ qxcli info -o pd -i 12
 <<< stdout (only block ids:, only PD valid size:)
@@ -164,7 +164,7 @@ Send to disk 8 stop BGA success
 Delete VD 4 successfully.
 $ qxsim events
 <<< stdout
-1  2026-01-01 00:00:00 UTC  class 2 code 18 device 8 severity 2 params 0 0 0 0
+1  2026-01-01 00:00:00 UTC  class 2 code 18 device 8 severity 3 params 0 0 0 0
 2  2026-01-01 00:00:00 UTC  class 1 code 3 device 4 severity 2 params 1634886515 6841204 0 0
 <<< status 0
 
