@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "sim/engine/events.h"
+#include "sim/engine/rebuild.h"
+#include "sim/engine/spares.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
 
@@ -27,24 +29,32 @@ void apply_vd_completion(const Session& s, const Activity& a) {
     case ActivityKind::kInitForeground:
       if (vd->state == QX_VD_FUNCTIONAL) vd->state = QX_VD_FUNCTIONAL_INITIALIZED;
       break;
-    case ActivityKind::kRebuild:
-      if (vd->state == QX_VD_DEGRADED) vd->state = QX_VD_FUNCTIONAL;
+    case ActivityKind::kSynchronize:
+      if (vd->state == QX_VD_FUNCTIONAL) vd->state = QX_VD_FUNCTIONAL_INITIALIZED;
       break;
+    case ActivityKind::kRebuild:
+      finish_rebuild(s, a.vd);
+      return;
     default: break;
   }
   update_row(db, vd_model(), adapter, *vd);
 }
 
-void complete(const Session& s, const Activity& a, int64_t at_ms) {
-  if (is_disk_activity(a.kind)) {
-    if (a.kind == ActivityKind::kMediaPatrol)
-      log_event(s, NewEvent(events::kPdMediaPatrolCompleted, a.pd), at_ms);
-  } else {
-    apply_vd_completion(s, a);
-    if (const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted))
-      log_event(s, NewEvent(*kind, a.vd), at_ms);
-  }
+// Applies one completion, at its own time; answers whether it started other
+// activities (a finished rebuild lets another degraded VD take a spare).
+bool complete(const Session& call, const Activity& a, int64_t at_ms) {
+  const Session s(call.db(), call.adapter_id(), at_ms, call.adapter());
   delete_row(s.db(), activity_model(), s.adapter_id(), a);
+  if (is_disk_activity(a.kind)) {
+    if (a.kind == ActivityKind::kMediaPatrol) log_event(s, NewEvent(events::kPdMediaPatrolCompleted, a.pd));
+    return false;
+  }
+  apply_vd_completion(s, a);
+  if (const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted)) log_event(s, NewEvent(*kind, a.vd));
+  if (a.kind != ActivityKind::kRebuild) return false;
+  const uint16_t before = next_activity_id(s);
+  rebuild_onto_spares(s);
+  return next_activity_id(s) != before;
 }
 
 }  // namespace
@@ -69,10 +79,19 @@ std::optional<int64_t> next_completion_ms(const Session& s) {
 }
 
 void complete_due_activities(const Session& s) {
-  std::vector<Activity> due =
-      select_rows(s.db(), activity_model(), s.adapter_id(), std::string(kMovingSql) + " AND " + kCompletionSql + " <= ?1",
-                  {json(s.now_ms())}, kCompletionSql);
-  for (const Activity& a : due) complete(s, a, completion_ms(a));
+  // One query finds what is due; only a completion that starts new
+  // activities (which may be due too, and earlier) asks again.
+  for (bool again = true; again;) {
+    again = false;
+    std::vector<Activity> due = select_rows(s.db(), activity_model(), s.adapter_id(),
+                                            std::string(kMovingSql) + " AND " + kCompletionSql + " <= ?1",
+                                            {json(s.now_ms())}, kCompletionSql);
+    for (const Activity& a : due)
+      if (complete(s, a, completion_ms(a))) {
+        again = true;
+        break;
+      }
+  }
 }
 
 std::optional<Activity> vd_activity(const Session& s, uint16_t vd) {
@@ -97,8 +116,8 @@ Activity settled(const Activity& a, int64_t now_ms) {
 const EventKind* vd_activity_event(ActivityKind kind, ActivityStep step) {
   const EventKind* started = nullptr;  // the steps of an activity follow its "started" code
   switch (kind) {
-    case ActivityKind::kSynchronize: started = &events::kVdCheckStarted; break;
-    case ActivityKind::kRedundancyCheck: started = &events::kVdFixStarted; break;
+    case ActivityKind::kSynchronize: started = &events::kVdFixStarted; break;
+    case ActivityKind::kRedundancyCheck: started = &events::kVdCheckStarted; break;
     case ActivityKind::kInitQuick: started = &events::kVdFastInitStarted; break;
     case ActivityKind::kInitBackground: started = &events::kVdBackgroundInitStarted; break;
     case ActivityKind::kInitForeground: started = &events::kVdForegroundInitStarted; break;

@@ -39,7 +39,7 @@ Activity settled(const Activity& activity, int64_t now_ms);
 uint16_t next_activity_id(const Session& s);
 
 // Steps of a VD activity that the event log records.
-enum class ActivityStep : uint16_t { kStarted = 0, kPaused = 2, kResumed = 3, kAborted = 4, kCompleted = 5 };
+enum class ActivityStep : uint16_t { kStarted = 0, kPaused = 2, kResumed = 3, kAborted = 4, kCompleted = 5, kFailed = 7 };
 
 // The VD event of a step of a VD activity; nullptr for disk activities.
 const EventKind* vd_activity_event(ActivityKind kind, ActivityStep step);

@@ -85,15 +85,25 @@ void start_vd_activity(const Session& s, uint16_t vd, ActivityKind kind, int64_t
   log_step(s, a, ActivityStep::kStarted);
 }
 
-void abort_activity(const Session& s, const Activity& a) {
+void end_activity(const Session& s, const Activity& a, ActivityStep step) {
   delete_row(s.db(), activity_model(), s.adapter_id(), a);
   if (a.kind == ActivityKind::kMigration)
     for (const Vd& target : select_rows(s.db(), vd_model(), s.adapter_id(), "target_of = ?1", {json(a.vd)}))
       remove_vd(s, target.id);
-  if (a.kind == ActivityKind::kMediaPatrol)
+  if (a.kind == ActivityKind::kRebuild)
+    for (const Block& b :
+         select_rows(s.db(), block_model(), s.adapter_id(), "vd = ?1 AND rebuilding <> 0", {json(a.vd)}))
+      delete_row(s.db(), block_model(), s.adapter_id(), b);
+  log_step(s, a, step);
+}
+
+void abort_activity(const Session& s, const Activity& a) {
+  if (a.kind == ActivityKind::kMediaPatrol) {
+    delete_row(s.db(), activity_model(), s.adapter_id(), a);
     log_event(s, NewEvent(events::kPdMediaPatrolStopped, a.pd));
-  else
-    log_step(s, a, ActivityStep::kAborted);
+    return;
+  }
+  end_activity(s, a, ActivityStep::kAborted);
 }
 
 uint8_t control_vd_activity(const Session& s, uint16_t vd, uint8_t action) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "sim/engine/activities.h"
 #include "sim/engine/session.h"
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
@@ -37,8 +38,13 @@ uint8_t control_pd_activity(const Session& s, uint16_t pd, uint8_t action);
 
 // Ends an activity before its time: removes it and logs what an adapter logs
 // ("aborted" for a VD activity, "manually stopped" for a media patrol). A
-// migration takes the VD it was building with it.
+// migration takes the VD it was building with it; a rebuild drops the blocks
+// it was writing (their disks are free or spare again, the VD stays degraded).
 void abort_activity(const Session& s, const Activity& activity);
+
+// Ends a VD activity as abort_activity() does, logging `step` (aborted or
+// failed) instead.
+void end_activity(const Session& s, const Activity& activity, ActivityStep step);
 
 }  // namespace qx::sim
 

@@ -37,19 +37,19 @@
   X(QX_LD_Delete, kWrite, true) \
   X(QX_LD_Import, kWrite, false) \
   X(QX_LD_BGAControl, kWrite, true) \
-  X(QX_LD_StartINIT, kWrite, false) \
-  X(QX_LD_StartConsistencyCheck, kWrite, false) \
-  X(QX_LD_StartRebuild, kWrite, false) \
+  X(QX_LD_StartINIT, kWrite, true) \
+  X(QX_LD_StartConsistencyCheck, kWrite, true) \
+  X(QX_LD_StartRebuild, kWrite, true) \
   X(QX_LD_GetMigratedLdSize, kRead, false) \
   X(QX_LD_StartMigration, kWrite, false) \
   X(QX_LD_DG_QuickCreate, kWrite, false) \
-  X(QX_LD_DG_StartRebuild, kWrite, false) \
+  X(QX_LD_DG_StartRebuild, kWrite, true) \
   X(QX_VD_OEMData, kWrite, false) \
   X(QX_DG_GetInfo, kRead, true) \
   X(QX_DG_GetConfig, kRead, false) \
   X(QX_DG_SetConfig, kWrite, false) \
   X(QX_DG_Delete, kWrite, true) \
-  X(QX_DG_BGAControl, kWrite, false) \
+  X(QX_DG_BGAControl, kWrite, true) \
   X(QX_DG_StartMigration, kWrite, false) \
   X(QX_CreateOrModify_DG, kWrite, false) \
   X(QX_CreateOrModify_VD, kWrite, false) \

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "api/status.h"
 #include "sim/engine/call_registry.h"
 #include "sim/engine/enclosure_control.h"
 #include "sim/engine/events.h"
+#include "sim/engine/spares.h"
 #include "sim/engine/vd_health.h"
 #include "sim/model/adapter.h"
 #include "sim/model/disk.h"
@@ -33,8 +35,8 @@ void pull_disk(const Session& s, uint16_t pd) {
   disk.present = false;
   update_row(s.db(), disk_model(), s.adapter_id(), disk);
   log_event(s, NewEvent(events::kPdRemoved, pd));
-  detach_disk(s, pd);
   slots.log_changes();
+  lose_disk(s, pd, false);
 }
 
 void insert_disk(const Session& s, uint16_t pd) {
@@ -46,6 +48,16 @@ void insert_disk(const Session& s, uint16_t pd) {
   update_row(s.db(), disk_model(), s.adapter_id(), disk);
   log_event(s, NewEvent(events::kPdInserted, pd));
   slots.log_changes();
+  if (disk.spare != SpareKind::kNone) rebuild_onto_spares(s);
+}
+
+void set_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array) {
+  existing_disk(s, pd);
+  switch (make_spare(s, pd, kind, array)) {
+    case kOk: return;
+    case kPdMissing: throw ControlError("disk " + std::to_string(pd) + " is pulled");
+    default: throw ControlError("disk " + std::to_string(pd) + " holds blocks and cannot be a spare");
+  }
 }
 
 void fail_disk(const Session& s, uint16_t pd) { take_disk_offline(s, pd, events::kPdOffline); }
@@ -57,8 +69,8 @@ void take_disk_offline(const Session& s, uint16_t pd, const EventKind& why) {
   disk.offline = true;
   update_row(s.db(), disk_model(), s.adapter_id(), disk);
   log_event(s, NewEvent(why, pd));
-  detach_disk(s, pd);
   slots.log_changes();
+  lose_disk(s, pd, true);
 }
 
 uint32_t add_fault(Db& db, const FaultRequest& request) {

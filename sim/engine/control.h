@@ -13,6 +13,7 @@
 
 #include "api/event_catalogue.h"
 #include "sim/engine/session.h"
+#include "sim/model/disk.h"
 #include "sim/model/fault.h"
 #include "sim/store/db.h"
 
@@ -30,6 +31,10 @@ void insert_disk(const Session& s, uint16_t pd);
 void fail_disk(const Session& s, uint16_t pd);
 // As a failure, logged as `why`.
 void take_disk_offline(const Session& s, uint16_t pd, const EventKind& why);
+
+// Makes a disk without blocks a global spare, a dedicated spare of `array`,
+// or no spare (kNone); a new spare is taken at once by a VD that needs one.
+void set_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array);
 
 struct FaultRequest {
   std::string function;        // a library call's name

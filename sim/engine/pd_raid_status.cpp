@@ -14,7 +14,7 @@ namespace qx::sim {
 namespace {
 
 // The views of `disks` (ascending ids), reading blocks, arrays and media
-// patrols of their id range at once.
+// patrols of their id range at once (five queries).
 std::vector<PdRaidView> views_of(const Session& s, const std::vector<Disk>& disks) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
@@ -25,7 +25,15 @@ std::vector<PdRaidView> views_of(const Session& s, const std::vector<Disk>& disk
   std::set<uint16_t> members;
   for (const Block& b : blocks_on_disks(s, first, last))
     if (b.vd != kNoId) members.insert(b.pd);
-  for (const Array& a : select_rows(db, array_model(), adapter)) members.insert(a.pds.begin(), a.pds.end());
+  // An array with VDs counts as members the disks that hold their blocks: a
+  // listed disk without one is a member come back, free to take its place
+  // again. An array without VDs holds all its disks.
+  std::set<uint16_t> arrays_with_vds;
+  Stmt used = db.prepare("SELECT DISTINCT array_id FROM vds WHERE adapter = ?1");
+  used.bind(1, int64_t{adapter});
+  while (used.step()) arrays_with_vds.insert(static_cast<uint16_t>(used.column_int(0)));
+  for (const Array& a : select_rows(db, array_model(), adapter))
+    if (arrays_with_vds.count(a.id) == 0) members.insert(a.pds.begin(), a.pds.end());
   std::set<uint16_t> patrolling;
   for (const Activity& a :
        select_rows(db, activity_model(), adapter,
@@ -58,7 +66,7 @@ QX_PD_RAID_STATUS pd_raid_status_record(const PdRaidView& v) {
   }
   // A member disk is assigned; a spare that holds a member's block stands in for it.
   if (v.member) r.flags |= QX_PD_RAID_IN_USE;
-  if (!v.member && !spare) r.flags |= QX_PD_RAID_FREE;
+  if (!v.member && !spare && !v.disk.offline) r.flags |= QX_PD_RAID_FREE;
   if (v.disk.offline) r.flags |= QX_PD_RAID_OFFLINE;
   if (v.patrolling) r.flags |= QX_PD_RAID_MEDIA_PATROL;
   if (v.disk.foreign) r.flags |= QX_PD_RAID_FOREIGN;

@@ -20,7 +20,7 @@ struct PdRaidView {
 };
 
 // Up to `limit` disks the adapter sees, ids from `start` on, with what their
-// status needs; four queries, whatever the number of disks.
+// status needs; five queries, whatever the number of disks.
 std::vector<PdRaidView> pd_raid_views(const Session& s, int64_t start, int64_t limit);
 std::optional<PdRaidView> pd_raid_view(const Session& s, int64_t id);
 

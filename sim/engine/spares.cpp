@@ -1,13 +1,17 @@
 #include "sim/engine/spares.h"
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "api/status.h"
 #include "sim/engine/activities.h"
 #include "sim/engine/allocate.h"
+#include "sim/engine/array_rebuild.h"
 #include "sim/engine/bga_control.h"
 #include "sim/engine/disk_records.h"
 #include "sim/engine/events.h"
+#include "sim/engine/rebuild.h"
 #include "sim/model/disk.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
@@ -23,6 +27,47 @@ void unset_spare(const Session& s, Disk disk) {
   log_event(s, NewEvent(events::kPdSpareUnset, disk.id));
 }
 
+bool holds_any_block(const Session& s, uint16_t pd) {
+  return !select_rows(s.db(), block_model(), s.adapter_id(), "pd = ?1", {json(pd)}, "id", 1).empty();
+}
+
+bool needs_rebuild(uint8_t state) { return state == QX_VD_DEGRADED || state == QX_VD_PARTIALLY_OPTIMAL; }
+
+bool has_active(const Session& s, uint16_t vd) {
+  std::optional<Activity> a = vd_activity(s, vd);
+  return a && is_active(*a);
+}
+
+// The spares a VD of array `array` may take, in the order it takes them:
+// dedicated ones of its array first, then global ones, each by id; only
+// those that hold no block.
+std::vector<Disk> spares_for(const Session& s, uint16_t array) {
+  std::vector<Disk> out;
+  for (const Disk& d : select_rows(s.db(), disk_model(), s.adapter_id(),
+                                   "(spare = 'global' OR (spare = 'dedicated' AND spare_array = ?1))",
+                                   {json(array)}, "spare = 'global', id"))
+    if (!holds_any_block(s, d.id)) out.push_back(d);
+  return out;
+}
+
+// On an adapter with arrays each array rebuilds as a whole: every missing
+// position takes a spare, and every degraded VD on it rebuilds.
+void rebuild_arrays_onto_spares(const Session& s) {
+  for (const ArrayView& view : array_views(s, 0, kNoId)) {
+    if (std::none_of(view.vds.begin(), view.vds.end(), [](const Vd& v) { return needs_rebuild(v.state); })) continue;
+    if (std::any_of(view.vds.begin(), view.vds.end(), [&s](const Vd& v) { return has_active(s, v.id); })) continue;
+    const size_t wanted = missing_positions(s, view).size();
+    std::vector<uint16_t> chosen;
+    for (const Disk& spare : spares_for(s, view.array.id)) {
+      if (chosen.size() == wanted) break;
+      if (check_array_target(s, view, spare.id) == kOk) chosen.push_back(spare.id);
+    }
+    if (chosen.empty()) continue;
+    for (uint16_t pd : chosen) log_event(s, NewEvent(events::kPdSpareChanged, pd));
+    begin_array_rebuild(s, view, chosen);
+  }
+}
+
 }  // namespace
 
 uint8_t spare_to_free(const Session& s, uint16_t pd) {
@@ -34,6 +79,43 @@ uint8_t spare_to_free(const Session& s, uint16_t pd) {
     abort_activity(s, *a);
   unset_spare(s, *disk);
   return kOk;
+}
+
+uint8_t make_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array) {
+  std::optional<Disk> disk = present_disk(s, pd);
+  if (!disk) return kPdMissing;
+  if (holds_any_block(s, pd)) return kPdAssigned;
+  if (kind == SpareKind::kNone) {
+    if (disk->spare != SpareKind::kNone) unset_spare(s, *disk);
+    return kOk;
+  }
+  disk->spare = kind;
+  disk->spare_array = kind == SpareKind::kDedicated ? array : 0;
+  update_row(s.db(), disk_model(), s.adapter_id(), *disk);
+  log_event(s, NewEvent(events::kPdSpareSet, pd));
+  rebuild_onto_spares(s);
+  return kOk;
+}
+
+void rebuild_onto_spares(const Session& s) {
+  const Adapter& a = s.adapter();
+  if (!(a.features & QX_FEATURE_REBUILD) || !a.auto_rebuild) return;
+  if (a.max_arrays != 0) {
+    rebuild_arrays_onto_spares(s);
+    return;
+  }
+  const std::vector<Vd> degraded =
+      select_rows(s.db(), vd_model(), s.adapter_id(), "state IN (?1, ?2) AND target_of = ?3",
+                  {json(QX_VD_DEGRADED), json(QX_VD_PARTIALLY_OPTIMAL), json(kNoId)}, "id");
+  for (const Vd& vd : degraded) {
+    if (has_active(s, vd.id)) continue;
+    for (const Disk& spare : spares_for(s, vd.array_id)) {
+      if (check_rebuild_target(s, vd, spare.id) != kOk) continue;
+      log_event(s, NewEvent(events::kPdSpareChanged, spare.id));
+      begin_rebuild(s, vd, spare.id);
+      break;
+    }
+  }
 }
 
 void free_dedicated_spares(const Session& s, uint16_t array) {

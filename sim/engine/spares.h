@@ -1,10 +1,12 @@
-// Spare drives going back to being free disks.
+// Spare drives: becoming one, going back to being free disks, and standing
+// in for a missing member by themselves.
 #ifndef QX_SIM_ENGINE_SPARES_H
 #define QX_SIM_ENGINE_SPARES_H
 
 #include <cstdint>
 
 #include "sim/engine/session.h"
+#include "sim/model/disk.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {
@@ -18,6 +20,19 @@ uint8_t spare_to_free(const Session& s, uint16_t pd);
 // The dedicated spares of array `array` become free disks (the array is
 // going away).
 void free_dedicated_spares(const Session& s, uint16_t array);
+
+// Makes disk `pd` a global spare, a dedicated spare of array `array`, or a
+// plain disk again (`kind` kNone), logging the change, and lets degraded VDs
+// take it. Answers 0; 55 for a disk that is not there; 56 for a disk that
+// holds a block.
+uint8_t make_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array);
+
+// Automatic rebuild: when the adapter has the rebuild feature and its
+// automatic rebuild is on, each degraded or partially optimal VD with nothing
+// active on it takes a spare (a dedicated spare of its array first, then a
+// global one, lowest id first, that is present, online, holds no block and
+// suits the VD), which starts rebuilding the missing member.
+void rebuild_onto_spares(const Session& s);
 
 }  // namespace qx::sim
 

@@ -32,7 +32,7 @@ TEST(PdRaidStatus, FlagsSayFreeMemberSpareOfflineForeignAndPatrol) {
   d.offline = true;
   d.foreign = true;
   update_row(*db, disk_model(), 0, d);
-  EXPECT_EQ(flags_of(*db, 0, 6), QX_PD_RAID_FREE | QX_PD_RAID_OFFLINE | QX_PD_RAID_FOREIGN);
+  EXPECT_EQ(flags_of(*db, 0, 6), QX_PD_RAID_OFFLINE | QX_PD_RAID_FOREIGN) << "an offline disk is never free";
 
   Activity patrol;
   patrol.kind = ActivityKind::kMediaPatrol;

@@ -1,12 +1,16 @@
 #include "sim/engine/vd_health.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 #include "api/raid_levels.h"
 #include "sim/engine/activities.h"
+#include "sim/engine/bga_control.h"
 #include "sim/engine/events.h"
+#include "sim/engine/spares.h"
 #include "sim/model/activity.h"
+#include "sim/model/disk.h"
 #include "sim/store/table.h"
 
 namespace qx::sim {
@@ -31,11 +35,38 @@ bool changes_with_members(uint8_t state) {
          state == QX_VD_PARTIALLY_OPTIMAL || state == QX_VD_OFFLINE;
 }
 
+bool is_whole(uint8_t state) { return state == QX_VD_FUNCTIONAL || state == QX_VD_FUNCTIONAL_INITIALIZED; }
+
+// How bad a state is: whole, partially optimal, degraded, offline.
+int severity(uint8_t state) {
+  switch (state) {
+    case QX_VD_PARTIALLY_OPTIMAL: return 1;
+    case QX_VD_DEGRADED: return 2;
+    case QX_VD_OFFLINE: return 3;
+    default: return 0;
+  }
+}
+
+const EventKind& worsened_event(uint8_t state) {
+  switch (state) {
+    case QX_VD_OFFLINE: return events::kVdOffline;
+    case QX_VD_PARTIALLY_OPTIMAL: return events::kVdLostRedundancy;
+    default: return events::kVdDegraded;
+  }
+}
+
+// An activity that cannot go on once its VD has got worse: every one when the
+// VD is offline, else all but a rebuild (which is what the VD now needs).
+bool stops_on_worse(ActivityKind kind, uint8_t state) {
+  if (state == QX_VD_OFFLINE) return true;
+  return kind != ActivityKind::kRebuild && kind != ActivityKind::kCopyBack;
+}
+
 }  // namespace
 
 uint8_t state_with_missing(const Vd& vd, const std::vector<uint8_t>& missing) {
   if (!changes_with_members(vd.state)) return vd.state;
-  if (missing.empty()) return vd.state;
+  if (missing.empty()) return is_whole(vd.state) ? vd.state : uint8_t{QX_VD_FUNCTIONAL};
   const RaidLevel* level = find_raid_level(vd.raid_level);
   if (level == nullptr) return QX_VD_OFFLINE;
   int size = group_size(*level, vd);
@@ -49,43 +80,62 @@ uint8_t state_with_missing(const Vd& vd, const std::vector<uint8_t>& missing) {
   return QX_VD_DEGRADED;
 }
 
-std::vector<uint16_t> detach_disk(const Session& s, uint16_t pd) {
+std::vector<uint8_t> missing_slots(const Session& s, const Vd& vd) {
+  std::vector<Block> blocks = select_rows(s.db(), block_model(), s.adapter_id(), "vd = ?1", {json(vd.id)});
+  size_t slots = vd.members;
+  for (const Block& b : blocks) slots = std::max<size_t>(slots, b.member + size_t{1});
+  std::vector<uint8_t> serving(slots, 0);
+  for (const Block& b : blocks) {
+    if (b.rebuilding) continue;
+    std::optional<Disk> disk = select_by_id(s.db(), disk_model(), s.adapter_id(), b.pd);
+    if (disk && disk->present && !disk->offline) serving[b.member] = 1;
+  }
+  std::vector<uint8_t> missing;
+  for (size_t slot = 0; slot < slots; ++slot)
+    if (!serving[slot]) missing.push_back(static_cast<uint8_t>(slot));
+  return missing;
+}
+
+bool refresh_vd_state(const Session& s, uint16_t id) {
+  Db& db = s.db();
+  std::optional<Vd> vd = select_by_id(db, vd_model(), s.adapter_id(), id);
+  if (!vd) return false;
+  const uint8_t before = vd->state;
+  vd->state = state_with_missing(*vd, missing_slots(s, *vd));
+  if (vd->state == before) return false;
+  update_row(db, vd_model(), s.adapter_id(), *vd);
+  if (severity(vd->state) > severity(before)) {
+    log_event(s, NewEvent(worsened_event(vd->state), id));
+    std::optional<Activity> a = vd_activity(s, id);
+    if (a && stops_on_worse(a->kind, vd->state)) {
+      if (is_active(*a))
+        end_activity(s, *a, ActivityStep::kFailed);
+      else
+        delete_row(db, activity_model(), s.adapter_id(), *a);  // the record of one that ended
+    }
+  }
+  return true;
+}
+
+void lose_disk(const Session& s, uint16_t pd, bool keep_blocks) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
   std::vector<Block> blocks = select_rows(db, block_model(), adapter, "pd = ?1", {json(pd)});
   std::set<uint16_t> vds;
   for (const Block& b : blocks) {
-    if (b.vd != kNoId) vds.insert(b.vd);
-    delete_row(db, block_model(), adapter, b);
+    if (b.vd == kNoId) continue;
+    vds.insert(b.vd);
+    // A rebuild cannot finish writing onto a disk that is gone.
+    if (b.rebuilding)
+      if (std::optional<Activity> a = vd_activity(s, b.vd); a && a->kind == ActivityKind::kRebuild)
+        end_activity(s, *a, ActivityStep::kFailed);
   }
-  std::vector<uint16_t> changed;
-  for (uint16_t id : vds) {
-    std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, id);
-    if (!vd) continue;
-    std::vector<uint8_t> present(vd->members, 0);
-    for (const Block& b : select_rows(db, block_model(), adapter, "vd = ?1", {json(id)}))
-      if (b.member < present.size()) present[b.member] = 1;
-    std::vector<uint8_t> missing;
-    for (uint8_t slot = 0; slot < present.size(); ++slot)
-      if (!present[slot]) missing.push_back(slot);
-    uint8_t state = state_with_missing(*vd, missing);
-    if (state == vd->state) continue;
-    vd->state = state;
-    update_row(db, vd_model(), adapter, *vd);
-    changed.push_back(id);
-    if (state == QX_VD_OFFLINE) {
-      log_event(s, NewEvent(events::kVdOffline, id));
-      // An offline VD cannot go on with its activity.
-      if (std::optional<Activity> a = vd_activity(s, id)) {
-        Activity stopped = settled(*a, s.now_ms());
-        stopped.state = ActivityState::kAborted;
-        update_row(db, activity_model(), adapter, stopped);
-      }
-    } else {
-      log_event(s, NewEvent(events::kVdDegraded, id));
-    }
-  }
-  return changed;
+  if (!keep_blocks)
+    for (const Block& b : select_rows(db, block_model(), adapter, "pd = ?1", {json(pd)}))
+      delete_row(db, block_model(), adapter, b);
+  if (std::optional<Activity> own = pd_activity(s, pd)) delete_row(db, activity_model(), adapter, *own);
+  for (uint16_t id : vds) refresh_vd_state(s, id);
+  rebuild_onto_spares(s);
 }
 
 }  // namespace qx::sim

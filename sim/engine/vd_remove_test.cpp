@@ -67,7 +67,7 @@ TEST(VdDelete, ARunningOrPausedActivityMustBeEndedFirst) {
   f.add_activity(1, ActivityKind::kSynchronize, ActivityState::kPaused);
   EXPECT_EQ(delete_vd(Session(*f.db, 0, kNow), 1, QX_DELETE_LIVE), kVdHasBga);
   ASSERT_EQ(control_vd_activity(Session(*f.db, 0, kNow), 1, QX_BGA_ACTION_CANCEL), kOk);
-  EXPECT_EQ(f.last_event().code, 24) << "consistency check aborted";
+  EXPECT_EQ(f.last_event().code, 34) << "consistency fix aborted";
   EXPECT_EQ(delete_vd(Session(*f.db, 0, kNow), 1, QX_DELETE_LIVE), kOk);
 }
 

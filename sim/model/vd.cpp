@@ -58,6 +58,8 @@ const Model<Block>& block_model() {
         integer_field<B>("member", &B::member, 0, "VD block ids (48)", "position among the VD's blocks"),
         integer_field<B>("start_kb", &B::start_kb, 0, "block offset", "offset on the disk in KB", 0, int64_t{1} << 50),
         integer_field<B>("size_kb", &B::size_kb, 0, "block size", "length in KB", 0, int64_t{1} << 50),
+        bool_field<B>("rebuilding", &B::rebuilding, false, "VD state (2)",
+                      "a rebuild is writing it: its slot counts as missing until the rebuild completes"),
     };
     return m;
   }();

@@ -37,6 +37,7 @@ struct Block {
   uint8_t member = 0;   // position among the VD's blocks
   uint64_t start_kb = 0;
   uint64_t size_kb = 0;
+  bool rebuilding = false;  // a rebuild is writing it; its slot counts as missing until the rebuild ends
 };
 
 const Model<Vd>& vd_model();

@@ -183,6 +183,19 @@ int pd_smart(const Options& o) {
   return 0;
 }
 
+int pd_spare(const Options& o) {
+  if (!o.spare_global && !o.spare_array && !o.spare_none)
+    throw std::runtime_error("say which spare: --global, --array N or --none");
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
+    const uint16_t id = static_cast<uint16_t>(o.pd);
+    if (o.spare_array)
+      set_spare(s, id, SpareKind::kDedicated, static_cast<uint16_t>(*o.spare_array));
+    else
+      set_spare(s, id, o.spare_global ? SpareKind::kGlobal : SpareKind::kNone, 0);
+  });
+  return 0;
+}
+
 int events(const Options& o) {
   with_state(Transaction::Kind::kRead, -1, [&](const Session& s) {
     for (const Event& e : select_rows(s.db(), event_model(), o.pd_adapter))

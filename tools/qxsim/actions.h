@@ -21,6 +21,9 @@ struct Options {
   std::optional<int64_t> fault_id;
   int pd = 0;
   int pd_adapter = 0;
+  bool spare_global = false;
+  std::optional<int> spare_array;
+  bool spare_none = false;
   // enclosures, expanders and SMART
   int enclosure = 0;
   std::string element_type;
@@ -48,6 +51,8 @@ int fault_clear(const Options& o);
 
 enum class DiskStep { kPull, kInsert, kFail };
 int pd(DiskStep step, const Options& o);
+// Makes a disk a global or dedicated spare, or no spare.
+int pd_spare(const Options& o);
 
 int events(const Options& o);
 

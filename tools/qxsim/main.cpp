@@ -78,6 +78,16 @@ int main(int argc, char** argv) {
     sub->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
   }
 
+  CLI::App* spare = bind(pd->add_subcommand("spare", "Make a disk without blocks a spare, or no spare"),
+                         [&] { return qxsim::pd_spare(opt); });
+  spare->add_option("id", opt.pd, "PD id")->required()->check(CLI::Range(0, 65534));
+  spare->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  CLI::Option* global = spare->add_flag("--global", opt.spare_global, "A spare for every VD");
+  CLI::Option* array = spare->add_option("--array", opt.spare_array, "A spare for one array")->check(CLI::Range(0, 65534));
+  CLI::Option* none = spare->add_flag("--none", opt.spare_none, "No spare any more");
+  global->excludes(array)->excludes(none);
+  array->excludes(none);
+
   CLI::App* smart = bind(pd->add_subcommand("smart", "Change a SATA disk's SMART attribute"), [&] { return qxsim::pd_smart(opt); });
   smart->add_option("id", opt.pd, "PD id")->required()->check(CLI::Range(0, 65534));
   smart->add_option("--attribute", opt.attribute, "Attribute id")->required()->check(CLI::Range(0, 255));

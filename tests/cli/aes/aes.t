@@ -212,9 +212,9 @@ RAID mode:           RAID1
 Cache mode:          On 
 size:                488281 M
 BGA status:          not running
-Block ids:           1 
+Block ids:           0 1 
 # of PDs:            2
-PD RAID setup:       * 1 
+PD RAID setup:       0 1 
 Running OS:          no
 
 $ qxsim events --adapter 1

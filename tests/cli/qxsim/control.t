@@ -38,8 +38,8 @@ $ qxcli info -o vd -i 0
 <<< stdout (only status:, only Block ids:, only PD RAID setup:)
 status:              offline
 BGA status:          not running
-Block ids:           
-PD RAID setup:       * * 
+Block ids:           0 
+PD RAID setup:       0 * 
 $ qxsim pd insert 1
 $ qxcli info -o pd -i 1
 <<< stdout (only PD ID:, only PD valid size:)

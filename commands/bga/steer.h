@@ -1,0 +1,60 @@
+// What the background-activity commands share: reading a VD's activity
+// status, and steering an activity (pause, resume, stop) by the state it is
+// in, each command with its own messages and control call.
+#ifndef QX_COMMANDS_BGA_STEER_H
+#define QX_COMMANDS_BGA_STEER_H
+
+#include <cstdint>
+
+#include "api/records.h"
+
+namespace qx::commands {
+
+// Reads an -a value into `action` (start, pause, resume, stop, exactly);
+// any other word prints "-a : invalid action '%s'\n" and answers false.
+bool read_bga_action(const char* value, uint8_t& action);
+
+// Whether an -o value is "vd" in any case; otherwise prints `message` with
+// the value and answers false.
+bool names_vd(const char* value, const char* message);
+
+// Reads the status of VD `id` on the current adapter. On failure prints
+// "\nUnable to get status of VD %d (error %d: %s).\n" and answers the status.
+uint8_t read_vd_status(uint16_t id, QX_VD_STATUS& out);
+
+// Prints a message of a command's table with its arguments (the id first,
+// then a status and its text where the message has them).
+void print_message(const char* message, ...);
+
+// A library call that steers the activity of one object (VD, array, disk).
+using ControlCall = uint8_t (*)(uint8_t adapter, uint16_t id, uint8_t action);
+
+// One command's messages for steering its activity. Each takes the object id
+// first; the "failed" ones then the status and its text.
+struct SteerMessages {
+  const char* not_this_activity;  // the object runs none of this command's kind
+  const char* pause_failed;
+  const char* resume_failed;
+  const char* stop_failed;        // nullptr: the command has no stop
+  const char* already_running;    // resume of a running activity
+  const char* paused;             // pause (or stop) of a paused activity
+  const char* no_activity;        // aborted, interrupted or no known state
+};
+
+// The activity kinds (BGA type values) a command steers, its messages and
+// its control call.
+struct SteerTable {
+  bool (*owns)(uint8_t bga_type);
+  SteerMessages messages;
+  ControlCall control;
+};
+
+// Pause, resume or stop (QX_BGA_ACTION_...) the activity of object `id`,
+// whose status shows `bga_type` and `bga_state`: the action is sent only in
+// a state that allows it, else the refusal is printed and 0 answered. A
+// failed control call answers its status.
+uint32_t steer_bga(const SteerTable& table, uint16_t id, uint8_t bga_type, uint8_t bga_state, uint8_t action);
+
+}  // namespace qx::commands
+
+#endif  // QX_COMMANDS_BGA_STEER_H
