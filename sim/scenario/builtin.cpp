@@ -81,6 +81,7 @@ nlohmann::ordered_json large_scenario() {
                   {"port_count", 8},
                   {"port_types", 0x05},
                   {"expander_support", 1},
+                  {"adv_features", "0x00100000"},  // enclosures
                   {"max_disks", kDisks},
                   {"highest_pd_id", 255},
                   {"max_buffer_kb", 256},
