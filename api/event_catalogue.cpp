@@ -6,7 +6,7 @@
 namespace qx {
 namespace {
 
-#define QX_EVENT_ENTRY(name, cls, code, severity) events::name,
+#define QX_EVENT_ENTRY(name, ...) events::name,
 constexpr EventKind kCatalogue[] = {QX_EVENT_LIST(QX_EVENT_ENTRY)};
 #undef QX_EVENT_ENTRY
 

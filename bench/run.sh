@@ -10,6 +10,20 @@ QX_SIM_HOME=$work/default "$qxsim" init --scenario default --force >/dev/null
 QX_SIM_HOME=$work/large "$qxsim" init --scenario large --force >/dev/null
 QX_SIM_HOME=$work/large "$qxsim" clock freeze >/dev/null
 QX_SIM_HOME=$work/default "$qxsim" clock freeze >/dev/null
+# Event logs of 64 records and of 4,096, the most an adapter keeps.
+for n in 64 4096; do
+  {
+    printf '{"clock": {"frozen": true, "time_ms": 1767225600000}, "adapters": [{"events": ['
+    i=1
+    while [ "$i" -le "$n" ]; do
+      [ "$i" -gt 1 ] && printf ','
+      printf '{"class": 2, "code": 8, "time": %d, "device_id": 1}' $((1767225000 + i))
+      i=$((i + 1))
+    done
+    printf ']}]}\n'
+  } >"$work/events$n.json"
+  QX_SIM_HOME=$work/events$n "$qxsim" init --scenario "$work/events$n.json" --force >/dev/null
+done
 "$timer" --rounds "$rounds" \
   --case "empty process (/bin/true)" /bin/true \
   --case "floor (default)" "QX_SIM_HOME=$work/default" "$floor" \
@@ -28,4 +42,8 @@ QX_SIM_HOME=$work/default "$qxsim" clock freeze >/dev/null
   --case "info -o vd (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" info -o vd \
   --case "topology (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" topology \
   --case "enc -o ele (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" enc -o ele \
-  --case "enc -o elecfg (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" enc -o elecfg
+  --case "enc -o elecfg (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" enc -o elecfg \
+  --floor "" \
+  --case "event (64 events)" TZ=UTC "QX_SIM_HOME=$work/events64" "$qxcli" event \
+  --floor "event (64 events)" \
+  --case "event (4,096 events)" TZ=UTC "QX_SIM_HOME=$work/events4096" "$qxcli" event

@@ -6,6 +6,7 @@
 #include "sim/engine/events.h"
 #include "sim/engine/rebuild.h"
 #include "sim/engine/spares.h"
+#include "sim/engine/vd_events.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
 
@@ -18,11 +19,12 @@ const char* const kCompletionSql = "(since_ms + ((10000 - progress) * duration_s
 // Running activities that move: not those stuck at a progress beyond 100 %.
 const char* const kMovingSql = "state = 'running' AND progress <= 10000";
 
-void apply_vd_completion(const Session& s, const Activity& a) {
+// The VD as the completed activity leaves it; none when it is gone.
+std::optional<Vd> apply_vd_completion(const Session& s, const Activity& a) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
   std::optional<Vd> vd = select_by_id(db, vd_model(), adapter, a.vd);
-  if (!vd) return;
+  if (!vd) return vd;
   switch (a.kind) {
     case ActivityKind::kInitQuick:
     case ActivityKind::kInitBackground:
@@ -34,10 +36,11 @@ void apply_vd_completion(const Session& s, const Activity& a) {
       break;
     case ActivityKind::kRebuild:
       finish_rebuild(s, a.vd);
-      return;
+      return vd;  // as it was: its level and marks are what the event needs
     default: break;
   }
   update_row(db, vd_model(), adapter, *vd);
+  return vd;
 }
 
 // Applies one completion, at its own time; answers whether it started other
@@ -49,8 +52,9 @@ bool complete(const Session& call, const Activity& a, int64_t at_ms) {
     if (a.kind == ActivityKind::kMediaPatrol) log_event(s, NewEvent(events::kPdMediaPatrolCompleted, a.pd));
     return false;
   }
-  apply_vd_completion(s, a);
-  if (const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted)) log_event(s, NewEvent(*kind, a.vd));
+  const std::optional<Vd> vd = apply_vd_completion(s, a);
+  const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted);
+  if (vd && kind) log_vd_event(s, *vd, *kind);
   if (a.kind != ActivityKind::kRebuild) return false;
   const uint16_t before = next_activity_id(s);
   rebuild_onto_spares(s);

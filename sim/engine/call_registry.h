@@ -86,7 +86,7 @@
   X(QX_ENC_GetElementInfo, kRead, true) \
   X(QX_ENC_GetElementConfig, kRead, true) \
   X(QX_LocateArrayDevice, kWrite, false) \
-  X(QX_EVT_GetEvent, kRead, false) \
+  X(QX_EVT_GetEvent, kRead, true) \
   X(QX_Flash_GetHeaderInfo2, kNone, false) \
   X(QX_Flash_PreData, kWrite, false) \
   X(QX_Flash_Bin, kWrite, false) \

@@ -33,6 +33,15 @@ uint32_t log_event(const Session& s, const NewEvent& event);
 // calls, such as an activity that completed while no call ran.
 uint32_t log_event(const Session& s, const NewEvent& event, int64_t at_ms);
 
+// The time an event that happened at `at_ms` carries in the log of the
+// call's adapter: calendar seconds, or seconds since its boot while the
+// host has not set its clock.
+uint32_t event_time(const Session& s, int64_t at_ms);
+
+// Appends `row` as given, for what nothing models (a fan, an ECC error):
+// only its sequence number and adapter number are assigned here.
+uint32_t append_event(const Session& s, Event row);
+
 }  // namespace qx::sim
 
 #endif  // QX_SIM_ENGINE_EVENTS_H

@@ -13,7 +13,8 @@
 
 namespace qx::sim {
 
-// Logs VD event `kind` about `vd`.
+// Logs VD event `kind` about `vd`. Every VD event goes through here, so that
+// each carries the marks.
 void log_vd_event(const Session& s, const Vd& vd, const EventKind& kind);
 
 // Logs the "deleted" event of `vd`, carrying its name.

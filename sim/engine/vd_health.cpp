@@ -7,8 +7,8 @@
 #include "api/raid_levels.h"
 #include "sim/engine/activities.h"
 #include "sim/engine/bga_control.h"
-#include "sim/engine/events.h"
 #include "sim/engine/spares.h"
+#include "sim/engine/vd_events.h"
 #include "sim/model/activity.h"
 #include "sim/model/disk.h"
 #include "sim/store/table.h"
@@ -105,7 +105,7 @@ bool refresh_vd_state(const Session& s, uint16_t id) {
   if (vd->state == before) return false;
   update_row(db, vd_model(), s.adapter_id(), *vd);
   if (severity(vd->state) > severity(before)) {
-    log_event(s, NewEvent(worsened_event(vd->state), id));
+    log_vd_event(s, *vd, worsened_event(vd->state));
     std::optional<Activity> a = vd_activity(s, id);
     if (a && stops_on_worse(a->kind, vd->state)) {
       if (is_active(*a))

@@ -108,6 +108,13 @@ const Model<Adapter>& adapter_model() {
         bool_field<A>("copy_back", &A::copy_back, true, "adapter configuration (5)",
                       "a spare that stood in for a member copies its data back to a replacement disk; obeyed "
                       "only with feature bit 6"),
+        bool_field<A>("time_synced", &A::time_synced, true, "event time (4)",
+                      "the host has set the adapter's clock: events carry calendar time; otherwise seconds since "
+                      "`booted_at`"),
+        integer_field<A>("booted_at", &A::booted_at, 0, "event time (4)",
+                         "when the adapter booted, in seconds since 1970; the origin of event times while "
+                         "`time_synced` is false",
+                         0, int64_t{1} << 32),
         enum_field<A>("aes_entry_info", &A::aes_entry_info, {"links", "key_flags", "unsupported"},
                       AesEntryInfo::kLinks, "AES entry information",
                       "how the entry information is filled: ten (port, entry) pairs, the entries' has-key flags, "

@@ -73,8 +73,11 @@ struct Adapter {
   uint32_t bga_rate_mb_s = 0;     // speed of background activities, MB of VD per simulated second
   // switches the administrator sets (adapter configuration) and the controller obeys
   bool auto_rebuild = true;  // a degraded VD takes a spare by itself (needs feature bit 0)
-  bool copy_back = true;
-  AesEntryInfo aes_entry_info = AesEntryInfo::kLinks;     // a spare that stood in hands its data back to a replacement (needs feature bit 6)
+  bool copy_back = true;     // a spare that stood in hands its data back to a replacement (needs feature bit 6)
+  // the adapter's clock: until the host sets it, events count seconds from boot
+  bool time_synced = true;
+  int64_t booted_at = 0;  // seconds since 1970 at which the adapter booted
+  AesEntryInfo aes_entry_info = AesEntryInfo::kLinks;
 };
 
 const Model<Adapter>& adapter_model();

@@ -1,17 +1,20 @@
 #include "tools/qxsim/actions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <functional>
 #include <stdexcept>
 
+#include "api/event_catalogue.h"
 #include "api/output_check.h"
 #include "platform/clock_text.h"
 #include "sim/engine/activities.h"
 #include "sim/engine/clock.h"
 #include "sim/engine/control.h"
 #include "sim/engine/enclosure_control.h"
+#include "sim/engine/events.h"
 #include "sim/engine/session.h"
 #include "sim/model/adapter.h"
 #include "sim/model/event.h"
@@ -202,6 +205,31 @@ int events(const Options& o) {
       std::printf("%u  %s  class %u code %u device %u severity %u params %u %u %u %u\n", e.seq,
                   utc_text(int64_t{e.time} * 1000).c_str(), e.event_class, e.code, e.device_id, e.severity, e.params[0],
                   e.params[1], e.params[2], e.params[3]);
+  });
+  return 0;
+}
+
+// An event of any class and code, for what nothing models yet (fans, the
+// battery, ECC): a catalogued one takes its severity from the catalogue
+// unless one is given, and the time of now unless one is given.
+int event_add(const Options& o) {
+  if (o.event_params.size() > 4) throw std::runtime_error("--params takes at most 4 values");
+  if (o.event_sense.size() % 2 != 0 || o.event_sense.size() > 2 * 30)
+    throw std::runtime_error("--sense takes up to 30 bytes as pairs of hexadecimal digits");
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
+    Event row;
+    row.event_class = static_cast<uint16_t>(o.event_class);
+    row.code = static_cast<uint16_t>(o.event_code);
+    row.device_id = static_cast<uint16_t>(o.event_device);
+    const qx::EventKind* kind = qx::find_event(row.event_class, row.code);
+    const int catalogued = kind ? int{kind->severity} : int{QX_SEVERITY_INFO};
+    row.severity = static_cast<uint8_t>(o.event_severity.value_or(catalogued));
+    std::copy(o.event_params.begin(), o.event_params.end(), row.params.begin());
+    const std::vector<uint8_t> sense = parse_hex(o.event_sense, row.sense.size());
+    std::copy(sense.begin(), sense.end(), row.sense.begin());
+    row.sense_length = static_cast<uint8_t>(o.event_sense.size() / 2);
+    row.time = o.event_time ? static_cast<uint32_t>(*o.event_time) : event_time(s, s.now_ms());
+    std::printf("event %u added\n", append_event(s, row));
   });
   return 0;
 }

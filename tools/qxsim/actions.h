@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qxsim {
 
@@ -24,6 +25,14 @@ struct Options {
   bool spare_global = false;
   std::optional<int> spare_array;
   bool spare_none = false;
+  // event add
+  int event_class = 0;
+  int event_code = 0;
+  int event_device = 0;
+  std::optional<int> event_severity;
+  std::vector<uint32_t> event_params;
+  std::string event_sense;
+  std::optional<int64_t> event_time;
   // enclosures, expanders and SMART
   int enclosure = 0;
   std::string element_type;
@@ -55,6 +64,7 @@ int pd(DiskStep step, const Options& o);
 int pd_spare(const Options& o);
 
 int events(const Options& o);
+int event_add(const Options& o);
 
 int enc_element(const Options& o);
 enum class ExpanderStep { kPull, kInsert };

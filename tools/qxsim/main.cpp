@@ -132,6 +132,21 @@ int main(int argc, char** argv) {
       bind(app.add_subcommand("events", "Print an adapter's event log"), [&] { return qxsim::events(opt); });
   events->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
 
+  CLI::App* event = app.add_subcommand("event", "The event log");
+  event->require_subcommand(1);
+  CLI::App* event_add =
+      bind(event->add_subcommand("add", "Log an event of any class and code"), [&] { return qxsim::event_add(opt); });
+  event_add->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  event_add->add_option("--class", opt.event_class, "Event class")->required()->check(CLI::Range(0, 65535));
+  event_add->add_option("--code", opt.event_code, "Event code")->required()->check(CLI::Range(0, 65535));
+  event_add->add_option("--device", opt.event_device, "Device id")->check(CLI::Range(0, 65535))->capture_default_str();
+  event_add->add_option("--severity", opt.event_severity, "Severity (default: the catalogue's, else 2)")
+      ->check(CLI::Range(0, 255));
+  event_add->add_option("--params", opt.event_params, "Up to four parameters")->delimiter(',');
+  event_add->add_option("--sense", opt.event_sense, "Sense bytes in hexadecimal (at most 30)");
+  event_add->add_option("--time", opt.event_time, "Time in seconds (default: now, as the adapter stamps it)")
+      ->check(CLI::Range(int64_t{0}, int64_t{4294967295}));
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
