@@ -182,6 +182,15 @@
   X(kPdInternalRequestTimedOut, PD, 68, WARNING, "%s Request (internal)to physical disk %d is timed out, CFIS(%08x_%08x_%08x_%08x)", (kDevice, kParam0, kParam1, kParam2, kParam3)) \
   X(kExpanderPluggedIn, EXPANDER, 0, INFO, "%s Expander %d is plugged in", ()) \
   X(kExpanderPluggedOut, EXPANDER, 1, WARNING, "%s Expander %d is plugged out", ()) \
+  X(kEnclosureElementUnsupported, ENCLOSURE, 0, INFO, "%s Unknown Enclosure event class: code = %d", (kCode)) \
+  X(kEnclosureElementOk, ENCLOSURE, 1, INFO, "%s Unknown Enclosure event class: code = %d", (kCode)) \
+  X(kEnclosureElementCritical, ENCLOSURE, 2, CRITICAL, "%s Unknown Enclosure event class: code = %d", (kCode)) \
+  X(kEnclosureElementNonCritical, ENCLOSURE, 3, WARNING, "%s Unknown Enclosure event class: code = %d", (kCode)) \
+  X(kEnclosureElementUnrecoverable, ENCLOSURE, 4, CRITICAL, "%s Unknown Enclosure event class: code = %d", (kCode)) \
+  X(kEnclosureElementNotInstalled, ENCLOSURE, 5, WARNING, "%s Unknown Enclosure event class: code = %d", (kCode)) \
+  X(kEnclosureElementUnknown, ENCLOSURE, 6, WARNING, "%s Unknown Enclosure event class: code = %d", (kCode)) \
+  X(kEnclosureElementNotAvailable, ENCLOSURE, 7, WARNING, "%s Unknown Enclosure event class: code = %d", (kCode)) \
+  X(kEnclosureElementNoAccess, ENCLOSURE, 8, WARNING, "%s Unknown Enclosure event class: code = %d", (kCode)) \
   X(kBatteryPresent, BATTERY, 0, INFO, "%s Battery present", ()) \
   X(kBatteryNotPresent, BATTERY, 1, WARNING, "%s Battery not present", ()) \
   X(kBatteryNewDetected, BATTERY, 2, INFO, "%s New battery detecte", ()) \

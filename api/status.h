@@ -21,6 +21,7 @@ enum Status : uint8_t {
   kInvalidBlockId = 12,
   kInvalidAdapterId = 13,
   kInvalidRaidMode = 14,
+  kInvalidEnclosureId = 15,
   kInvalidArrayId = 17,
   kNotSupported = 19,
   kTierSsdCount = 28,
@@ -52,6 +53,7 @@ enum Status : uint8_t {
   kVdStateWrong = 85,
   kOneMediaPatrol = 88,
   kSpareInUse = 89,
+  kSmartOverThreshold = 90,
   kInvalidPdCount = 152,
   kInvalidBgaAction = 153,
   kVdHasOs = 158,
@@ -59,6 +61,16 @@ enum Status : uint8_t {
   kNotSupportedOnAdapter = 160,
   kWrongData = 163,
   kBufferTooBig = 164,
+  kAesKeyPresent = 21,
+  kAesKeyAbsent = 22,
+  kAesEntryRange = 241,
+  kAesPortRange = 242,
+  kAesCount = 243,
+  kAesQueryType = 244,
+  kAesKeyLength = 245,
+  kAesKeyMismatch = 247,
+  kAesPasswordMismatch = 248,
+  kAesNoKey = 250,
 };
 
 // Results a command returns for its own refusals, where no library call

@@ -31,6 +31,10 @@ done
   --case "info -o hba (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" info -o hba \
   --case "info -o pd (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" info -o pd \
   --case "info -o vd (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" info -o vd \
+  --case "topology (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" 1 topology \
+  --case "enc -o ele (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" 1 enc -o ele \
+  --case "smart -p 2 (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" smart -p 2 \
+  --case "aesport -o getCfg (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" 1 aesport -o getCfg \
   --floor "" \
   --case "floor (large)" "QX_SIM_HOME=$work/large" "$floor" \
   --floor "floor (large)" \
@@ -38,6 +42,9 @@ done
   --case "info -o vd (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" info -o vd \
   --case "get -o pd (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" get -o pd \
   --case "set -o hba (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" set -o hba -r 50 \
+  --case "topology (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" topology \
+  --case "enc -o ele (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" enc -o ele \
+  --case "enc -o elecfg (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" enc -o elecfg \
   --floor "" \
   --case "event (64 events)" TZ=UTC "QX_SIM_HOME=$work/events64" "$qxcli" event \
   --floor "event (64 events)" \

@@ -19,9 +19,6 @@ uint32_t not_yet_available() {
 #define QX_NOT_YET_AVAILABLE(name) \
   uint32_t name(int, char**, const CommandEntry&) { return not_yet_available(); }
 
-// inventory
-QX_NOT_YET_AVAILABLE(cmd_topology)
-QX_NOT_YET_AVAILABLE(cmd_smart)
 // configuration
 QX_NOT_YET_AVAILABLE(cmd_create_array)
 QX_NOT_YET_AVAILABLE(cmd_assign)
@@ -38,10 +35,6 @@ QX_NOT_YET_AVAILABLE(cmd_forceonline)
 // events and firmware
 QX_NOT_YET_AVAILABLE(cmd_flash)
 // enclosures and encryption
-QX_NOT_YET_AVAILABLE(cmd_enc)
-QX_NOT_YET_AVAILABLE(cmd_aesop)
-QX_NOT_YET_AVAILABLE(cmd_aesentry)
-QX_NOT_YET_AVAILABLE(cmd_aesport)
 // diagnostics
 QX_NOT_YET_AVAILABLE(cmd_sat)
 QX_NOT_YET_AVAILABLE(cmd_ecc)

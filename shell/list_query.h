@@ -40,6 +40,11 @@ template <>
 inline constexpr uint16_t kDefaultPageSize<QX_VD_CONFIG> = 32;
 template <>
 inline constexpr uint16_t kDefaultPageSize<QX_ARRAY_CONFIG> = 64;
+inline constexpr uint16_t kDefaultPageSize<QX_ENCLOSURE_INFO> = 32;
+template <>
+inline constexpr uint16_t kDefaultPageSize<QX_EXPANDER_INFO> = 16;
+template <>
+inline constexpr uint16_t kDefaultPageSize<QX_PM_INFO> = 16;
 
 template <class Record>
 class ListBuffer {

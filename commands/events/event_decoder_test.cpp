@@ -44,14 +44,19 @@ TEST(EventDecoder, CatalogueCodesAndOnlyThoseAreKnown) {
       EXPECT_EQ(text, "") << kind.name;  // none of its variants' values
       continue;
     }
+    // The adapter logs enclosure element changes, but decodes none of the class.
+    if (kind.event_class == QX_EVT_CLASS_ENCLOSURE) {
+      EXPECT_EQ(text, " Unknown Enclosure event class: code = " + std::to_string(kind.code)) << kind.name;
+      continue;
+    }
     EXPECT_EQ(text.rfind(' ', 0), 0u) << kind.name << ": " << text;
     EXPECT_EQ(text.find("nknown"), std::string::npos) << kind.name << ": " << text;
   }
-  // 237 codes, with the variants 254 formats; three codes have only variants.
+  // 246 codes, with the variants 263 formats; three codes have only variants.
   size_t formats = 0;
   for (const EventFormat& f : event_formats()) formats += f.format[0] != '\0';
-  EXPECT_EQ(event_catalogue().size(), 237u);
-  EXPECT_EQ(formats, 254u);
+  EXPECT_EQ(event_catalogue().size(), 246u);
+  EXPECT_EQ(formats, 263u);
   for (int event_class : {0, 1, 2, 4, 9, 10, 12, 13, 15}) {
     const bool silent = event_class == QX_EVT_CLASS_ARRAY || event_class == QX_EVT_CLASS_ENVIRONMENT;
     for (uint32_t code = 0; code <= 0xFFFF; code += code < 120 ? 1 : 997) {

@@ -56,10 +56,6 @@ void print_link(const QX_PD_INFO& info) {
   }
 }
 
-bool is_sas(const PdRecord& pd) {
-  if (pd.form == shell::kPlainForm) return (pd.info.type_bits & QX_PD_TYPE_SAS) != 0;
-  return all_bits(pd.info.link_bits, QX_PD_LINK_BIT1 | QX_PD_LINK_BIT2);
-}
 
 bool is_pata(const PdRecord& pd) {
   if (pd.form == shell::kPlainForm) return pd.info.type_bits == QX_PD_TYPE_PATA;
@@ -69,7 +65,7 @@ bool is_pata(const PdRecord& pd) {
 void print_sas_address(const PdRecord& pd) {
   const QX_PD_INFO& info = pd.info;
   const bool on_port = info.link_kind == QX_LINK_HBA_PORT || info.link_kind == QX_LINK_PM;
-  if (shell::current_adapter_info().expander_support == 0 || (!is_sas(pd) && on_port)) return;
+  if (shell::current_adapter_info().expander_support == 0 || (!pd.is_sas() && on_port)) return;
   static constexpr char kHex[] = "0123456789ABCDEF";
   char digits[16];
   for (int i = 0; i < 8; ++i) {
@@ -163,6 +159,16 @@ void print_running_os(uint16_t pd_id) {
 }
 
 }  // namespace
+
+bool PdRecord::is_sas() const {
+  if (form == shell::kPlainForm) return (info.type_bits & QX_PD_TYPE_SAS) != 0;
+  return all_bits(info.link_bits, QX_PD_LINK_BIT1 | QX_PD_LINK_BIT2);
+}
+
+bool PdRecord::has_address() const {
+  if (form == shell::kPlainForm) return (info.type_bits & (QX_PD_TYPE_SATA | QX_PD_TYPE_SAS)) != 0;
+  return (info.link_bits & QX_PD_LINK_BIT2) != 0 && (info.link_bits & (QX_PD_LINK_BIT0 | QX_PD_LINK_BIT1)) != 0;
+}
 
 bool PdRecord::is_disk() const {
   if (form == shell::kPlainForm) return (info.type_bits & kTypeNonDisk) == 0;

@@ -16,6 +16,10 @@ struct PdRecord {
   const QX_PD_INFO& info;
   uint8_t form;
   bool is_disk() const;
+  bool is_sas() const;
+  // Whether it has a SAS address of its own behind an expander (SAS, and
+  // SATA through the expander's bridge).
+  bool has_address() const;
 };
 
 // Identity, link, size, caches, speeds, texts, locate LED, running OS.

@@ -62,10 +62,10 @@
   X(QX_PD_GetHDRaidStatus, kRead, true) \
   X(QX_PD_GetFreeSpaceInfo, kRead, true) \
   X(QX_PD_GetBGAStatus, kRead, true) \
-  X(QX_PD_GetExpanderInfo, kRead, false) \
-  X(QX_PD_GetPMInfo, kRead, false) \
+  X(QX_PD_GetExpanderInfo, kRead, true) \
+  X(QX_PD_GetPMInfo, kRead, true) \
   X(QX_PD_GetMBRInfo, kRead, true) \
-  X(QX_PD_GET_SMART_INFO, kRead, false) \
+  X(QX_PD_GET_SMART_INFO, kRead, true) \
   X(QX_PD_BGAControl, kWrite, true) \
   X(QX_PD_StartMediaPatrol, kWrite, false) \
   X(QX_PD_StartDataScrub, kWrite, false) \
@@ -82,26 +82,26 @@
   X(QX_DiskHasOS, kRead, true) \
   X(QX_BBU_GetInfo, kRead, true) \
   X(QX_BBU_ChangePower, kWrite, true) \
-  X(QX_ENC_GetEnclosureInfo, kRead, false) \
-  X(QX_ENC_GetElementInfo, kRead, false) \
-  X(QX_ENC_GetElementConfig, kRead, false) \
+  X(QX_ENC_GetEnclosureInfo, kRead, true) \
+  X(QX_ENC_GetElementInfo, kRead, true) \
+  X(QX_ENC_GetElementConfig, kRead, true) \
   X(QX_LocateArrayDevice, kWrite, false) \
   X(QX_EVT_GetEvent, kRead, true) \
   X(QX_Flash_GetHeaderInfo2, kNone, false) \
   X(QX_Flash_PreData, kWrite, false) \
   X(QX_Flash_Bin, kWrite, false) \
   X(QX_Flash_Erase, kWrite, false) \
-  X(QX_AES_GetEntryConfig, kRead, false) \
-  X(QX_AES_SetEntryConfig, kWrite, false) \
-  X(QX_AES_GetEntryInfo, kRead, false) \
-  X(QX_AES_OnlyGetEntryInfo, kRead, false) \
-  X(QX_AES_OnlyGetPortInfo, kRead, false) \
-  X(QX_AES_GetPortConfig, kRead, false) \
-  X(QX_AES_SetPortConfig, kWrite, false) \
-  X(QX_AES_SetLink, kWrite, false) \
-  X(QX_AES_ClearLink, kWrite, false) \
-  X(QX_AES_ChangePwd, kWrite, false) \
-  X(QX_AES_VerifyKey, kRead, false) \
+  X(QX_AES_GetEntryConfig, kRead, true) \
+  X(QX_AES_SetEntryConfig, kWrite, true) \
+  X(QX_AES_GetEntryInfo, kRead, true) \
+  X(QX_AES_OnlyGetEntryInfo, kRead, true) \
+  X(QX_AES_OnlyGetPortInfo, kRead, true) \
+  X(QX_AES_GetPortConfig, kRead, true) \
+  X(QX_AES_SetPortConfig, kWrite, true) \
+  X(QX_AES_SetLink, kWrite, true) \
+  X(QX_AES_ClearLink, kWrite, true) \
+  X(QX_AES_ChangePwd, kWrite, true) \
+  X(QX_AES_VerifyKey, kRead, true) \
   X(QX_AES_ForcePDOnline, kWrite, false) \
   X(QX_TwinTier_AddFSEntries, kWrite, false) \
   X(QX_TwinTier_GetEntriesTableInfo, kRead, false) \

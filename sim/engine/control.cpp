@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "sim/engine/call_registry.h"
 #include "api/status.h"
+#include "sim/engine/call_registry.h"
+#include "sim/engine/enclosure_control.h"
 #include "sim/engine/events.h"
 #include "sim/engine/spares.h"
 #include "sim/engine/vd_health.h"
@@ -28,21 +29,25 @@ Disk existing_disk(const Session& s, uint16_t pd) {
 }  // namespace
 
 void pull_disk(const Session& s, uint16_t pd) {
+  ElementWatch slots(s);  // the disk's enclosure slot follows it
   Disk disk = existing_disk(s, pd);
   if (!disk.present) throw ControlError("disk " + std::to_string(pd) + " is already pulled");
   disk.present = false;
   update_row(s.db(), disk_model(), s.adapter_id(), disk);
   log_event(s, NewEvent(events::kPdRemoved, pd));
+  slots.log_changes();
   lose_disk(s, pd, false);
 }
 
 void insert_disk(const Session& s, uint16_t pd) {
+  ElementWatch slots(s);  // the disk's enclosure slot follows it
   Disk disk = existing_disk(s, pd);
   if (disk.present) throw ControlError("disk " + std::to_string(pd) + " is not pulled");
   disk.present = true;
   disk.offline = false;
   update_row(s.db(), disk_model(), s.adapter_id(), disk);
   log_event(s, NewEvent(events::kPdInserted, pd));
+  slots.log_changes();
   if (disk.spare != SpareKind::kNone) rebuild_onto_spares(s);
 }
 
@@ -55,12 +60,16 @@ void set_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array) {
   }
 }
 
-void fail_disk(const Session& s, uint16_t pd) {
+void fail_disk(const Session& s, uint16_t pd) { take_disk_offline(s, pd, events::kPdOffline); }
+
+void take_disk_offline(const Session& s, uint16_t pd, const EventKind& why) {
+  ElementWatch slots(s);  // the disk's enclosure slot follows it
   Disk disk = existing_disk(s, pd);
   if (disk.offline) throw ControlError("disk " + std::to_string(pd) + " is already offline");
   disk.offline = true;
   update_row(s.db(), disk_model(), s.adapter_id(), disk);
-  log_event(s, NewEvent(events::kPdOffline, pd));
+  log_event(s, NewEvent(why, pd));
+  slots.log_changes();
   lose_disk(s, pd, true);
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sim/engine/faults.h"
+#include "api/event_catalogue.h"
 #include "sim/engine/session.h"
 #include "sim/model/disk.h"
 #include "sim/model/fault.h"
@@ -29,6 +30,8 @@ class ControlError : public std::runtime_error {
 void pull_disk(const Session& s, uint16_t pd);
 void insert_disk(const Session& s, uint16_t pd);
 void fail_disk(const Session& s, uint16_t pd);
+// As a failure, logged as `why`.
+void take_disk_offline(const Session& s, uint16_t pd, const EventKind& why);
 
 // Makes a disk without blocks a global spare, a dedicated spare of `array`,
 // or no spare (kNone); a new spare is taken at once by a VD that needs one.

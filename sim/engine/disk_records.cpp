@@ -49,8 +49,9 @@ std::optional<Activity> disk_activity(const Session& s, uint16_t pd) {
                                            [&] { return pd_activity(s, pd); });
 }
 
-QX_PD_INFO pd_info_record(const Disk& disk, uint8_t adapter_id, PdForm form) {
-  QX_PD_INFO r = to_record(disk, adapter_id);
+QX_PD_INFO pd_info_record(const Disk& disk, uint8_t adapter_id, PdForm form,
+                          const std::array<uint8_t, 8>& parent_address) {
+  QX_PD_INFO r = to_record(disk, adapter_id, parent_address);
   if (form == PdForm::kPlain) {
     r.link_bits = 0;
     r.device_type = 0;

@@ -3,6 +3,7 @@
 #ifndef QX_SIM_ENGINE_DISK_RECORDS_H
 #define QX_SIM_ENGINE_DISK_RECORDS_H
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <set>
@@ -30,7 +31,8 @@ std::optional<Activity> disk_activity(const Session& s, uint16_t pd);
 // every field; the plain form lacks the link bits and the device type,
 // which only the extended form has.
 enum class PdForm { kPlain, kExtended };
-QX_PD_INFO pd_info_record(const Disk& disk, uint8_t adapter_id, PdForm form);
+QX_PD_INFO pd_info_record(const Disk& disk, uint8_t adapter_id, PdForm form,
+                          const std::array<uint8_t, 8>& parent_address);
 
 QX_PD_CONFIG pd_config_record(const Disk& disk);
 

@@ -20,7 +20,7 @@ namespace qx::sim {
 // per page, not one per record.
 template <class Row, class Record>
 struct ListSource {
-  uint8_t missing_status = kInvalidRequest;                            // status for a type-2 id that does not exist
+  uint8_t missing_status = kInvalidRequest;  // status for a type-2 id that does not exist (0: an empty answer)
   std::function<std::vector<Row>(int64_t start, int64_t limit)> page;  // ids >= start, ascending
   std::function<std::optional<Row>(int64_t id)> one;
   std::function<int64_t(const Row&)> id_of;
@@ -47,7 +47,11 @@ uint8_t serve_list(QX_QUERY_HEADER* query, uint16_t max_buffer_kb, const ListSou
   switch (query->query_type) {
     case QX_QUERY_ONE: {
       std::optional<Row> row = source.one(query->start_id);
-      if (!row) return source.missing_status;
+      if (!row) {
+        query->returned = 0;
+        query->next_id = QX_NO_NEXT_ID;
+        return source.missing_status;
+      }
       put(0, source.record(*row));
       query->returned = 1;
       query->next_id = QX_NO_NEXT_ID;

@@ -8,6 +8,7 @@
 #include "sim/engine/bga_control.h"
 #include "sim/engine/capacity.h"
 #include "sim/engine/disk_records.h"
+#include "sim/engine/smart_records.h"
 #include "sim/engine/vd_events.h"
 #include "sim/model/disk.h"
 #include "sim/model/vd.h"
@@ -64,6 +65,7 @@ uint8_t read_members(const Session& s, const QX_CREATE_VD_REQUEST& r, std::vecto
     if (!d) return kPdMissing;
     if (!is_data_disk(*d)) return kAtapiInVd;
     if (d->offline || d->foreign) return kInvalidPdId;
+    if (!smart_healthy(disk_smart(s, d->id))) return kSmartOverThreshold;
     if (d->spare != SpareKind::kNone) return kPdIsSpare;
     if (!(a.adv_features & QX_ADV_MULTI_VD) && holds_vd_block(s, d->id)) return kPdAssigned;
     members.push_back(*d);

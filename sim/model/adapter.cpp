@@ -52,6 +52,8 @@ const Model<Adapter>& adapter_model() {
         integer_field<A>("pcie_current_width", &A::pcie_current_width, 8, "current PCIe link width (275)",
                          "current PCIe link width"),
         integer_field<A>("aes_port_count", &A::aes_port_count, 0, "number of AES ports (110)", "number of AES ports"),
+        integer_field<A>("aes_entry_count", &A::aes_entry_count, 0, "number of AES entries (113)",
+                         "number of AES entries", 0, 10),
         integer_field<A>("features", &A::features, 0x17, "feature bits (74)",
                          "bit 0 rebuild, 1 background init, 2 synchronize, 3 migration, 4 PD activity status, "
                          "5 foreground init, 6 copy back, 7 same disk type only"),
@@ -155,6 +157,10 @@ const Model<Adapter>& adapter_model() {
                          "when the adapter booted, in seconds since 1970; the origin of event times while "
                          "`time_synced` is false",
                          0, int64_t{1} << 32),
+        enum_field<A>("aes_entry_info", &A::aes_entry_info, {"links", "key_flags", "unsupported"},
+                      AesEntryInfo::kLinks, "AES entry information",
+                      "how the entry information is filled: ten (port, entry) pairs, the entries' has-key flags, "
+                      "or not at all (the call answers 19)"),
     };
     return m;
   }();
@@ -193,6 +199,7 @@ QX_ADAPTER_INFO to_record(const Adapter& a) {
   r.max_buffer_kb = a.max_buffer_kb;
   r.max_total_blocks_wide = a.max_total_blocks_wide;
   r.aes_port_count = a.aes_port_count;
+  r.aes_entry_count = a.aes_entry_count;
   r.max_tier_ssds = a.max_tier_ssds;
   r.max_ssd_segments = a.max_ssd_segments;
   r.adv_features2 = a.adv_features2;

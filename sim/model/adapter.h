@@ -12,6 +12,11 @@
 
 namespace qx::sim {
 
+// How the adapter fills the entry information record, which readers take
+// two overlapping ways: as (port, entry) pairs, as the entries' has-key
+// flags, or not at all (the call is not supported).
+enum class AesEntryInfo : uint8_t { kLinks, kKeyFlags, kUnsupported };
+
 struct Adapter {
   uint8_t id = 0;
   // identity
@@ -38,6 +43,7 @@ struct Adapter {
   uint8_t pcie_max_width = 0;
   uint8_t pcie_current_width = 0;
   uint8_t aes_port_count = 0;
+  uint8_t aes_entry_count = 0;
   // capabilities
   uint8_t features = 0;
   uint32_t adv_features = 0;
@@ -94,6 +100,7 @@ struct Adapter {
   // the adapter's clock: until the host sets it, events count seconds from boot
   bool time_synced = true;
   int64_t booted_at = 0;  // seconds since 1970 at which the adapter booted
+  AesEntryInfo aes_entry_info = AesEntryInfo::kLinks;
 };
 
 const Model<Adapter>& adapter_model();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sim/model/record_text.h"
+#include "sim/model/topology.h"
 
 namespace qx::sim {
 
@@ -22,7 +23,11 @@ const Model<Disk>& disk_model() {
         integer_field<D>("parent_id", &D::parent_id, 0, "parent id (0)",
                          "id of the expander or port multiplier the disk hangs on"),
         integer_field<D>("port", &D::port, 0, "port (4)", "port number on the HBA or on the parent"),
+        vector_field<D>("parent_phys", &D::parent_phys, QX_LINK_MAX_PHYS, "parent PHYs (3, 4)",
+                        "PHYs of the parent it is cabled to, the port first; empty: the port alone"),
         integer_field<D>("enclosure_id", &D::enclosure_id, 0, "enclosure id (56)", "enclosure id"),
+        integer_field<D>("slot", &D::slot, 0, "device element of its enclosure",
+                         "slot of its enclosure; left out: the port"),
         hex_field<D>("sas_address", &D::sas_address, "0000000000000000", "SAS address (48)",
                      "SAS address, 16 hexadecimal digits"),
         integer_field<D>("type_bits", &D::type_bits, QX_PD_TYPE_SATA, "type bits (66)",
@@ -65,18 +70,42 @@ const Model<Disk>& disk_model() {
         bool_field<D>("smart", &D::smart, true, "PD configuration (1)", "SMART is on"),
         integer_field<D>("link_speed", &D::link_speed, 3, "PD configuration (3)",
                          "current link speed: 1 1.5 Gb/s, 2 3 Gb/s, 3 6 Gb/s, 4 12 Gb/s, 0 unknown", 0, 4),
+        enum_field<D>("smart_set", &D::smart_set, {"none", "hdd", "ssd"}, SmartSet::kNone, "SMART record",
+                      "SMART attributes the disk starts with besides those the scenario lists for it"),
+        integer_field<D>("aes_port", &D::aes_port, kNoAesPort, "AES port checks",
+                         "AES port the disk sits behind; 255 = none"),
+        bool_field<D>("encrypted", &D::encrypted, false, "AES port checks", "the disk's data is encrypted"),
+        integer_field<D>("key_entry", &D::key_entry, QX_AES_NO_ENTRY, "AES port checks",
+                         "AES entry whose key encrypted the disk; 255 = none"),
     };
     return m;
   }();
   return model;
 }
 
-QX_PD_INFO to_record(const Disk& d, uint8_t adapter_id) {
+uint8_t node_type(const Disk& d) {
+  switch (d.device_type) {
+    case QX_DEVICE_TAPE: return QX_NODE_TAPE;
+    case QX_DEVICE_PRINTER: return QX_NODE_PRINTER;
+    case QX_DEVICE_CDDVD: return QX_NODE_CDDVD;
+    case QX_DEVICE_ENCLOSURE: return QX_NODE_ENCLOSURE;
+    default: return QX_NODE_PD;
+  }
+}
+
+std::vector<uint8_t> parent_phys(const Disk& d) {
+  return d.parent_phys.empty() ? std::vector<uint8_t>{d.port} : d.parent_phys;
+}
+
+QX_PD_INFO to_record(const Disk& d, uint8_t adapter_id, const std::array<uint8_t, 8>& parent_address) {
   QX_PD_INFO r{};
   r.parent_id = d.parent_id;
   r.link_kind = d.link_kind;
-  r.port = d.port;
+  put_phys(r.parent_phy_count, r.parent_phys, parent_phys(d));
+  std::copy(parent_address.begin(), parent_address.end(), r.parent_sas_address);
   r.pd_id = d.id;
+  r.node_type = node_type(d);
+  r.phy_count = 1;  // a disk is cabled by its first PHY
   std::copy(d.sas_address.begin(), d.sas_address.end(), r.sas_address);
   r.enclosure_id = d.enclosure_id;
   r.adapter_id = adapter_id;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "api/records.h"
 #include "sim/model/field.h"
@@ -13,6 +14,9 @@
 namespace qx::sim {
 
 enum class SpareKind : uint8_t { kNone, kGlobal, kDedicated };
+enum class SmartSet : uint8_t { kNone, kHdd, kSsd };  // the SMART attributes a scenario gives a disk
+
+inline constexpr uint8_t kNoAesPort = 0xFF;
 
 struct Disk {
   uint16_t id = 0;
@@ -20,7 +24,9 @@ struct Disk {
   uint8_t link_kind = QX_LINK_HBA_PORT;
   uint16_t parent_id = 0;
   uint8_t port = 0;
+  std::vector<uint8_t> parent_phys;  // PHYs of the parent it is cabled to; empty: just `port`
   uint16_t enclosure_id = 0;
+  uint8_t slot = 0;  // device slot of its enclosure (a scenario's default: the port)
   std::array<uint8_t, 8> sas_address{};
   // what it is
   uint8_t type_bits = 0;
@@ -46,12 +52,25 @@ struct Disk {
   bool write_cache = false;
   bool smart = false;
   uint8_t link_speed = 0;  // 1 1.5 Gb/s, 2 3 Gb/s, 3 6 Gb/s, 4 12 Gb/s
+  SmartSet smart_set = SmartSet::kNone;
+  // encryption
+  uint8_t aes_port = kNoAesPort;      // the AES port it sits behind
+  bool encrypted = false;                 // its data is encrypted
+  uint8_t key_entry = QX_AES_NO_ENTRY;   // the entry whose key encrypted it
 };
 
 const Model<Disk>& disk_model();
 
-// The information record of a disk (both forms share the layout).
-QX_PD_INFO to_record(const Disk& disk, uint8_t adapter_id);
+// The information record of a disk (both forms share the layout), with the
+// SAS address of the port or expander it hangs on.
+QX_PD_INFO to_record(const Disk& disk, uint8_t adapter_id, const std::array<uint8_t, 8>& parent_address);
+
+// The topology's device type of a disk (a PD, tape, printer, CD/DVD or
+// enclosure device).
+uint8_t node_type(const Disk& disk);
+
+// The PHYs of the parent the disk is cabled to.
+std::vector<uint8_t> parent_phys(const Disk& disk);
 
 // True for a disk that can hold VD data (not a CD/DVD, tape or other device).
 bool is_data_disk(const Disk& disk);

@@ -16,7 +16,10 @@ struct GeneratedScenario {
 };
 
 const GeneratedScenario kGenerated[] = {
-    {"large", "One arrays-less SAS adapter with 1,024 disks behind 32 expanders, for benchmarks.", &large_scenario},
+    {"large",
+     "One arrays-less SAS adapter with 1,024 disks behind 32 expanders in 32 enclosures, cabled as 8 chains of 4, "
+     "for benchmarks.",
+     &large_scenario},
 };
 
 }  // namespace
@@ -25,6 +28,31 @@ nlohmann::ordered_json large_scenario() {
   using json = nlohmann::ordered_json;
   constexpr int kDisks = 1024;
   constexpr int kPerExpander = 32;
+  constexpr int kChainLength = 4;
+  constexpr int kUplinkPhy = kPerExpander, kDownlinkPhy = kPerExpander + 1;
+  json enclosures = json::array(), expanders = json::array(), elements = json::array();
+  for (int x = 0; x < kDisks / kPerExpander; ++x) {
+    char address[17];
+    std::snprintf(address, sizeof address, "5F0A3C22%08X", 0x00100000u + static_cast<unsigned>(x));
+    const bool first = x % kChainLength == 0;
+    enclosures.push_back({{"id", x}, {"logical_id", address}, {"slots", kPerExpander}});
+    expanders.push_back({{"id", x},
+                         {"parent_kind", first ? 255 : 3},
+                         {"parent_id", first ? 0 : x - 1},
+                         {"parent_phys", json::array({first ? x / kChainLength : kDownlinkPhy})},
+                         {"phys", json::array({kUplinkPhy})},
+                         {"sas_address", address},
+                         {"enclosure_id", x}});
+    for (int slot = 0; slot < kPerExpander; ++slot)
+      elements.push_back({{"enclosure", x}, {"type", "dev"}, {"number", slot}});
+    for (int n = 0; n < 2; ++n) {
+      elements.push_back({{"enclosure", x}, {"type", "pow"}, {"number", n}, {"flags", 8}});
+      elements.push_back({{"enclosure", x}, {"type", "fan"}, {"number", n}, {"rpm", 6000}, {"max_rpm", 9000}});
+    }
+    elements.push_back({{"enclosure", x},       {"type", "tpr"},         {"number", 0},
+                        {"celsius", 31},        {"high_critical", 60},   {"high_warning", 50},
+                        {"low_critical", 5},    {"low_warning", 10}});
+  }
   json disks = json::array();
   for (int i = 0; i < kDisks; ++i) {
     char serial[21];
@@ -53,10 +81,14 @@ nlohmann::ordered_json large_scenario() {
                   {"port_count", 8},
                   {"port_types", 0x05},
                   {"expander_support", 1},
+                  {"adv_features", "0x00100000"},  // enclosures
                   {"max_disks", kDisks},
                   {"highest_pd_id", 255},
                   {"max_buffer_kb", 256},
-                  {"disks", disks}};
+                  {"disks", disks},
+                  {"enclosures", enclosures},
+                  {"expanders", expanders},
+                  {"elements", elements}};
   return {{"description", kGenerated[0].description}, {"adapters", json::array({adapter})}};
 }
 

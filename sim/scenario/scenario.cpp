@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "api/raid_levels.h"
@@ -14,11 +15,15 @@
 #include "sim/engine/clock.h"
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
+#include "sim/model/aes.h"
 #include "sim/model/array.h"
 #include "sim/model/battery.h"
 #include "sim/model/disk.h"
 #include "sim/model/event.h"
+#include "sim/model/element.h"
 #include "sim/model/fault.h"
+#include "sim/model/smart.h"
+#include "sim/model/topology.h"
 #include "sim/model/vd.h"
 #include "sim/scenario/builtin.h"
 #include "sim/store/schema.h"
@@ -38,6 +43,13 @@ struct AdapterData {
   std::vector<Activity> activities;
   std::vector<Event> events;
   std::optional<Battery> battery;
+  std::vector<Enclosure> enclosures;
+  std::vector<Expander> expanders;
+  std::vector<PortMultiplier> pms;
+  std::vector<Element> elements;
+  std::vector<SmartAttribute> smart;
+  std::vector<AesEntry> aes_entries;
+  std::vector<AesPort> aes_ports;
 };
 
 struct ScenarioData {
@@ -61,7 +73,8 @@ void check_keys(const json& object, const std::string& path, const std::set<std:
 }
 
 // One object of a model. `position` is the object's index in its list; an
-// object without its "id" takes `position + id_base` as id.
+// object of a model keyed by one id and without it takes `position +
+// id_base` as id.
 template <class T>
 T read_object(const Model<T>& model, const json& object, const std::string& path,
               const std::set<std::string>& nested_keys, std::optional<int64_t> position = std::nullopt) {
@@ -72,7 +85,7 @@ T read_object(const Model<T>& model, const json& object, const std::string& path
   check_keys(object, path, allowed);
 
   T row = model.defaults();
-  if (position) {
+  if (position && model.key.size() == 1) {
     if (const Field<T>* id = model.find(model.key.front())) {
       try {
         id->set(row, json(*position));
@@ -229,6 +242,145 @@ void check_adapter(const AdapterData& a, const std::string& path) {
   }
 }
 
+// Follows the parent links of a chain of devices of one kind (expanders on
+// expanders, port multipliers on port multipliers): each parent must exist,
+// and no chain may come back to where it started.
+template <class T>
+void check_chain(const std::vector<T>& rows, uint8_t chain_kind, const std::string& path, const std::string& key,
+                 const char* noun) {
+  std::map<int64_t, size_t> ids = unique_ids(
+      rows, [](const T& r) { return r.id; }, path, key);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const T& r = rows[i];
+    std::string at = entry(path, key, i);
+    if (r.parent_kind != QX_NODE_ADAPTER_PORT && r.parent_kind != chain_kind)
+      fail(at + ".parent_kind", "value " + std::to_string(r.parent_kind) + ": a " + noun + " hangs on 255 (a port) or " +
+                                    std::to_string(chain_kind) + " (another " + noun + ")");
+    if (r.parent_phys.empty()) fail(at + ".parent_phys", "a cable needs at least one PHY of the parent");
+    if (r.parent_kind == chain_kind && !ids.count(r.parent_id))
+      fail(at + ".parent_id", "value " + std::to_string(r.parent_id) + " names no " + noun);
+  }
+  for (size_t i = 0; i < rows.size(); ++i) {
+    size_t steps = 0;
+    for (const T* at = &rows[i]; at->parent_kind == chain_kind; at = &rows[ids.at(at->parent_id)])
+      if (++steps > rows.size())
+        fail(entry(path, key, i) + ".parent_id",
+             "value " + std::to_string(rows[i].parent_id) + " leads round a cycle of " + noun + "s");
+  }
+}
+
+void check_devices(const AdapterData& a, const std::string& path) {
+  std::map<int64_t, size_t> enclosures = unique_ids(
+      a.enclosures, [](const Enclosure& e) { return e.id; }, path, "enclosures");
+  if (!a.expanders.empty() && a.adapter.expander_support == 0)
+    fail(path + ".expanders", "the adapter does not support expanders (expander_support is 0)");
+  if (!a.pms.empty() && a.adapter.pm_support == 0)
+    fail(path + ".pms", "the adapter does not support port multipliers (pm_support is 0)");
+  check_chain(a.expanders, QX_NODE_EXPANDER, path, "expanders", "expander");
+  check_chain(a.pms, QX_NODE_PM, path, "pms", "port multiplier");
+  std::map<int64_t, int> per_enclosure;
+  for (size_t i = 0; i < a.expanders.size(); ++i) {
+    const Expander& x = a.expanders[i];
+    if (!enclosures.count(x.enclosure_id))
+      fail(entry(path, "expanders", i) + ".enclosure_id", "value " + std::to_string(x.enclosure_id) + " names no enclosure");
+    if (++per_enclosure[x.enclosure_id] > QX_ENCLOSURE_MAX_EXPANDERS)
+      fail(entry(path, "expanders", i) + ".enclosure_id",
+           "enclosure " + std::to_string(x.enclosure_id) + " holds at most " +
+               std::to_string(int{QX_ENCLOSURE_MAX_EXPANDERS}) + " expanders");
+  }
+  std::set<int64_t> expanders, pms;
+  for (const Expander& x : a.expanders) expanders.insert(x.id);
+  for (const PortMultiplier& p : a.pms) pms.insert(p.id);
+  std::map<int64_t, size_t> disks;
+  for (size_t i = 0; i < a.disks.size(); ++i) {
+    const Disk& d = a.disks[i];
+    disks.emplace(d.id, i);
+    if ((d.link_kind == QX_LINK_EXPANDER && !expanders.count(d.parent_id)) ||
+        (d.link_kind == QX_LINK_PM && !pms.count(d.parent_id)))
+      fail(entry(path, "disks", i) + ".parent_id",
+           "value " + std::to_string(d.parent_id) + " names no " +
+               (d.link_kind == QX_LINK_EXPANDER ? "expander" : "port multiplier"));
+  }
+  std::set<std::tuple<int64_t, uint8_t, int64_t>> elements;
+  for (size_t i = 0; i < a.elements.size(); ++i) {
+    const Element& e = a.elements[i];
+    std::string at = entry(path, "elements", i);
+    if (!enclosures.count(e.enclosure))
+      fail(at + ".enclosure", "value " + std::to_string(e.enclosure) + " names no enclosure");
+    if (!elements.emplace(e.enclosure, type_code(e.kind), e.number).second)
+      fail(at + ".number", "value " + std::to_string(e.number) + " is used twice for this type in the enclosure");
+    if (e.status != kStatusFromReadings && e.status > QX_ELEMENT_NO_ACCESS)
+      fail(at + ".status", "value " + std::to_string(e.status) + ": a status is 0 to 8, or 255 to follow the readings");
+  }
+  std::map<int64_t, int> attributes;
+  std::set<std::pair<int64_t, int64_t>> attribute_ids;
+  for (size_t i = 0; i < a.smart.size(); ++i) {
+    const SmartAttribute& m = a.smart[i];
+    std::string at = entry(path, "smart_attributes", i);
+    auto disk = disks.find(m.pd);
+    if (disk == disks.end()) fail(at + ".pd", "value " + std::to_string(m.pd) + " names no disk");
+    if ((a.disks[disk->second].type_bits & QX_PD_TYPE_SATA) == 0)
+      fail(at + ".pd", "disk " + std::to_string(m.pd) + " is no SATA disk: only SATA disks report SMART attributes");
+    if (!attribute_ids.emplace(m.pd, m.id).second)
+      fail(at + ".id", "value " + std::to_string(m.id) + " is used twice on disk " + std::to_string(m.pd));
+    if (++attributes[m.pd] > QX_SMART_MAX_ATTRIBUTES)
+      fail(at, "disk " + std::to_string(m.pd) + " has more than " + std::to_string(int{QX_SMART_MAX_ATTRIBUTES}) +
+                   " attributes");
+    if (m.worst > m.current)
+      fail(at + ".worst", "value " + std::to_string(m.worst) + " is above the current value " + std::to_string(m.current));
+  }
+}
+
+// Entries and ports below the adapter's counts exist; those a scenario
+// leaves out are fresh (no key; unlinked and off).
+void check_aes(const AdapterData& a, const std::string& path) {
+  std::map<int64_t, size_t> entries = unique_ids(
+      a.aes_entries, [](const AesEntry& e) { return e.id; }, path, "aes_entries");
+  unique_ids(
+      a.aes_ports, [](const AesPort& p) { return p.id; }, path, "aes_ports");
+  const uint8_t entry_count = a.adapter.aes_entry_count, port_count = a.adapter.aes_port_count;
+  auto below = [](const std::string& at, int64_t value, uint8_t count, const char* what) {
+    if (value >= count)
+      fail(at, "value " + std::to_string(value) + " is not below " + what + " " + std::to_string(count));
+  };
+  for (size_t i = 0; i < a.aes_entries.size(); ++i)
+    below(entry(path, "aes_entries", i) + ".id", a.aes_entries[i].id, entry_count, "aes_entry_count");
+  for (size_t i = 0; i < a.aes_ports.size(); ++i) {
+    const AesPort& p = a.aes_ports[i];
+    std::string at = entry(path, "aes_ports", i);
+    below(at + ".id", p.id, port_count, "aes_port_count");
+    if (p.entry != QX_AES_NO_ENTRY) below(at + ".entry", p.entry, entry_count, "aes_entry_count");
+    const bool keyed = p.entry != QX_AES_NO_ENTRY && entries.count(p.entry) &&
+                       !a.aes_entries[entries.at(p.entry)].key.empty();
+    if (p.enabled && !keyed) fail(at + ".enabled", "AES is on only on a port linked to an entry with a key");
+  }
+  for (size_t i = 0; i < a.disks.size(); ++i) {
+    const Disk& d = a.disks[i];
+    if (d.aes_port != kNoAesPort) below(entry(path, "disks", i) + ".aes_port", d.aes_port, port_count, "aes_port_count");
+    if (d.key_entry != QX_AES_NO_ENTRY)
+      below(entry(path, "disks", i) + ".key_entry", d.key_entry, entry_count, "aes_entry_count");
+  }
+}
+
+// What a disk's entry leaves out and its other fields decide: the slot is
+// the port, the port is the first parent PHY, and a named SMART set gives
+// the disk every attribute of the set that the scenario does not list for it.
+void complete_disks(AdapterData& a, const json& object) {
+  const json& list = object.contains("disks") ? object.at("disks") : json::array();
+  for (size_t i = 0; i < a.disks.size(); ++i) {
+    Disk& d = a.disks[i];
+    if (!d.parent_phys.empty()) d.port = d.parent_phys.front();
+    if (!list[i].contains("slot")) d.slot = d.port;
+  }
+  std::set<std::pair<uint16_t, uint8_t>> listed;
+  for (const SmartAttribute& m : a.smart) listed.emplace(m.pd, m.id);
+  for (const Disk& d : a.disks) {
+    if (d.smart_set == SmartSet::kNone) continue;
+    for (SmartAttribute& m : smart_set(disk_model().find("smart_set")->get(d).get<std::string>(), d.id))
+      if (!listed.count({m.pd, m.id})) a.smart.push_back(std::move(m));
+  }
+}
+
 Clock read_clock_object(const json& doc) {
   Clock clock;
   if (!doc.contains("clock")) return clock;
@@ -279,7 +431,9 @@ ScenarioData read_document(const json& doc) {
       AdapterData a;
       a.adapter =
           read_object(adapter_model(), object, path,
-                      {"disks", "vds", "blocks", "arrays", "activities", "events", "battery"}, static_cast<int64_t>(i));
+                      {"disks", "vds", "blocks", "arrays", "activities", "events", "battery", "enclosures", "expanders",
+                       "pms", "elements", "smart_attributes", "aes_entries", "aes_ports"},
+                      static_cast<int64_t>(i));
       if (a.adapter.id != i)
         fail(path + ".id", "value " + std::to_string(a.adapter.id) + ", expected " + std::to_string(i) +
                                " (adapters are numbered in order)");
@@ -296,7 +450,17 @@ ScenarioData read_document(const json& doc) {
       a.events = read_list(event_model(), object, "events", path, 1);
       if (object.contains("battery"))
         a.battery = read_object(battery_model(), object.at("battery"), path + ".battery", {});
+      a.enclosures = read_list(enclosure_model(), object, "enclosures", path);
+      a.expanders = read_list(expander_model(), object, "expanders", path);
+      a.pms = read_list(pm_model(), object, "pms", path);
+      a.elements = read_list(element_model(), object, "elements", path);
+      a.smart = read_list(smart_model(), object, "smart_attributes", path);
+      a.aes_entries = read_list(aes_entry_model(), object, "aes_entries", path);
+      a.aes_ports = read_list(aes_port_model(), object, "aes_ports", path);
+      complete_disks(a, object);
       check_adapter(a, path);
+      check_devices(a, path);
+      check_aes(a, path);
       data.adapters.push_back(std::move(a));
     }
   }
@@ -425,6 +589,16 @@ void load_scenario(Db& db, const json& doc) {
     }
     insert_all(db, event_model(), id, a.events);
     if (a.battery) insert_row(db, battery_model(), id, *a.battery);
+    insert_all(db, enclosure_model(), id, a.enclosures);
+    insert_all(db, expander_model(), id, a.expanders);
+    insert_all(db, pm_model(), id, a.pms);
+    insert_all(db, element_model(), id, a.elements);
+    insert_all(db, aes_entry_model(), id, a.aes_entries);
+    insert_all(db, aes_port_model(), id, a.aes_ports);
+    for (SmartAttribute m : a.smart) {
+      m.since_ms = now;
+      insert_row(db, smart_model(), id, m);
+    }
   }
   insert_all(db, fault_model(), kAnyAdapter, data.faults);
 }
@@ -455,6 +629,18 @@ json export_scenario(Db& db) {
     put_list("events", event_model());
     std::vector<Battery> battery = select_rows(db, battery_model(), id);
     if (!battery.empty()) object["battery"] = write_object(battery_model(), battery.front());
+    put_list("enclosures", enclosure_model());
+    put_list("expanders", expander_model());
+    put_list("pms", pm_model());
+    put_list("elements", element_model());
+    put_list("aes_entries", aes_entry_model());
+    put_list("aes_ports", aes_port_model());
+    json smart = json::array();
+    for (SmartAttribute m : select_rows(db, smart_model(), id)) {
+      m.raw = raw_now(m, now);
+      smart.push_back(write_object(smart_model(), m));
+    }
+    object["smart_attributes"] = smart;
     adapters.push_back(object);
   }
   doc["adapters"] = adapters;

@@ -10,6 +10,7 @@
 #include "sim/engine/vd_records.h"
 #include "sim/model/adapter.h"
 #include "sim/model/fault.h"
+#include "sim/model/smart.h"
 #include "sim/scenario/builtin.h"
 #include "sim/store/table.h"
 #include "sim/testing/temp_state.h"
@@ -134,6 +135,62 @@ TEST(Scenario, RefusalsNameTheKeyAndTheValue) {
        "adapters[0].vds[0].array_id: value 5 names no array"},
   };
   for (const Case& c : cases) EXPECT_EQ(refusal(c.text), c.message) << c.text;
+}
+
+TEST(Scenario, DevicesMustBeCabledToSomethingThatExists) {
+  struct Case {
+    const char* text;
+    const char* message;
+  };
+  const Case cases[] = {
+      {R"({"adapters": [{"expander_support": 1, "enclosures": [{}], "expanders": [
+           {"id": 0, "parent_kind": 3, "parent_id": 1, "parent_phys": [0]},
+           {"id": 1, "parent_kind": 3, "parent_id": 0, "parent_phys": [0]}]}]})",
+       "adapters[0].expanders[0].parent_id: value 1 leads round a cycle of expanders"},
+      {R"({"adapters": [{"expander_support": 1, "enclosures": [{}],
+           "expanders": [{"parent_kind": 3, "parent_id": 4, "parent_phys": [0]}]}]})",
+       "adapters[0].expanders[0].parent_id: value 4 names no expander"},
+      {R"({"adapters": [{"expander_support": 1, "expanders": [{"parent_phys": [0], "enclosure_id": 2}]}]})",
+       "adapters[0].expanders[0].enclosure_id: value 2 names no enclosure"},
+      {R"({"adapters": [{"enclosures": [{}], "expanders": [{"parent_phys": [0]}]}]})",
+       "adapters[0].expanders: the adapter does not support expanders (expander_support is 0)"},
+      {R"({"adapters": [{"pm_support": 1, "pms": [{"parent_kind": 3, "parent_phys": [0]}]}]})",
+       "adapters[0].pms[0].parent_kind: value 3: a port multiplier hangs on 255 (a port) or 2 (another port multiplier)"},
+      {R"({"adapters": [{"disks": [{"link_kind": 2, "parent_id": 0}]}]})",
+       "adapters[0].disks[0].parent_id: value 0 names no port multiplier"},
+      {R"({"adapters": [{"elements": [{"enclosure": 1, "type": "fan"}]}]})",
+       "adapters[0].elements[0].enclosure: value 1 names no enclosure"},
+      {R"({"adapters": [{"enclosures": [{}], "elements": [{"type": "fan"}, {"type": "fan"}]}]})",
+       "adapters[0].elements[1].number: value 0 is used twice for this type in the enclosure"},
+      {R"({"adapters": [{"disks": [{"type_bits": 4}], "smart_attributes": [{"pd": 0, "id": 5}]}]})",
+       "adapters[0].smart_attributes[0].pd: disk 0 is no SATA disk: only SATA disks report SMART attributes"},
+      {R"({"adapters": [{"disks": [{"smart_set": "hdd"}], "smart_attributes": [{"pd": 0, "id": 5, "worst": 101}]}]})",
+       "adapters[0].smart_attributes[0].worst: value 101 is above the current value 100"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(refusal(c.text), c.message) << c.text;
+
+  std::string expanders;
+  for (int i = 0; i < 21; ++i)
+    expanders += (i ? ", " : "") + std::string(R"({"id": )") + std::to_string(i) + R"(, "parent_phys": [0]})";
+  EXPECT_EQ(refusal(R"({"adapters": [{"expander_support": 1, "enclosures": [{}], "expanders": [)" + expanders + "]}]}"),
+            "adapters[0].expanders[20].enclosure_id: enclosure 0 holds at most 20 expanders");
+}
+
+TEST(Scenario, ADiskSitsInTheSlotOfItsPortAndKeepsTheSmartItListsOverItsSet) {
+  TempState state("empty");
+  json doc = roundtrip(state, parse_scenario(R"({"adapters": [{"disks": [
+      {"id": 0, "port": 6, "smart_set": "hdd"}, {"id": 1, "parent_phys": [3, 4], "slot": 9}],
+      "smart_attributes": [{"pd": 0, "id": 5, "name": "Reallocated", "current": 40, "worst": 30, "threshold": 36}]}]})"));
+  const json& disks = doc["adapters"][0]["disks"];
+  EXPECT_EQ(disks[0]["slot"], 6);
+  EXPECT_EQ(disks[1]["port"], 3) << "the first parent PHY is the port";
+  EXPECT_EQ(disks[1]["slot"], 9);
+  const json& smart = doc["adapters"][0]["smart_attributes"];
+  EXPECT_EQ(smart.size(), smart_set("hdd", 0).size()) << "the listed attribute takes its place in the set";
+  for (const json& a : smart)
+    if (a["id"] == 5) {
+      EXPECT_EQ(a["worst"], 30);
+    }
 }
 
 TEST(Scenario, LimitsHoldAtTheirEdges) {

@@ -4,11 +4,15 @@
 
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
+#include "sim/model/aes.h"
 #include "sim/model/array.h"
 #include "sim/model/battery.h"
 #include "sim/model/disk.h"
+#include "sim/model/element.h"
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
+#include "sim/model/smart.h"
+#include "sim/model/topology.h"
 #include "sim/model/vd.h"
 
 namespace qx::sim {
@@ -62,6 +66,13 @@ std::string schema_markdown() {
   out += table(activity_model(), "`adapters[i].activities`");
   out += table(event_model(), "`adapters[i].events`");
   out += table(battery_model(), "the object `adapters[i].battery`");
+  out += table(enclosure_model(), "`adapters[i].enclosures`");
+  out += table(expander_model(), "`adapters[i].expanders`");
+  out += table(pm_model(), "`adapters[i].pms`");
+  out += table(element_model(), "`adapters[i].elements`");
+  out += table(smart_model(), "`adapters[i].smart_attributes`");
+  out += table(aes_entry_model(), "`adapters[i].aes_entries`");
+  out += table(aes_port_model(), "`adapters[i].aes_ports`");
   out += table(fault_model(), "the top-level list `faults`");
   return out;
 }

@@ -5,11 +5,15 @@
 
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
+#include "sim/model/aes.h"
 #include "sim/model/array.h"
 #include "sim/model/battery.h"
 #include "sim/model/disk.h"
+#include "sim/model/element.h"
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
+#include "sim/model/smart.h"
+#include "sim/model/topology.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
 
@@ -32,6 +36,8 @@ const std::vector<TableShape>& tables() {
       shape_of(adapter_model()), shape_of(disk_model()),    shape_of(vd_model()),
       shape_of(block_model()),   shape_of(array_model()),   shape_of(activity_model()),
       shape_of(event_model()),   shape_of(battery_model()), shape_of(fault_model()),
+      shape_of(enclosure_model()), shape_of(expander_model()), shape_of(pm_model()),
+      shape_of(element_model()), shape_of(smart_model()), shape_of(aes_entry_model()), shape_of(aes_port_model()),
   };
   return all;
 }

@@ -13,6 +13,7 @@
 #include "sim/engine/activities.h"
 #include "sim/engine/clock.h"
 #include "sim/engine/control.h"
+#include "sim/engine/enclosure_control.h"
 #include "sim/engine/events.h"
 #include "sim/engine/session.h"
 #include "sim/model/adapter.h"
@@ -154,6 +155,33 @@ int pd(DiskStep step, const Options& o) {
       case DiskStep::kInsert: insert_disk(s, id); break;
       case DiskStep::kFail: fail_disk(s, id); break;
     }
+  });
+  return 0;
+}
+
+int enc_element(const Options& o) {
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
+    change_element(s, static_cast<uint16_t>(o.enclosure), o.element_type, static_cast<uint8_t>(o.element_number),
+                   ElementChange{o.celsius, o.millivolts, o.rpm, o.element_status, o.flags});
+  });
+  return 0;
+}
+
+int enc_expander(ExpanderStep step, const Options& o) {
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
+    const uint16_t id = static_cast<uint16_t>(o.expander);
+    if (step == ExpanderStep::kPull)
+      pull_expander(s, id);
+    else
+      insert_expander(s, id);
+  });
+  return 0;
+}
+
+int pd_smart(const Options& o) {
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
+    change_smart(s, static_cast<uint16_t>(o.pd), static_cast<uint8_t>(o.attribute),
+                 SmartChange{o.current, o.raw, o.worst, o.threshold});
   });
   return 0;
 }

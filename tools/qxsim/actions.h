@@ -33,6 +33,14 @@ struct Options {
   std::vector<uint32_t> event_params;
   std::string event_sense;
   std::optional<int64_t> event_time;
+  // enclosures, expanders and SMART
+  int enclosure = 0;
+  std::string element_type;
+  int element_number = 0;
+  std::optional<int64_t> celsius, millivolts, rpm, element_status, flags;
+  int expander = 0;
+  int attribute = 0;
+  std::optional<int64_t> current, raw, worst, threshold;
 };
 
 // One function per subcommand; each answers the exit status and throws, with
@@ -57,6 +65,11 @@ int pd_spare(const Options& o);
 
 int events(const Options& o);
 int event_add(const Options& o);
+
+int enc_element(const Options& o);
+enum class ExpanderStep { kPull, kInsert };
+int enc_expander(ExpanderStep step, const Options& o);
+int pd_smart(const Options& o);
 
 }  // namespace qxsim
 

@@ -88,6 +88,46 @@ int main(int argc, char** argv) {
   global->excludes(array)->excludes(none);
   array->excludes(none);
 
+  CLI::App* smart = bind(pd->add_subcommand("smart", "Change a SATA disk's SMART attribute"), [&] { return qxsim::pd_smart(opt); });
+  smart->add_option("id", opt.pd, "PD id")->required()->check(CLI::Range(0, 65534));
+  smart->add_option("--attribute", opt.attribute, "Attribute id")->required()->check(CLI::Range(0, 255));
+  smart->add_option("--current", opt.current, "Current value (the worst follows it down)");
+  smart->add_option("--raw", opt.raw, "Raw value");
+  smart->add_option("--worst", opt.worst, "Worst value");
+  smart->add_option("--threshold", opt.threshold, "Threshold (0: none)");
+  smart->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+
+  CLI::App* enc = app.add_subcommand("enc", "Enclosures and expanders");
+  enc->require_subcommand(1);
+  CLI::App* element =
+      bind(enc->add_subcommand("element", "Change an element's reading or status"), [&] { return qxsim::enc_element(opt); });
+  element->add_option("enclosure", opt.enclosure, "Enclosure id")->required()->check(CLI::Range(0, 254));
+  element->add_option("type", opt.element_type, "Element type: dev, pow, fan, tpr, dor, alm, dpl, vlt, arydev")
+      ->required();
+  element->add_option("number", opt.element_number, "Element number")->required()->check(CLI::Range(0, 255));
+  element->add_option("--celsius", opt.celsius, "Temperature reading");
+  element->add_option("--millivolts", opt.millivolts, "Voltage reading");
+  element->add_option("--rpm", opt.rpm, "Fan speed");
+  element->add_option("--status", opt.element_status, "Status code 0-8, or 255 to follow the readings");
+  element->add_option("--flag", opt.flags, "Status bits of a power supply, door lock or alarm");
+  element->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  CLI::App* expander = enc->add_subcommand("expander", "Pull an expander out or put it back");
+  expander->require_subcommand(1);
+  struct ExpanderCommand {
+    const char* name;
+    const char* description;
+    qxsim::ExpanderStep step;
+  };
+  for (const ExpanderCommand& command :
+       {ExpanderCommand{"pull", "Pull an expander out, with its disks", qxsim::ExpanderStep::kPull},
+        ExpanderCommand{"insert", "Put a pulled expander back", qxsim::ExpanderStep::kInsert}}) {
+    const qxsim::ExpanderStep step = command.step;
+    CLI::App* sub = bind(expander->add_subcommand(command.name, command.description),
+                         [&opt, step] { return qxsim::enc_expander(step, opt); });
+    sub->add_option("id", opt.expander, "Expander id")->required()->check(CLI::Range(0, 65534));
+    sub->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  }
+
   CLI::App* events =
       bind(app.add_subcommand("events", "Print an adapter's event log"), [&] { return qxsim::events(opt); });
   events->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();

@@ -178,11 +178,12 @@ $ qxsim events --adapter 1
 4  2025-12-01 10:12:00 UTC  class 1 code 2 device 1 severity 2 params 0 0 0 0
 5  2025-12-01 10:13:00 UTC  class 2 code 9 device 15 severity 2 params 0 0 0 0
 6  2026-01-01 00:00:00 UTC  class 2 code 8 device 0 severity 3 params 0 0 0 0
-7  2026-01-01 00:00:00 UTC  class 1 code 4 device 0 severity 5 params 0 0 0 0
-8  2026-01-01 00:00:00 UTC  class 1 code 4 device 1 severity 5 params 0 0 0 0
-9  2026-01-01 00:00:00 UTC  class 2 code 59 device 15 severity 2 params 0 0 0 0
-10  2026-01-01 00:00:00 UTC  class 1 code 70 device 0 severity 2 params 0 0 0 0
-11  2026-01-01 00:00:00 UTC  class 1 code 70 device 1 severity 2 params 0 0 0 0
+7  2026-01-01 00:00:00 UTC  class 8 code 5 device 0 severity 3 params 1 0 1 0
+8  2026-01-01 00:00:00 UTC  class 1 code 4 device 0 severity 5 params 0 0 0 0
+9  2026-01-01 00:00:00 UTC  class 1 code 4 device 1 severity 5 params 0 0 0 0
+10  2026-01-01 00:00:00 UTC  class 2 code 59 device 15 severity 2 params 0 0 0 0
+11  2026-01-01 00:00:00 UTC  class 1 code 70 device 0 severity 2 params 0 0 0 0
+12  2026-01-01 00:00:00 UTC  class 1 code 70 device 1 severity 2 params 0 0 0 0
 === on adapter 1 an array is rebuilt as a whole onto the disks named, and steered with pause and resume only
 $ qxsim clock freeze
 $ qxsim clock set 1767225600

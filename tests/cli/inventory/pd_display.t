@@ -190,7 +190,7 @@ Total # of PD:       8
 
 <<< status 0
 
-=== an adapter with fixed disk caches, without expanders and without PD activities
+=== an adapter with fixed disk caches, without expander support and without PD activities
 scenario ./disks.json
 $ qxcli 1 info -o pd
 <<< stdout
@@ -200,7 +200,7 @@ Physical Disk Information
 Adapter:             1
 PD ID:               0
 Type:                SAS PD
-Linked at:           Expander 0, port 0
+Linked at:           HBA port 0
 Size:                1172123568 K
 Write cache:         not supported
 SMART:               supported (on)

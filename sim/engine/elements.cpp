@@ -1,0 +1,184 @@
+#include "sim/engine/elements.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+#include <utility>
+
+#include "sim/store/table.h"
+
+namespace qx::sim {
+
+namespace {
+
+// Bits of the sensors' status bytes.
+constexpr uint8_t kTempOverFailure = 1u << 0, kTempOverWarning = 1u << 1, kTempUnderFailure = 1u << 2,
+                  kTempUnderWarning = 1u << 3;
+constexpr uint8_t kVoltOverWarning = 1u << 0, kVoltUnderWarning = 1u << 1, kVoltOverCritical = 1u << 2,
+                  kVoltUnderCritical = 1u << 3;
+constexpr uint8_t kPsuFaults = 0x07;       // DC over voltage, under voltage, over current
+constexpr uint8_t kPsuOverTemperature = 1u << 4;
+constexpr uint8_t kSlotLocate = 1u << 1;   // second status byte
+constexpr uint8_t kSlotHotSpare = 1u << 5;  // first status byte of an array device
+constexpr uint16_t kVoltageSign = 0x8000;
+
+struct SensorVerdict {
+  uint8_t status = QX_ELEMENT_OK;
+  bool over = false;  // which side of the range the value is on
+  bool critical = false;
+};
+
+// Where a value stands against its thresholds (0 = none): at or past a
+// critical one is Critical, past a warning one Non-Critical.
+SensorVerdict judge(int32_t value, const Element& e) {
+  SensorVerdict v;
+  if (e.high_critical != 0 && value >= e.high_critical) return {QX_ELEMENT_CRITICAL, true, true};
+  if (e.low_critical != 0 && value <= e.low_critical) return {QX_ELEMENT_CRITICAL, false, true};
+  if (e.high_warning != 0 && value > e.high_warning) return {QX_ELEMENT_NON_CRITICAL, true, false};
+  if (e.low_warning != 0 && value < e.low_warning) return {QX_ELEMENT_NON_CRITICAL, false, false};
+  return v;
+}
+
+uint8_t sensor_bits(const SensorVerdict& v, uint8_t over_fail, uint8_t over_warn, uint8_t under_fail,
+                    uint8_t under_warn) {
+  if (v.status == QX_ELEMENT_OK) return 0;
+  if (v.over) return v.critical ? over_fail : over_warn;
+  return v.critical ? under_fail : under_warn;
+}
+
+uint8_t slot_status(const std::optional<Disk>& disk) {
+  if (!disk || !disk->present) return QX_ELEMENT_NOT_INSTALLED;
+  return disk->offline ? QX_ELEMENT_CRITICAL : QX_ELEMENT_OK;
+}
+
+// A threshold in the byte that carries it: degrees + 20, tens of millivolts
+// or raw; 0 stays "none".
+uint8_t threshold_byte(const Element& e, int32_t value) {
+  if (value == 0) return 0;
+  switch (e.kind) {
+    case ElementKind::kTemperature: return static_cast<uint8_t>(value + 20);
+    case ElementKind::kVoltage: return static_cast<uint8_t>(value / 10);
+    default: return static_cast<uint8_t>(value);
+  }
+}
+
+}  // namespace
+
+uint8_t fan_speed_code(uint16_t rpm, uint16_t max_rpm) {
+  if (rpm == 0) return 0;
+  if (max_rpm == 0 || rpm >= max_rpm) return 7;
+  // Seven speed steps share the range; any turning fan is at least step 1.
+  const uint32_t code = (uint32_t{rpm} * 7 + max_rpm - 1) / max_rpm;
+  return static_cast<uint8_t>(std::clamp<uint32_t>(code, 1, 7));
+}
+
+bool makes_enclosure_unstable(uint8_t status_code) {
+  return status_code == QX_ELEMENT_CRITICAL || status_code == QX_ELEMENT_UNRECOVERABLE;
+}
+
+QX_ENC_ELEMENT element_status_record(const Element& e, const std::optional<Disk>& slot_disk) {
+  QX_ENC_ELEMENT r{};
+  r.enclosure_id = e.enclosure;
+  r.element_type = type_code(e.kind);
+  r.element_number = e.number;
+  uint8_t status = QX_ELEMENT_OK;
+  switch (e.kind) {
+    case ElementKind::kDevice:
+    case ElementKind::kArrayDevice:
+      status = slot_status(slot_disk);
+      r.status[0] = e.kind == ElementKind::kDevice ? e.number : 0;
+      if (slot_disk && slot_disk->present) {
+        if (slot_disk->locate_led) r.status[1] |= kSlotLocate;
+        if (e.kind == ElementKind::kArrayDevice && slot_disk->spare != SpareKind::kNone) r.status[0] |= kSlotHotSpare;
+      }
+      break;
+    case ElementKind::kPowerSupply:
+      r.status[0] = e.flags;
+      if (e.flags & kPsuFaults)
+        status = QX_ELEMENT_CRITICAL;
+      else if (e.flags & kPsuOverTemperature)
+        status = QX_ELEMENT_NON_CRITICAL;
+      break;
+    case ElementKind::kCooling:
+      r.value = e.rpm;
+      r.status[2] = fan_speed_code(e.rpm, e.max_rpm);
+      if (e.rpm == 0) status = QX_ELEMENT_CRITICAL;
+      break;
+    case ElementKind::kTemperature: {
+      if (!e.has_reading) break;
+      r.status[0] = static_cast<uint8_t>(e.celsius + 20);
+      SensorVerdict v = judge(e.celsius, e);
+      status = v.status;
+      r.status[1] = sensor_bits(v, kTempOverFailure, kTempOverWarning, kTempUnderFailure, kTempUnderWarning);
+      break;
+    }
+    case ElementKind::kVoltage: {
+      const uint16_t tens = static_cast<uint16_t>((e.millivolts < 0 ? -e.millivolts : e.millivolts) / 10);
+      r.value = static_cast<uint16_t>(e.millivolts < 0 ? (tens | kVoltageSign) : tens);
+      SensorVerdict v = judge(e.millivolts, e);
+      status = v.status;
+      r.status[2] = sensor_bits(v, kVoltOverCritical, kVoltOverWarning, kVoltUnderCritical, kVoltUnderWarning);
+      break;
+    }
+    case ElementKind::kDoorLock:
+    case ElementKind::kAlarm: r.status[0] = e.flags; break;
+    case ElementKind::kDisplay:
+      r.status[0] = e.character;
+      r.status[2] = e.mode;
+      break;
+  }
+  r.status_code = e.status != kStatusFromReadings ? e.status : status;
+  return r;
+}
+
+QX_ENC_ELEMENT_CONFIG element_config_record(const Element& e, uint8_t status_code) {
+  QX_ENC_ELEMENT_CONFIG r{};
+  r.enclosure_id = e.enclosure;
+  r.element_type = type_code(e.kind);
+  r.status_code = status_code;
+  r.element_number = e.number;
+  r.high_critical = threshold_byte(e, e.high_critical);
+  r.high_warning = threshold_byte(e, e.high_warning);
+  r.low_critical = threshold_byte(e, e.low_critical);
+  r.low_warning = threshold_byte(e, e.low_warning);
+  return r;
+}
+
+std::vector<ElementState> element_states(const Session& s, uint16_t enclosure) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const bool all = enclosure == QX_ALL_ENCLOSURES;
+  std::vector<Element> elements = all ? select_rows(db, element_model(), adapter)
+                                      : select_rows(db, element_model(), adapter, "enclosure = ?1", {json(enclosure)});
+  std::sort(elements.begin(), elements.end(), [](const Element& a, const Element& b) {
+    return std::make_tuple(a.enclosure, type_code(a.kind), a.number) <
+           std::make_tuple(b.enclosure, type_code(b.kind), b.number);
+  });
+  // The disks in the enclosures' slots, read in one query.
+  std::map<std::pair<uint16_t, uint8_t>, Disk> in_slot;
+  if (!elements.empty()) {
+    std::vector<Disk> disks = all ? select_rows(db, disk_model(), adapter)
+                                  : select_rows(db, disk_model(), adapter, "enclosure_id = ?1", {json(enclosure)});
+    for (Disk& d : disks)
+      if (d.present && d.link_kind != QX_LINK_HBA_PORT) in_slot.emplace(std::make_pair(d.enclosure_id, d.slot), d);
+  }
+  std::vector<ElementState> out;
+  out.reserve(elements.size());
+  for (Element& e : elements) {
+    std::optional<Disk> disk;
+    auto it = in_slot.find({e.enclosure, e.number});
+    if (it != in_slot.end()) disk = it->second;
+    QX_ENC_ELEMENT record = element_status_record(e, disk);
+    out.push_back({std::move(e), record});
+  }
+  return out;
+}
+
+uint8_t enclosure_status(const std::vector<ElementState>& states, uint16_t enclosure) {
+  for (const ElementState& s : states)
+    if (s.element.enclosure == enclosure && makes_enclosure_unstable(s.record.status_code))
+      return QX_ENCLOSURE_UNSTABLE;
+  return QX_ENCLOSURE_OK;
+}
+
+}  // namespace qx::sim
