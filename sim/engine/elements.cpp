@@ -5,6 +5,7 @@
 #include <tuple>
 #include <utility>
 
+#include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
 namespace qx::sim {
@@ -144,7 +145,9 @@ QX_ENC_ELEMENT_CONFIG element_config_record(const Element& e, uint8_t status_cod
   return r;
 }
 
-std::vector<ElementState> element_states(const Session& s, uint16_t enclosure) {
+namespace {
+
+std::vector<ElementState> read_element_states(const Session& s, uint16_t enclosure) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
   const bool all = enclosure == QX_ALL_ENCLOSURES;
@@ -171,6 +174,25 @@ std::vector<ElementState> element_states(const Session& s, uint16_t enclosure) {
     QX_ENC_ELEMENT record = element_status_record(e, disk);
     out.push_back({std::move(e), record});
   }
+  return out;
+}
+
+}  // namespace
+
+std::vector<ElementState> element_states(const Session& s, uint16_t enclosure) {
+  // A listing asks for the elements of each enclosure in turn. Each answer
+  // would otherwise read the elements and disks tables through, so a
+  // read-only call reads every enclosure's once per state and picks one
+  // enclosure's out of that.
+  Db& db = s.db();
+  if (!db.memo().active()) return read_element_states(s, enclosure);
+  std::optional<std::vector<ElementState>> local;
+  const std::vector<ElementState>& all = memoized_in_place(
+      db, memo_key("elements", s.adapter_id()), local, [&] { return read_element_states(s, QX_ALL_ENCLOSURES); });
+  if (enclosure == QX_ALL_ENCLOSURES) return all;
+  std::vector<ElementState> out;
+  for (const ElementState& e : all)
+    if (e.element.enclosure == enclosure) out.push_back(e);
   return out;
 }
 

@@ -216,6 +216,34 @@ $ qxsim events
 2  2026-01-01 00:00:00 UTC  class 2 code 8 device 1 severity 3 params 0 0 0 0
 3  2026-01-01 00:00:00 UTC  class 4 code 0 device 1 severity 2 params 0 0 0 0
 4  2026-01-01 00:00:00 UTC  class 2 code 7 device 1 severity 2 params 0 0 0 0
+=== a disk set offline in the shell shows at once in its slot
+$ qxcli
+<<< stdin
+adapter -i 1
+enc -o ele -t dev -e 3
+set -o pd -i 3 --forcesetoffline
+enc -o ele -t dev -e 3
+exit
+<<< stdout (no eol)
+CLI Version: 4.1.13.56   RaidAPI Version: 1.0.4.2612 (simulated controller)
+Welcome to RAID Command Line Interface.
+
+> > EnclosureID:0
+Device 3
+status : OK
+  slot address: 3
+  locate: no
+
+> Set configuration parameter(s) of PD 3 successful.
+> EnclosureID:0
+Device 3
+status : Critical
+  slot address: 3
+  locate: no
+
+> 
+<<< status 255
+
 === refusals of the control tool
 $ qxsim enc element 0 tpr 7 --celsius 40 --adapter 1
 <<< stderr
