@@ -39,7 +39,7 @@ uint8_t percent(uint8_t stored) { return static_cast<uint8_t>(stored * 100 / QX_
 // checked, taken over and, when it changed, logged.
 class AdapterEdit {
  public:
-  AdapterEdit(const Adapter& before, const QX_ADAPTER_CONFIG& record) : before_(before), record_(record) {
+  explicit AdapterEdit(const Adapter& before) : before_(before) {
     change_.adapter = before;
   }
 
@@ -84,7 +84,6 @@ class AdapterEdit {
 
  private:
   const Adapter& before_;
-  const QX_ADAPTER_CONFIG& record_;
   AdapterChange change_;
 };
 
@@ -121,7 +120,7 @@ AdapterChange change_adapter_config(const Adapter& a, const QX_ADAPTER_CONFIG& r
   const bool auto_rebuild_switch =
       !(a.device_id >= kNoAutoRebuildFirst && a.device_id <= kNoAutoRebuildLast) && feature(QX_FEATURE_REBUILD);
 
-  AdapterEdit edit(a, r);
+  AdapterEdit edit(a);
   edit.toggle(&Adapter::buzzer_on, r.buzzer, a.buzzer != 0, &ev::kAdapterBuzzerEnabled, &ev::kAdapterBuzzerDisabled);
   edit.toggle(&Adapter::auto_rebuild, r.auto_rebuild, auto_rebuild_switch, &ev::kAdapterAutoRebuildEnabled,
               &ev::kAdapterAutoRebuildDisabled);
