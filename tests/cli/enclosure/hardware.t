@@ -1,6 +1,7 @@
 # What qxsim does to the enclosure hardware and how the adapter reports it.
 
 === heating a sensor makes it Non-Critical, then Critical, and the enclosure Unstable
+$ qxsim clock freeze
 $ qxsim clock set 1767225600
 $ qxsim enc element 0 tpr 1 --celsius 55 --adapter 1
 $ qxcli 1 enc -o ele -t tpr -e 1

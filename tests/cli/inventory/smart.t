@@ -97,6 +97,7 @@ Examples:
     Display the smart information of physical disk 0 .
 
 === an attribute that reaches its threshold trips the disk, and a VD cannot be made of it
+$ qxsim clock freeze
 $ qxsim clock set 1767225600
 $ qxsim pd smart 5 --attribute 5 --current 40
 $ qxcli smart -p 5
