@@ -83,6 +83,18 @@ size_t argument_length(const char* source) {
   return length >= 2 ? length - 2 : 0;
 }
 
+std::optional<std::string> file_name_argument(const char* source) {
+  std::string name;
+  if (source[0] == '"') {
+    const char* closing = std::strchr(source + 1, '"');
+    name = closing ? std::string(source + 1, closing) : std::string(source + 1);
+  } else {
+    name = source;
+  }
+  if (name.size() > kMaxFileNameLength) return std::nullopt;
+  return name;
+}
+
 std::string printable_text(const char* text, size_t max_chars) {
   std::string out;
   for (size_t i = 0; i < max_chars && text[i] != '\0'; ++i) {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "api/records.h"
@@ -36,6 +37,15 @@ void copy_argument(char* dest, const char* source, size_t n);
 // The length of an argument without its surrounding quotes: what a command
 // judges against its length limit before copying.
 size_t argument_length(const char* source);
+
+// The longest file name a command accepts (without quotes).
+inline constexpr size_t kMaxFileNameLength = 255;
+// The file name an option gives: a value beginning with '"' runs to the next
+// '"' (or to its end), any other value is taken whole. Empty when the name is
+// longer than kMaxFileNameLength: the caller prints kFileNameTooLong and
+// refuses before it opens or creates anything.
+std::optional<std::string> file_name_argument(const char* source);
+inline constexpr const char* kFileNameTooLong = "The file name is longer than 255 characters.\n";
 
 // True when the texts are equal with the letters A to Z taken as a to z.
 bool equals_ignoring_case(const char* a, const char* b);

@@ -104,6 +104,17 @@ TEST(CopyArgument, LengthIsJudgedWithoutQuotes) {
   EXPECT_EQ(argument_length(""), 0u);
 }
 
+TEST(FileNameArgument, QuotedRunsToTheNextQuoteAndLongNamesAreRefused) {
+  EXPECT_EQ(file_name_argument("image.bin"), "image.bin");
+  EXPECT_EQ(file_name_argument("\"my image.bin\" tail"), "my image.bin");  // stops at the closing quote
+  EXPECT_EQ(file_name_argument("\"open ended"), "open ended");
+  EXPECT_EQ(file_name_argument("\"\""), "");
+  const std::string longest(kMaxFileNameLength, 'f');
+  EXPECT_EQ(file_name_argument(longest.c_str()), longest);
+  EXPECT_EQ(file_name_argument(("\"" + longest + "\"").c_str()), longest);
+  EXPECT_FALSE(file_name_argument((longest + "f").c_str()).has_value());
+}
+
 TEST(EqualsIgnoringCase, OnlyLettersFold) {
   EXPECT_TRUE(equals_ignoring_case("-OUTPUT", "-output"));
   EXPECT_TRUE(equals_ignoring_case("Hba", "hBA"));
