@@ -12,6 +12,7 @@
 #include "sim/engine/activities.h"
 #include "sim/engine/clock.h"
 #include "sim/engine/faults.h"
+#include "sim/engine/host_disks.h"
 #include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
@@ -107,7 +108,10 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   if (adapter >= 0 && !prelude.adapter) return kInvalidAdapterId;
 
   uint8_t status = body(session);
-  if (status == kOk && can_write) txn->commit();
+  if (status == kOk && can_write) {
+    refresh_host(db, prelude.now_ms);  // the host sees what the change shows or hides
+    txn->commit();
+  }
   return status;
 }
 

@@ -41,6 +41,7 @@ struct Options {
   int expander = 0;
   int attribute = 0;
   std::optional<int64_t> current, raw, worst, threshold;
+  std::string host_root;
 };
 
 // One function per subcommand; each answers the exit status and throws, with
@@ -70,6 +71,11 @@ int enc_element(const Options& o);
 enum class ExpanderStep { kPull, kInsert };
 int enc_expander(ExpanderStep step, const Options& o);
 int pd_smart(const Options& o);
+
+// Shows the adapters' VDs and free exposed disks to a host whose disk tree
+// lives under a folder, renumbers and rewrites it, or stops.
+enum class HostStep { kPresent, kRescan, kForget };
+int host(HostStep step, const Options& o);
 
 }  // namespace qxsim
 

@@ -147,6 +147,17 @@ int main(int argc, char** argv) {
   event_add->add_option("--time", opt.event_time, "Time in seconds (default: now, as the adapter stamps it)")
       ->check(CLI::Range(int64_t{0}, int64_t{4294967295}));
 
+  CLI::App* host = app.add_subcommand("host", "The host's view of the VDs and disks (OS disk numbers)");
+  host->require_subcommand(1);
+  CLI::App* present = bind(host->add_subcommand("present", "Show the VDs and exposed free disks as OS disks"),
+                           [&] { return qxsim::host(qxsim::HostStep::kPresent, opt); });
+  present->add_option("dir", opt.host_root, "Folder of the host's disk tree (new, empty or an earlier tree)")
+      ->required();
+  bind(host->add_subcommand("rescan", "Renumber and rewrite the host's disk tree"),
+       [&] { return qxsim::host(qxsim::HostStep::kRescan, opt); });
+  bind(host->add_subcommand("forget", "Stop showing disks to the host and remove its tree"),
+       [&] { return qxsim::host(qxsim::HostStep::kForget, opt); });
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
