@@ -41,6 +41,10 @@ struct Options {
   int expander = 0;
   int attribute = 0;
   std::optional<int64_t> current, raw, worst, threshold;
+  // battery
+  std::optional<bool> battery_present;
+  std::optional<int> battery_charge;
+  // host
   std::string host_root;
 };
 
@@ -71,6 +75,8 @@ int enc_element(const Options& o);
 enum class ExpanderStep { kPull, kInsert };
 int enc_expander(ExpanderStep step, const Options& o);
 int pd_smart(const Options& o);
+// Fits, removes or recharges an adapter's battery.
+int battery_set(const Options& o);
 
 // Shows the adapters' VDs and free exposed disks to a host whose disk tree
 // lives under a folder, renumbers and rewrites it, or stops.
