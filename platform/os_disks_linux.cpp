@@ -31,11 +31,12 @@ std::optional<std::string> read_file(const fs::path& path) {
 }
 
 // A sysfs attribute without its line end: the padding the device gives is kept.
-std::string attribute(const fs::path& path) {
-  std::string text = read_file(path).value_or("");
+std::string without_line_end(std::string text) {
   if (!text.empty() && text.back() == '\n') text.pop_back();
   return text;
 }
+
+std::string attribute(const fs::path& path) { return without_line_end(read_file(path).value_or("")); }
 
 std::string trim_blanks(std::string text) {
   const size_t first = text.find_first_not_of(' ');
@@ -131,18 +132,21 @@ std::vector<LinuxDiskEntry> walk_sys_block(const fs::path& root) {
     if (ec) continue;
     const std::optional<uint8_t> host = scsi_host(target.filename().string());
     if (!host) continue;
-    const std::optional<std::string> vendor = read_file(device / "vendor");
-    const std::optional<std::string> model = read_file(device / "model");
+    std::optional<std::string> vendor = read_file(device / "vendor");
+    std::optional<std::string> model = read_file(device / "model");
     if (!vendor || !model) continue;
     LinuxDiskEntry e;
     e.disk.path = entry.string();
-    e.disk.friendly_name = attribute(device / "vendor") + attribute(device / "model");
+    e.disk.friendly_name = without_line_end(std::move(*vendor)) + without_line_end(std::move(*model));
     e.address = OsDiskAddress{*number, *host};
-    const std::string udev = read_file(root / "run" / "udev" / "data" / ("b" + attribute(entry / "dev"))).value_or("");
     e.disk.serial = vpd_serial(read_file(device / "vpd_pg80").value_or(""));
-    if (e.disk.serial.empty()) e.disk.serial = udev_value(udev, "ID_SERIAL_SHORT");
     e.disk.wwn = normal_wwn(attribute(device / "wwid"));
-    if (e.disk.wwn.empty()) e.disk.wwn = normal_wwn(udev_value(udev, "ID_WWN"));
+    // The udev database is read only for what the device itself does not give.
+    if (e.disk.serial.empty() || e.disk.wwn.empty()) {
+      const std::string udev = read_file(root / "run" / "udev" / "data" / ("b" + attribute(entry / "dev"))).value_or("");
+      if (e.disk.serial.empty()) e.disk.serial = udev_value(udev, "ID_SERIAL_SHORT");
+      if (e.disk.wwn.empty()) e.disk.wwn = normal_wwn(udev_value(udev, "ID_WWN"));
+    }
     entries.push_back(std::move(e));
   }
   return entries;
