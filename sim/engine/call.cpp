@@ -90,6 +90,7 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   if (prelude.next_due && *prelude.next_due <= prelude.now_ms) {
     if (!can_write) return std::nullopt;
     bring_up_to_date(session);
+    refresh_host(db, prelude.now_ms);  // a completed activity may show or hide a disk
     engine_wrote = true;
   }
   if (std::optional<Fault> fault = find_fault(prelude.faults, function, adapter)) {
