@@ -41,6 +41,9 @@ struct Options {
   int expander = 0;
   int attribute = 0;
   std::optional<int64_t> current, raw, worst, threshold;
+  // foreign configurations
+  int vd = 0;
+  std::string foreign_state = "importable";
 };
 
 // One function per subcommand; each answers the exit status and throws, with
@@ -70,6 +73,7 @@ int enc_element(const Options& o);
 enum class ExpanderStep { kPull, kInsert };
 int enc_expander(ExpanderStep step, const Options& o);
 int pd_smart(const Options& o);
+int foreign(const Options& o);
 
 }  // namespace qxsim
 
