@@ -44,6 +44,9 @@ struct Options {
   // foreign configurations
   int vd = 0;
   std::string foreign_state = "importable";
+  // battery
+  std::optional<bool> battery_present;
+  std::optional<int> battery_charge;
 };
 
 // One function per subcommand; each answers the exit status and throws, with
@@ -73,7 +76,10 @@ int enc_element(const Options& o);
 enum class ExpanderStep { kPull, kInsert };
 int enc_expander(ExpanderStep step, const Options& o);
 int pd_smart(const Options& o);
+// Makes a VD and its array a foreign configuration.
 int foreign(const Options& o);
+// Fits, removes or recharges an adapter's battery.
+int battery_set(const Options& o);
 
 }  // namespace qxsim
 
