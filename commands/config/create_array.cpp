@@ -8,7 +8,6 @@
 //          [--waiveconfirmation] [--sizeonly] [--cacheon|--cacheoff]
 //   create -o auto -t enable|disable
 #include <algorithm>
-#include <cinttypes>
 #include <cstring>
 #include <string>
 

@@ -1,6 +1,5 @@
 // `maxcreatesize -r LEVEL -d ID,ID,... [-q N] [-g 0|1|10]`: asks the adapter
 // how large a VD of a level on some disks can be, without building it.
-#include <cinttypes>
 #include <cstring>
 
 #include "api/qx_api.h"
@@ -135,7 +134,7 @@ uint32_t cmd_maxcreatesize(int argc, char** argv, const CommandEntry& self) {
     shell::print("\nFailed to get Maxsize %s.\n", error_report(status).c_str());
     return status;
   }
-  shell::print("\nThe maxsize that VD can create with is:   %" PRIu64 " K\n", static_cast<uint64_t>(r.size_mb));
+  shell::print("\nThe maxsize that VD can create with is:   %llu K\n", static_cast<unsigned long long>(r.size_mb));
   return kOk;
 }
 
