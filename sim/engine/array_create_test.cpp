@@ -7,7 +7,9 @@
 
 #include "api/status.h"
 #include "sim/engine/array_delete.h"
+#include "sim/engine/activities.h"
 #include "sim/engine/array_records.h"
+#include "sim/engine/control.h"
 #include "sim/engine/spares.h"
 #include "sim/engine/vd_create.h"
 #include "sim/engine/vd_import.h"
@@ -201,7 +203,15 @@ TEST(ArrayCreate, SparesAreFreeDisksLargeEnoughForTheirArray) {
   EXPECT_EQ(last[0].event_class, QX_EVT_CLASS_PD);
   EXPECT_EQ(last[0].code, 9);
   EXPECT_EQ(last[0].device_id, 5);
-  EXPECT_EQ(assign_spare(Session(*f.db, 0, kNow), 13, SpareKind::kDedicated, 0), kNotSupportedOnAdapter);
+  Session plain(*f.db, 0, kNow);
+  EXPECT_EQ(assign_spare(plain, 13, SpareKind::kDedicated, 0), kNotSupportedOnAdapter);
+  // A new spare that suits a degraded VD starts its rebuild at once.
+  fail_disk(plain, 3);
+  ASSERT_EQ(select_by_id(*f.db, vd_model(), 0, 1)->state, QX_VD_DEGRADED);
+  ASSERT_EQ(assign_spare(plain, 13, SpareKind::kGlobal, 0), kOk);
+  std::optional<Activity> rebuild = vd_activity(plain, 1);
+  ASSERT_TRUE(rebuild.has_value());
+  EXPECT_EQ(rebuild->kind, ActivityKind::kRebuild);
 }
 
 TEST(ArrayCreate, OnlyAnImportableForeignConfigurationImportsWithItsArray) {
