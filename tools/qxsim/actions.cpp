@@ -20,6 +20,7 @@
 #include "sim/engine/events.h"
 #include "sim/engine/host_disks.h"
 #include "sim/engine/session.h"
+#include "sim/engine/vd_import.h"
 #include "sim/model/adapter.h"
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
@@ -215,6 +216,22 @@ int pd_spare(const Options& o) {
     else
       set_spare(s, id, o.spare_global ? SpareKind::kGlobal : SpareKind::kNone, 0);
   });
+  return 0;
+}
+
+// A VD (with its array) as if its disks came from another adapter.
+int foreign(const Options& o) {
+  uint8_t state = 0;
+  if (o.foreign_state == "importable")
+    state = QX_VD_IMPORTABLE_FOREIGN;
+  else if (o.foreign_state == "not-importable")
+    state = QX_VD_NOT_IMPORTABLE_FOREIGN;
+  else if (o.foreign_state == "conflicted")
+    state = QX_VD_CONFLICTED;
+  else
+    throw std::runtime_error("--state is importable, not-importable or conflicted");
+  with_state(Transaction::Kind::kWrite, o.pd_adapter,
+             [&](const Session& s) { make_foreign(s, static_cast<uint16_t>(o.vd), state); });
   return 0;
 }
 

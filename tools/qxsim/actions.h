@@ -41,6 +41,9 @@ struct Options {
   int expander = 0;
   int attribute = 0;
   std::optional<int64_t> current, raw, worst, threshold;
+  // foreign configurations
+  int vd = 0;
+  std::string foreign_state = "importable";
   // battery
   std::optional<bool> battery_present;
   std::optional<int> battery_charge;
@@ -75,6 +78,8 @@ int enc_element(const Options& o);
 enum class ExpanderStep { kPull, kInsert };
 int enc_expander(ExpanderStep step, const Options& o);
 int pd_smart(const Options& o);
+// Makes a VD and its array a foreign configuration.
+int foreign(const Options& o);
 // Fits, removes or recharges an adapter's battery.
 int battery_set(const Options& o);
 

@@ -97,6 +97,12 @@ int main(int argc, char** argv) {
   smart->add_option("--threshold", opt.threshold, "Threshold (0: none)");
   smart->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
 
+  CLI::App* foreign = bind(app.add_subcommand("foreign", "Make a VD (and its array) a foreign configuration"),
+                           [&] { return qxsim::foreign(opt); });
+  foreign->add_option("vd", opt.vd, "VD id")->required()->check(CLI::Range(0, 65534));
+  foreign->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  foreign->add_option("--state", opt.foreign_state, "importable, not-importable or conflicted")->capture_default_str();
+
   CLI::App* enc = app.add_subcommand("enc", "Enclosures and expanders");
   enc->require_subcommand(1);
   CLI::App* element =
