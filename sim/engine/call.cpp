@@ -35,8 +35,8 @@ Prelude read_prelude(Db& db, int adapter) {
   Prelude p;
   p.now_ms = read_clock(db).now_ms();
   if (adapter >= 0) {
-    p.next_due = next_due_ms(Session(db, adapter, p.now_ms));
     p.adapter = select_by_id(db, adapter_model(), adapter, adapter);
+    if (p.adapter) p.next_due = next_due_ms(Session(db, adapter, p.now_ms, &*p.adapter));
   }
   p.faults = list_faults(db);
   return p;

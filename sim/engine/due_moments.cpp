@@ -5,17 +5,19 @@
 
 #include "sim/engine/activities.h"
 #include "sim/engine/battery_power.h"
+#include "sim/engine/patrol_schedule.h"
 
 namespace qx::sim {
 
 namespace {
 
 // One kind of thing that happens by itself: when it next happens, and how to
-// apply everything of its kind due by a session's time. At the same moment
-// the kinds apply in this order.
+// apply what of its kind is due at a session's time, while the caller brings
+// the adapter up to `until_ms`. At the same moment the kinds apply in this
+// order.
 struct DueKind {
   std::optional<int64_t> (*next_ms)(const Session&);
-  void (*apply)(const Session&);
+  void (*apply)(const Session&, int64_t until_ms);
 };
 
 std::optional<int64_t> next_battery_ms(const Session& s) {
@@ -24,8 +26,9 @@ std::optional<int64_t> next_battery_ms(const Session& s) {
 }
 
 constexpr std::array kDueKinds{
-    DueKind{next_completion_ms, complete_due_activities},
-    DueKind{next_battery_ms, settle_stored_battery},
+    DueKind{next_completion_ms, [](const Session& s, int64_t) { complete_due_activities(s); }},
+    DueKind{next_battery_ms, [](const Session& s, int64_t) { settle_stored_battery(s); }},
+    DueKind{next_scheduled_patrol_ms, run_scheduled_patrol},
 };
 
 struct NextMoment {
@@ -54,7 +57,7 @@ void bring_up_to_date(const Session& s) {
   // Each step applies the earliest due moment at its own time, so that what
   // it starts or changes is seen by the moments after it.
   for (std::optional<NextMoment> next = next_moment(s); next && next->at_ms <= s.now_ms();) {
-    next->kind->apply(Session(s.db(), s.adapter_id(), next->at_ms));
+    next->kind->apply(Session(s.db(), s.adapter_id(), next->at_ms), s.now_ms());
     std::optional<NextMoment> after = next_moment(s);
     // A moment that applying did not move on would repeat for ever.
     if (after && after->at_ms == next->at_ms && after->kind == next->kind) break;

@@ -1,6 +1,7 @@
 // What happens on an adapter by itself as simulated time passes: activities
-// complete, and the battery's actions end or cross the low-charge line. Each
-// call first brings these up to date, in the order they happened.
+// complete, the battery's actions end or cross the low-charge line, and the
+// automatic media patrol falls due. Each call first brings these up to date,
+// in the order they happened.
 #ifndef QX_SIM_ENGINE_DUE_MOMENTS_H
 #define QX_SIM_ENGINE_DUE_MOMENTS_H
 
