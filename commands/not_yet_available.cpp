@@ -27,11 +27,6 @@ QX_NOT_YET_AVAILABLE(cmd_maxcreatesize)
 // background activities
 QX_NOT_YET_AVAILABLE(cmd_migrate)
 QX_NOT_YET_AVAILABLE(cmd_migrate_array)
-QX_NOT_YET_AVAILABLE(cmd_copyback)
-QX_NOT_YET_AVAILABLE(cmd_mp)
-QX_NOT_YET_AVAILABLE(cmd_scrub)
-QX_NOT_YET_AVAILABLE(cmd_locate)
-QX_NOT_YET_AVAILABLE(cmd_forceonline)
 // events and firmware
 QX_NOT_YET_AVAILABLE(cmd_flash)
 // enclosures and encryption

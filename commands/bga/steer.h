@@ -32,7 +32,7 @@ using ControlCall = uint8_t (*)(uint8_t adapter, uint16_t id, uint8_t action);
 // One command's messages for steering its activity. Each takes the object id
 // first; the "failed" ones then the status and its text.
 struct SteerMessages {
-  const char* not_this_activity;  // the object runs none of this command's kind
+  const char* not_this_activity;  // the object runs none of this command's kind (then the type and state)
   const char* pause_failed;
   const char* resume_failed;
   const char* stop_failed;        // nullptr: the command has no stop
@@ -47,7 +47,15 @@ struct SteerTable {
   bool (*owns)(uint8_t bga_type);
   SteerMessages messages;
   ControlCall control;
+  // Successes that print nothing, as bits 1 << QX_BGA_ACTION_...: of an
+  // action sent to a running activity, and to a paused one.
+  uint8_t silent_running = 0;
+  uint8_t silent_paused = 0;
+  // Non-null: stop is sent to a paused activity too, failing with this.
+  const char* stop_paused_failed = nullptr;
 };
+
+inline constexpr uint8_t silent(uint8_t action) { return static_cast<uint8_t>(1u << action); }
 
 // Pause, resume or stop (QX_BGA_ACTION_...) the activity of object `id`,
 // whose status shows `bga_type` and `bga_state`: the action is sent only in

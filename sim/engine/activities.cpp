@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "sim/engine/copy_back.h"
 #include "sim/engine/events.h"
 #include "sim/engine/rebuild.h"
 #include "sim/engine/spares.h"
@@ -37,6 +38,9 @@ std::optional<Vd> apply_vd_completion(const Session& s, const Activity& a) {
     case ActivityKind::kRebuild:
       finish_rebuild(s, a.vd);
       return vd;  // as it was: its level and marks are what the event needs
+    case ActivityKind::kCopyBack:
+      finish_copy_back(s, a);
+      return vd;
     default: break;
   }
   update_row(db, vd_model(), adapter, *vd);
@@ -55,7 +59,8 @@ bool complete(const Session& call, const Activity& a, int64_t at_ms) {
   const std::optional<Vd> vd = apply_vd_completion(s, a);
   const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted);
   if (vd && kind) log_vd_event(s, *vd, *kind);
-  if (a.kind != ActivityKind::kRebuild) return false;
+  // A finished rebuild, or a spare freed by a copy back, may serve another VD.
+  if (a.kind != ActivityKind::kRebuild && a.kind != ActivityKind::kCopyBack) return false;
   const uint16_t before = next_activity_id(s);
   rebuild_onto_spares(s);
   return next_activity_id(s) != before;

@@ -73,17 +73,22 @@ int64_t activity_duration_s(const Adapter& adapter, uint64_t size_kb) {
   return std::max<int64_t>(1, (mb + rate - 1) / rate);
 }
 
-void start_vd_activity(const Session& s, uint16_t vd, ActivityKind kind, int64_t duration_s) {
+Activity start_activity(const Session& s, ActivityKind kind, uint16_t vd, uint16_t pd, int64_t duration_s) {
   Activity a;
   a.id = next_activity_id(s);
   a.kind = kind;
   a.vd = vd;
+  a.pd = pd;
   a.state = ActivityState::kRunning;
   a.progress = 0;
   a.duration_s = duration_at_rate(std::max<int64_t>(1, duration_s), activity_rate(s.adapter(), kind));
   a.since_ms = s.now_ms();
   insert_row(s.db(), activity_model(), s.adapter_id(), a);
-  log_step(s, a, ActivityStep::kStarted);
+  return a;
+}
+
+void start_vd_activity(const Session& s, uint16_t vd, ActivityKind kind, int64_t duration_s) {
+  log_step(s, start_activity(s, kind, vd, kNoId, duration_s), ActivityStep::kStarted);
 }
 
 void end_activity(const Session& s, const Activity& a, ActivityStep step) {

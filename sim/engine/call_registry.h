@@ -67,8 +67,8 @@
   X(QX_PD_GetMBRInfo, kRead, true) \
   X(QX_PD_GET_SMART_INFO, kRead, true) \
   X(QX_PD_BGAControl, kWrite, true) \
-  X(QX_PD_StartMediaPatrol, kWrite, false) \
-  X(QX_PD_StartDataScrub, kWrite, false) \
+  X(QX_PD_StartMediaPatrol, kWrite, true) \
+  X(QX_PD_StartDataScrub, kWrite, true) \
   X(QX_PD_SetHDStatus, kWrite, true) \
   X(QX_PD_FreeHD2GlobalSpare, kWrite, false) \
   X(QX_PD_FreeHD2DGSpare, kWrite, false) \
@@ -85,7 +85,7 @@
   X(QX_ENC_GetEnclosureInfo, kRead, true) \
   X(QX_ENC_GetElementInfo, kRead, true) \
   X(QX_ENC_GetElementConfig, kRead, true) \
-  X(QX_LocateArrayDevice, kWrite, false) \
+  X(QX_LocateArrayDevice, kWrite, true) \
   X(QX_EVT_GetEvent, kRead, true) \
   X(QX_Flash_GetHeaderInfo2, kNone, false) \
   X(QX_Flash_PreData, kWrite, false) \
@@ -102,7 +102,7 @@
   X(QX_AES_ClearLink, kWrite, true) \
   X(QX_AES_ChangePwd, kWrite, true) \
   X(QX_AES_VerifyKey, kRead, true) \
-  X(QX_AES_ForcePDOnline, kWrite, false) \
+  X(QX_AES_ForcePDOnline, kWrite, true) \
   X(QX_TwinTier_AddFSEntries, kWrite, false) \
   X(QX_TwinTier_GetEntriesTableInfo, kRead, false) \
   X(QX_TwinTier_RemoveEntriesTable, kWrite, false) \

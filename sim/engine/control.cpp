@@ -4,6 +4,7 @@
 
 #include "api/status.h"
 #include "sim/engine/call_registry.h"
+#include "sim/engine/copy_back.h"
 #include "sim/engine/enclosure_control.h"
 #include "sim/engine/events.h"
 #include "sim/engine/spares.h"
@@ -48,7 +49,10 @@ void insert_disk(const Session& s, uint16_t pd) {
   update_row(s.db(), disk_model(), s.adapter_id(), disk);
   log_event(s, NewEvent(events::kPdInserted, pd));
   slots.log_changes();
-  if (disk.spare != SpareKind::kNone) rebuild_onto_spares(s);
+  if (disk.spare != SpareKind::kNone)
+    rebuild_onto_spares(s);
+  else
+    start_copy_back(s, pd);
 }
 
 void set_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array) {

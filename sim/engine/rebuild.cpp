@@ -8,6 +8,8 @@
 #include "sim/engine/activities.h"
 #include "sim/engine/allocate.h"
 #include "sim/engine/bga_control.h"
+#include "sim/engine/copy_back.h"
+#include "sim/engine/disk_activities.h"
 #include "sim/engine/disk_records.h"
 #include "sim/engine/events.h"
 #include "sim/engine/spares.h"
@@ -42,14 +44,6 @@ std::optional<Disk> serving_member(Db& db, int adapter, const std::vector<Block>
   return std::nullopt;
 }
 
-void end_disk_activity(const Session& s, uint16_t pd) {
-  std::optional<Activity> a = pd_activity(s, pd);
-  if (!a) return;
-  delete_row(s.db(), activity_model(), s.adapter_id(), *a);
-  if (a->kind == ActivityKind::kMediaPatrol && is_active(*a))
-    log_event(s, NewEvent(events::kPdMediaPatrolAborted, pd));
-}
-
 bool is_rebuildable(uint8_t state) { return state == QX_VD_DEGRADED || state == QX_VD_PARTIALLY_OPTIMAL; }
 
 }  // namespace
@@ -67,7 +61,7 @@ uint8_t check_rebuild_target(const Session& s, const Vd& vd, uint16_t pd) {
     return kTargetIsMember;
   const bool used = holds_vd_block(s, pd);
   if (used && disk->spare != SpareKind::kNone) return kSpareInUse;
-  if (used && !(a.adv_features & QX_ADV_MULTI_VD)) return kPdAssigned;
+  if ((used && !(a.adv_features & QX_ADV_MULTI_VD)) || is_copy_back_target(s, pd)) return kPdAssigned;
   if (std::optional<Disk> member = serving_member(db, adapter, blocks)) {
     if (member->sector_size != disk->sector_size) return kPdBlockSizeMismatch;
     bool same_type = (member->type_bits & kTransportBits) == (disk->type_bits & kTransportBits) &&
@@ -120,13 +114,12 @@ uint8_t start_rebuild(const Session& s, uint16_t id, uint16_t pd) {
 void finish_rebuild(const Session& s, uint16_t vd) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
-  const Adapter& a = s.adapter();
-  const bool copies_back = (a.features & QX_FEATURE_COPY_BACK) && a.copy_back;
+  const bool keeps_spare = copies_back(s.adapter());
   for (Block b : select_rows(db, block_model(), adapter, "vd = ?1 AND rebuilding <> 0", {json(vd)})) {
     b.rebuilding = false;
     update_row(db, block_model(), adapter, b);
     std::optional<Disk> target = select_by_id(db, disk_model(), adapter, b.pd);
-    if (!target || target->spare == SpareKind::kNone || copies_back) continue;
+    if (!target || target->spare == SpareKind::kNone || keeps_spare) continue;
     target->spare = SpareKind::kNone;
     target->spare_array = 0;
     update_row(db, disk_model(), adapter, *target);

@@ -7,6 +7,7 @@
 #include "api/status.h"
 #include "sim/engine/bga_control.h"
 #include "sim/engine/capacity.h"
+#include "sim/engine/copy_back.h"
 #include "sim/engine/disk_records.h"
 #include "sim/engine/smart_records.h"
 #include "sim/engine/vd_events.h"
@@ -68,6 +69,7 @@ uint8_t read_members(const Session& s, const QX_CREATE_VD_REQUEST& r, std::vecto
     if (!smart_healthy(disk_smart(s, d->id))) return kSmartOverThreshold;
     if (d->spare != SpareKind::kNone) return kPdIsSpare;
     if (!(a.adv_features & QX_ADV_MULTI_VD) && holds_vd_block(s, d->id)) return kPdAssigned;
+    if (is_copy_back_target(s, d->id)) return kPdAssigned;
     members.push_back(*d);
   }
   return kOk;

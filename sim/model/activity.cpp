@@ -36,6 +36,8 @@ const Model<Activity>& activity_model() {
     m.fields.push_back(integer_field<T>("bga_state", &T::bga_state, kOwnCode,
                                         "BGA state (VD information 3, VD status 4, PD BGA status 6)",
                                         "raw code reported instead of the state's own; -1: the state's", kOwnCode, 255));
+    m.fields.push_back(integer_field<T>("target_pd", &T::target_pd, kNoId, "PD RAID status (flag 0x02)",
+                                        "the disk a copy back writes the spare's data to; 65535 = none"));
     Field<T> since =
         integer_field<T>("since_ms", &T::since_ms, 0, "", "simulated time of the progress value", INT64_MIN, INT64_MAX);
     since.in_scenario = false;

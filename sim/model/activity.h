@@ -49,6 +49,7 @@ struct Activity {
   // activity still behaves by its kind and state.
   int16_t bga_type = kOwnCode;
   int16_t bga_state = kOwnCode;
+  uint16_t target_pd = kNoId;  // the disk a copy back writes to, or kNoId
 };
 
 const Model<Activity>& activity_model();

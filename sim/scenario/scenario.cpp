@@ -235,6 +235,14 @@ void check_adapter(const AdapterData& a, const std::string& path) {
       if (x.pd != kNoId) fail(at + ".pd", "a VD activity has no disk");
       if (!vds.count(x.vd)) fail(at + ".vd", "value " + std::to_string(x.vd) + " names no VD");
     }
+    if (x.target_pd != kNoId) {
+      if (x.kind != ActivityKind::kCopyBack) fail(at + ".target_pd", "only a copy back has a target disk");
+      auto target = disks.find(x.target_pd);
+      if (target == disks.end() || !a.disks[target->second].present)
+        fail(at + ".target_pd", "value " + std::to_string(x.target_pd) + " names no present disk");
+      for (const Block& b : a.blocks)
+        if (b.pd == x.target_pd) fail(at + ".target_pd", "disk " + std::to_string(x.target_pd) + " holds a block");
+    }
     bool on_disk = is_disk_activity(x.kind);
     if (!busy.emplace(on_disk, on_disk ? x.pd : x.vd).second)
       fail(at,
