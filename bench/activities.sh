@@ -34,10 +34,11 @@ trap 'rm -rf "$work"' EXIT
 } > "$work/busy.json"
 
 # 256 disks, each busy: a media patrol on every even one (a member of a
-# one-disk VD), data scrubbing on every odd one (a spare).
+# one-disk VD), data scrubbing on every odd one (a spare); the device id is one
+# whose PD listing shows each disk's activity.
 {
   printf '{"clock": {"frozen": true, "time_ms": 1767225600000}, "adapters": [{"max_vds": 255, '
-  printf '"max_total_blocks_wide": 255, "features": "0x3F", "highest_pd_id": 255, "max_disks": 256, "disks": ['
+  printf '"max_total_blocks_wide": 255, "features": "0x3F", "device_id": "0x7230", "highest_pd_id": 255, "max_disks": 256, "disks": ['
   i=0; while [ $i -lt 256 ]; do
     [ $i -gt 0 ] && printf ','
     spare=none; [ $((i % 2)) -eq 1 ] && spare=global

@@ -72,9 +72,15 @@ uint8_t start_media_patrol(const Session& s, uint16_t pd) {
   if (disk.spare == SpareKind::kNone && !holds_vd_block(s, pd)) return kPdNotSpare;
   if (busy(s, pd) || is_copy_back_target(s, pd)) return kBgaRunning;
   if (companion_patrols(s, pd)) return kOneMediaPatrol;
-  begin_disk_activity(s, disk, ActivityKind::kMediaPatrol);
-  log_event(s, NewEvent(events::kPdMediaPatrolStarted, pd));
+  begin_media_patrol(s, pd);
   return kOk;
+}
+
+void begin_media_patrol(const Session& s, uint16_t pd) {
+  std::optional<Disk> disk = present_disk(s, pd);
+  if (!disk) return;
+  begin_disk_activity(s, *disk, ActivityKind::kMediaPatrol);
+  log_event(s, NewEvent(events::kPdMediaPatrolStarted, pd));
 }
 
 uint8_t start_data_scrub(const Session& s, uint16_t pd) {
