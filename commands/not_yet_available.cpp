@@ -33,7 +33,6 @@ QX_NOT_YET_AVAILABLE(cmd_scrub)
 QX_NOT_YET_AVAILABLE(cmd_locate)
 QX_NOT_YET_AVAILABLE(cmd_forceonline)
 // events and firmware
-QX_NOT_YET_AVAILABLE(cmd_flash)
 // enclosures and encryption
 // diagnostics
 QX_NOT_YET_AVAILABLE(cmd_sat)

@@ -41,6 +41,16 @@ struct Options {
   int expander = 0;
   int attribute = 0;
   std::optional<int64_t> current, raw, worst, threshold;
+  // flash images
+  std::string image_file;
+  std::string image_type;
+  std::optional<int> image_adapter;
+  std::optional<std::string> image_version;
+  std::optional<int> device_id, sub_device_id, sub_vendor_id;
+  int64_t image_size = 65536;
+  std::string corrupt;
+  bool damage_header = false;
+  bool damage_data = false;
 };
 
 // One function per subcommand; each answers the exit status and throws, with
@@ -70,6 +80,13 @@ int enc_element(const Options& o);
 enum class ExpanderStep { kPull, kInsert };
 int enc_expander(ExpanderStep step, const Options& o);
 int pd_smart(const Options& o);
+
+// Flash: image files, the adapter's regions, and a reboot.
+int image_make(const Options& o);
+int image_show(const Options& o);
+int flash_show(const Options& o);
+int flash_damage(const Options& o);
+int adapter_reboot(const Options& o);
 
 }  // namespace qxsim
 
