@@ -51,6 +51,9 @@ struct Options {
   std::string corrupt;
   bool damage_header = false;
   bool damage_data = false;
+  // battery
+  std::optional<bool> battery_present;
+  std::optional<int> battery_charge;
 };
 
 // One function per subcommand; each answers the exit status and throws, with
@@ -80,6 +83,8 @@ int enc_element(const Options& o);
 enum class ExpanderStep { kPull, kInsert };
 int enc_expander(ExpanderStep step, const Options& o);
 int pd_smart(const Options& o);
+// Fits, removes or recharges an adapter's battery.
+int battery_set(const Options& o);
 
 // Flash: image files, the adapter's regions, and a reboot.
 int image_make(const Options& o);
