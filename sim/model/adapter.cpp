@@ -95,7 +95,7 @@ const Model<Adapter>& adapter_model() {
                          "maximum SSDs in one hybrid-tier VD"),
         integer_field<A>("max_ssd_segments", &A::max_ssd_segments, 0, "maximum SSD segments (114)",
                          "maximum SSD segments"),
-        vector_field<A>("pd_page", &A::pd_page, 256, "flash PD page",
+        vector_field<A>("pd_page", &A::pd_page, 65536, "flash PD page",
                         "ids of the disks whose entries the flash PD page holds; left out: every disk of the "
                         "adapter", 0, 0xFFFF),
         integer_field<A>("disk_reserved_kb", &A::disk_reserved_kb, 262144, "PD free space",

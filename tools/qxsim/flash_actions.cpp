@@ -2,6 +2,7 @@
 // the reboot that makes written images run.
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -10,6 +11,7 @@
 #include "api/status.h"
 #include "platform/file_routines.h"
 #include "sim/engine/clock.h"
+#include "sim/engine/due_moments.h"
 #include "sim/engine/events.h"
 #include "sim/engine/flash_store.h"
 #include "sim/engine/image_format.h"
@@ -47,12 +49,16 @@ std::vector<uint8_t> read_whole(const std::string& path) {
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// Runs `work` on one adapter's record in one transaction; a changing one
+// first applies what came due on the adapter, as every other step does.
 void with_adapter(int adapter, bool write, const std::function<void(Db&, Adapter&)>& work) {
   std::unique_ptr<Db> db = open_state(state_directory());
   Transaction txn(*db, write ? Transaction::Kind::kWrite : Transaction::Kind::kRead);
-  std::optional<Adapter> a = select_by_id(*db, adapter_model(), adapter, adapter);
-  if (!a) throw std::runtime_error("there is no adapter " + std::to_string(adapter));
-  work(*db, *a);
+  if (!select_by_id(*db, adapter_model(), adapter, adapter))
+    throw std::runtime_error("there is no adapter " + std::to_string(adapter));
+  if (write) bring_up_to_date(Session(*db, adapter, read_clock(*db).now_ms()));
+  Adapter a = select_by_id(*db, adapter_model(), adapter, adapter).value();
+  work(*db, a);
   if (write) txn.commit();
 }
 
