@@ -109,9 +109,9 @@
   X(QX_TwinTier_AddSegment, kWrite, false) \
   X(QX_TwinTier_GetSegment, kRead, false) \
   X(QX_TwinTier_RemoveSegments, kWrite, false) \
-  X(QX_Tier_GetHDMagic, kRead, false) \
-  X(QX_Tier_GetVDMagic, kRead, false) \
-  X(QX_Tier_GetVDLink, kRead, false) \
+  X(QX_Tier_GetHDMagic, kRead, true) \
+  X(QX_Tier_GetVDMagic, kRead, true) \
+  X(QX_Tier_GetVDLink, kRead, true) \
   X(QX_VDHDD_AddLink, kWrite, true) \
   X(QX_PassThrough, kWrite, false) \
   X(QX_PassThrough_SCSI, kWrite, false) \

@@ -13,6 +13,7 @@
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
 #include "sim/model/flash_image.h"
+#include "sim/model/host.h"
 #include "sim/model/smart.h"
 #include "sim/model/topology.h"
 #include "sim/model/vd.h"
@@ -40,6 +41,7 @@ const std::vector<TableShape>& tables() {
       shape_of(enclosure_model()), shape_of(expander_model()), shape_of(pm_model()),
       shape_of(element_model()), shape_of(smart_model()), shape_of(aes_entry_model()), shape_of(aes_port_model()),
       shape_of(flash_image_model()),
+      shape_of(host_model()), shape_of(host_disk_model()),
   };
   return all;
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 
@@ -17,6 +18,7 @@
 #include "sim/engine/due_moments.h"
 #include "sim/engine/enclosure_control.h"
 #include "sim/engine/events.h"
+#include "sim/engine/host_disks.h"
 #include "sim/engine/session.h"
 #include "sim/model/adapter.h"
 #include "sim/model/event.h"
@@ -42,7 +44,10 @@ void with_state(Transaction::Kind kind, int adapter, const std::function<void(co
   const Session session(*db, adapter, read_clock(*db).now_ms());
   if (adapter >= 0 && kind == Transaction::Kind::kWrite) bring_up_to_date(session);
   work(session);
-  if (kind == Transaction::Kind::kWrite) txn.commit();
+  if (kind == Transaction::Kind::kWrite) {
+    refresh_host(*db, session.now_ms());
+    txn.commit();
+  }
 }
 
 std::string utc_text(int64_t ms) {
@@ -244,6 +249,25 @@ int event_add(const Options& o) {
     row.sense_length = static_cast<uint8_t>(o.event_sense.size() / 2);
     row.time = o.event_time ? static_cast<uint32_t>(*o.event_time) : event_time(s, s.now_ms());
     std::printf("event %u added\n", append_event(s, row));
+  });
+  return 0;
+}
+
+int host(HostStep step, const Options& o) {
+  with_state(Transaction::Kind::kWrite, -1, [&](const Session& s) {
+    switch (step) {
+      case HostStep::kPresent: {
+        // Kept absolute: qxcli may run from another folder.
+        const std::string root = std::filesystem::absolute(o.host_root).lexically_normal().string();
+        present_host(s.db(), s.now_ms(), root);
+        std::printf("host disks presented in %s\n", root.c_str());
+        break;
+      }
+      case HostStep::kRescan:
+        if (!rescan_host(s.db(), s.now_ms())) throw std::runtime_error("host rescan: no host is presented");
+        break;
+      case HostStep::kForget: forget_host(s.db()); break;
+    }
   });
   return 0;
 }

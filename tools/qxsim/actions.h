@@ -54,6 +54,8 @@ struct Options {
   // battery
   std::optional<bool> battery_present;
   std::optional<int> battery_charge;
+  // host
+  std::string host_root;
 };
 
 // One function per subcommand; each answers the exit status and throws, with
@@ -92,6 +94,10 @@ int image_show(const Options& o);
 int flash_show(const Options& o);
 int flash_damage(const Options& o);
 int adapter_reboot(const Options& o);
+// Shows the adapters' VDs and free exposed disks to a host whose disk tree
+// lives under a folder, renumbers and rewrites it, or stops.
+enum class HostStep { kPresent, kRescan, kForget };
+int host(HostStep step, const Options& o);
 
 }  // namespace qxsim
 

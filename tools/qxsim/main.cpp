@@ -187,6 +187,16 @@ int main(int argc, char** argv) {
   adapter->require_subcommand(1);
   CLI::App* reboot = bind(adapter->add_subcommand("reboot", "Restart: written images start to run"), [&] { return qxsim::adapter_reboot(opt); });
   reboot->add_option("--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  CLI::App* host = app.add_subcommand("host", "The host's view of the VDs and disks (OS disk numbers)");
+  host->require_subcommand(1);
+  CLI::App* present = bind(host->add_subcommand("present", "Show the VDs and exposed free disks as OS disks"),
+                           [&] { return qxsim::host(qxsim::HostStep::kPresent, opt); });
+  present->add_option("dir", opt.host_root, "Folder of the host's disk tree (new, empty or an earlier tree)")
+      ->required();
+  bind(host->add_subcommand("rescan", "Renumber and rewrite the host's disk tree"),
+       [&] { return qxsim::host(qxsim::HostStep::kRescan, opt); });
+  bind(host->add_subcommand("forget", "Stop showing disks to the host and remove its tree"),
+       [&] { return qxsim::host(qxsim::HostStep::kForget, opt); });
 
   try {
     app.parse(argc, argv);
