@@ -24,7 +24,6 @@ uint32_t not_yet_available() {
 QX_NOT_YET_AVAILABLE(cmd_migrate)
 QX_NOT_YET_AVAILABLE(cmd_migrate_array)
 // events and firmware
-QX_NOT_YET_AVAILABLE(cmd_flash)
 // enclosures and encryption
 // diagnostics
 QX_NOT_YET_AVAILABLE(cmd_sat)

@@ -87,10 +87,10 @@
   X(QX_ENC_GetElementConfig, kRead, true) \
   X(QX_LocateArrayDevice, kWrite, true) \
   X(QX_EVT_GetEvent, kRead, true) \
-  X(QX_Flash_GetHeaderInfo2, kNone, false) \
-  X(QX_Flash_PreData, kWrite, false) \
-  X(QX_Flash_Bin, kWrite, false) \
-  X(QX_Flash_Erase, kWrite, false) \
+  X(QX_Flash_GetHeaderInfo2, kNone, true) \
+  X(QX_Flash_PreData, kRead, true) \
+  X(QX_Flash_Bin, kWrite, true) \
+  X(QX_Flash_Erase, kWrite, true) \
   X(QX_AES_GetEntryConfig, kRead, true) \
   X(QX_AES_SetEntryConfig, kWrite, true) \
   X(QX_AES_GetEntryInfo, kRead, true) \

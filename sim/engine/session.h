@@ -31,6 +31,11 @@ class Session {
   // The adapter the call names, read once per call. In a read-only call it
   // is the record the calls share, not a copy.
   const Adapter& adapter() const;
+  // A changing call commits only when it answers 0; one that refuses but
+  // must leave a trace (an event of the failure) asks to commit anyway, and
+  // then changes nothing else before it answers.
+  void keep_changes_on_failure() const { keep_on_failure_ = true; }
+  bool keeps_changes_on_failure() const { return keep_on_failure_; }
 
  private:
   Db& db_;
@@ -38,6 +43,7 @@ class Session {
   int64_t now_ms_;
   mutable std::optional<Adapter> owned_;      // read by this call alone
   mutable const Adapter* adapter_ = nullptr;  // owned_, or the shared record
+  mutable bool keep_on_failure_ = false;
 };
 
 }  // namespace qx::sim

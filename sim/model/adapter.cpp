@@ -95,9 +95,9 @@ const Model<Adapter>& adapter_model() {
                          "maximum SSDs in one hybrid-tier VD"),
         integer_field<A>("max_ssd_segments", &A::max_ssd_segments, 0, "maximum SSD segments (114)",
                          "maximum SSD segments"),
-        list_field<A>("image_health", &A::image_health, json::array({1, 1, 1, 1, 1, 1}), "image health (276)",
-                      "health of the image, autoload, boot loader, firmware, boot ROM and HBA info images; "
-                      "1 = healthy"),
+        vector_field<A>("pd_page", &A::pd_page, 65536, "flash PD page",
+                        "ids of the disks whose entries the flash PD page holds; left out: every disk of the "
+                        "adapter", 0, 0xFFFF),
         integer_field<A>("disk_reserved_kb", &A::disk_reserved_kb, 262144, "PD free space",
                          "space at the start of every disk kept for configuration data; not usable for VDs", 0,
                          int64_t{1} << 40),
@@ -209,7 +209,6 @@ QX_ADAPTER_INFO to_record(const Adapter& a) {
   r.pcie_current_speed = a.pcie_current_speed;
   r.pcie_max_width = a.pcie_max_width;
   r.pcie_current_width = a.pcie_current_width;
-  std::copy(a.image_health.begin(), a.image_health.end(), r.image_health);
   copy_text(r.model, a.model);
   return r;
 }

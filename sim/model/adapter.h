@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "api/records.h"
 #include "sim/model/field.h"
@@ -67,7 +68,8 @@ struct Adapter {
   uint16_t max_buffer_kb = 0;
   uint8_t max_tier_ssds = 0;
   uint8_t max_ssd_segments = 0;
-  std::array<uint8_t, 6> image_health{};
+  // ids of the disks whose entries the flash PD page remembers
+  std::vector<uint16_t> pd_page;
   // behaviour of the simulation
   uint64_t disk_reserved_kb = 0;  // space at the start of every disk kept for configuration data
   uint32_t bga_rate_mb_s = 0;     // speed of background activities, MB of VD per simulated second

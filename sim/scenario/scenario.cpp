@@ -13,6 +13,7 @@
 #include "sim/engine/activities.h"
 #include "sim/engine/call_registry.h"
 #include "sim/engine/clock.h"
+#include "sim/engine/image_format.h"
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
 #include "sim/model/aes.h"
@@ -22,6 +23,7 @@
 #include "sim/model/event.h"
 #include "sim/model/element.h"
 #include "sim/model/fault.h"
+#include "sim/model/flash_image.h"
 #include "sim/model/smart.h"
 #include "sim/model/topology.h"
 #include "sim/model/vd.h"
@@ -50,6 +52,7 @@ struct AdapterData {
   std::vector<SmartAttribute> smart;
   std::vector<AesEntry> aes_entries;
   std::vector<AesPort> aes_ports;
+  std::vector<FlashImage> images;
 };
 
 struct ScenarioData {
@@ -373,6 +376,28 @@ void check_aes(const AdapterData& a, const std::string& path) {
 // What a disk's entry leaves out and its other fields decide: the slot is
 // the port, the port is the first parent PHY, and a named SMART set gives
 // the disk every attribute of the set that the scenario does not list for it.
+// Flash regions and the PD page an adapter starts with when the scenario
+// leaves them out: the adapter's own images, and an entry for every disk.
+void complete_flash(AdapterData& a, const json& object, const std::string& path) {
+  if (!object.contains("pd_page"))
+    for (const Disk& d : a.disks) a.adapter.pd_page.push_back(d.id);
+  if (!object.contains("images")) {
+    a.images = default_images(a.adapter);
+    return;
+  }
+  a.images = read_list(flash_image_model(), object, "images", path);
+  unique_ids(
+      a.images, [](const FlashImage& f) { return int64_t{f.code()}; }, path, "images", "type");
+  std::vector<uint8_t> bytes;
+  for (size_t i = 0; i < a.images.size(); ++i) {
+    const FlashImage& f = a.images[i];
+    if (!f.content.empty() && !from_base64(f.content, bytes))
+      fail(entry(path, "images", i) + ".content", "is not base64");
+    if (!f.content.empty() && bytes.size() > f.capacity)
+      fail(entry(path, "images", i) + ".content", "is larger than the region's capacity");
+  }
+}
+
 void complete_disks(AdapterData& a, const json& object) {
   const json& list = object.contains("disks") ? object.at("disks") : json::array();
   for (size_t i = 0; i < a.disks.size(); ++i) {
@@ -440,7 +465,7 @@ ScenarioData read_document(const json& doc) {
       a.adapter =
           read_object(adapter_model(), object, path,
                       {"disks", "vds", "blocks", "arrays", "activities", "events", "battery", "enclosures", "expanders",
-                       "pms", "elements", "smart_attributes", "aes_entries", "aes_ports"},
+                       "pms", "elements", "smart_attributes", "aes_entries", "aes_ports", "images"},
                       static_cast<int64_t>(i));
       if (a.adapter.id != i)
         fail(path + ".id", "value " + std::to_string(a.adapter.id) + ", expected " + std::to_string(i) +
@@ -466,6 +491,7 @@ ScenarioData read_document(const json& doc) {
       a.aes_entries = read_list(aes_entry_model(), object, "aes_entries", path);
       a.aes_ports = read_list(aes_port_model(), object, "aes_ports", path);
       complete_disks(a, object);
+      complete_flash(a, object, path);
       check_adapter(a, path);
       check_devices(a, path);
       check_aes(a, path);
@@ -603,6 +629,7 @@ void load_scenario(Db& db, const json& doc) {
     insert_all(db, element_model(), id, a.elements);
     insert_all(db, aes_entry_model(), id, a.aes_entries);
     insert_all(db, aes_port_model(), id, a.aes_ports);
+    insert_all(db, flash_image_model(), id, a.images);
     for (SmartAttribute m : a.smart) {
       m.since_ms = now;
       insert_row(db, smart_model(), id, m);
@@ -643,6 +670,7 @@ json export_scenario(Db& db) {
     put_list("elements", element_model());
     put_list("aes_entries", aes_entry_model());
     put_list("aes_ports", aes_port_model());
+    put_list("images", flash_image_model());
     json smart = json::array();
     for (SmartAttribute m : select_rows(db, smart_model(), id)) {
       m.raw = raw_now(m, now);

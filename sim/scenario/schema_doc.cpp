@@ -11,6 +11,7 @@
 #include "sim/model/element.h"
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
+#include "sim/model/flash_image.h"
 #include "sim/model/smart.h"
 #include "sim/model/topology.h"
 #include "sim/model/vd.h"
@@ -73,6 +74,7 @@ std::string schema_markdown() {
   out += table(smart_model(), "`adapters[i].smart_attributes`");
   out += table(aes_entry_model(), "`adapters[i].aes_entries`");
   out += table(aes_port_model(), "`adapters[i].aes_ports`");
+  out += table(flash_image_model(), "`adapters[i].images`");
   out += table(fault_model(), "the top-level list `faults`");
   return out;
 }

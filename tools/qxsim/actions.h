@@ -44,6 +44,16 @@ struct Options {
   // foreign configurations
   int vd = 0;
   std::string foreign_state = "importable";
+  // flash images
+  std::string image_file;
+  std::string image_type;
+  std::optional<int> image_adapter;
+  std::optional<std::string> image_version;
+  std::optional<int> device_id, sub_device_id, sub_vendor_id;
+  int64_t image_size = 65536;
+  std::string corrupt;
+  bool damage_header = false;
+  bool damage_data = false;
   // battery
   std::optional<bool> battery_present;
   std::optional<int> battery_charge;
@@ -83,6 +93,12 @@ int foreign(const Options& o);
 // Fits, removes or recharges an adapter's battery.
 int battery_set(const Options& o);
 
+// Flash: image files, the adapter's regions, and a reboot.
+int image_make(const Options& o);
+int image_show(const Options& o);
+int flash_show(const Options& o);
+int flash_damage(const Options& o);
+int adapter_reboot(const Options& o);
 // Shows the adapters' VDs and free exposed disks to a host whose disk tree
 // lives under a folder, renumbers and rewrites it, or stops.
 enum class HostStep { kPresent, kRescan, kForget };
