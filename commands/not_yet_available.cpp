@@ -25,8 +25,6 @@ QX_NOT_YET_AVAILABLE(cmd_assign)
 QX_NOT_YET_AVAILABLE(cmd_import)
 QX_NOT_YET_AVAILABLE(cmd_maxcreatesize)
 // background activities
-QX_NOT_YET_AVAILABLE(cmd_migrate)
-QX_NOT_YET_AVAILABLE(cmd_migrate_array)
 QX_NOT_YET_AVAILABLE(cmd_copyback)
 QX_NOT_YET_AVAILABLE(cmd_mp)
 QX_NOT_YET_AVAILABLE(cmd_scrub)

@@ -78,13 +78,8 @@ uint32_t start(const QX_ARRAY_INFO& array, const std::vector<uint16_t>& pds) {
   request.kind = QX_REBUILD_ARRAY;
   request.pd_count = static_cast<uint8_t>(pds.size());
   for (size_t i = 0; i < pds.size(); ++i) request.pd_ids[i] = pds[i];
-  const uint8_t result = QX_LD_DG_StartRebuild(shell::state().current_adapter, &request);
-  if (result != kOk) {
-    shell::print("Unable to rebuild array %d (error %d: %s).\n", array.array_id, result, status_text(result));
-    return result;
-  }
-  shell::print_text("Start rebuild successfully\n");
-  return 0;
+  return report_start(QX_LD_DG_StartRebuild(shell::state().current_adapter, &request), array.array_id,
+                      "Unable to rebuild array %d (error %d: %s).\n", "Start rebuild successfully\n");
 }
 
 }  // namespace

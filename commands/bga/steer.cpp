@@ -38,6 +38,15 @@ void print_message(const char* message, ...) {
   va_end(args);
 }
 
+uint32_t report_start(uint8_t result, uint16_t id, const char* failed, const char* started) {
+  if (result != kOk) {
+    print_message(failed, id, result, status_text(result));
+    return result;
+  }
+  shell::print_text(started);
+  return 0;
+}
+
 bool read_bga_action(const char* value, uint8_t& action) {
   action = shell::bga_action_code(value);
   if (action != shell::kNoCode) return true;
@@ -60,20 +69,20 @@ uint8_t read_vd_status(uint16_t id, QX_VD_STATUS& out) {
 uint32_t steer_bga(const SteerTable& table, uint16_t id, uint8_t bga_type, uint8_t bga_state, uint8_t action) {
   const SteerMessages& m = table.messages;
   if (!table.owns(bga_type)) {
-    print_message(m.not_this_activity, id);
-    return 0;
+    print_message(m.not_this_activity, id, kOk, status_text(kOk));
+    return table.refusal_result;
   }
   if (bga_state == QX_BGA_RUNNING) {
     switch (action) {
       case QX_BGA_ACTION_PAUSE: return send(table, id, action, m.pause_failed);
       case QX_BGA_ACTION_STOP: return send(table, id, action, m.stop_failed);
-      default: print_message(m.already_running, id); return 0;
+      default: print_message(m.already_running, id); return table.refusal_result;
     }
   }
   if (is_paused(bga_state)) {
     if (action == QX_BGA_ACTION_RESUME) return send(table, id, action, m.resume_failed);
     print_message(m.paused, id);
-    return 0;
+    return table.refusal_result;
   }
   print_message(m.no_activity, id);
   return 0;

@@ -26,13 +26,17 @@ uint8_t read_vd_status(uint16_t id, QX_VD_STATUS& out);
 // then a status and its text where the message has them).
 void print_message(const char* message, ...);
 
+// Reports the result of a start call: `failed` with the object id, the
+// status and its text, answering the status; or `started`, answering 0.
+uint32_t report_start(uint8_t result, uint16_t id, const char* failed, const char* started);
+
 // A library call that steers the activity of one object (VD, array, disk).
 using ControlCall = uint8_t (*)(uint8_t adapter, uint16_t id, uint8_t action);
 
 // One command's messages for steering its activity. Each takes the object id
 // first; the "failed" ones then the status and its text.
 struct SteerMessages {
-  const char* not_this_activity;  // the object runs none of this command's kind
+  const char* not_this_activity;  // the object runs none of this command's kind; may show status 0 and its text
   const char* pause_failed;
   const char* resume_failed;
   const char* stop_failed;        // nullptr: the command has no stop
@@ -47,6 +51,9 @@ struct SteerTable {
   bool (*owns)(uint8_t bga_type);
   SteerMessages messages;
   ControlCall control;
+  // What a refusal for another activity, a running or a paused one answers
+  // (a missing activity always answers 0).
+  uint32_t refusal_result = 0;
 };
 
 // Pause, resume or stop (QX_BGA_ACTION_...) the activity of object `id`,

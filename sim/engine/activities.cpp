@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "sim/engine/events.h"
+#include "sim/engine/migration.h"
 #include "sim/engine/rebuild.h"
 #include "sim/engine/spares.h"
 #include "sim/engine/vd_events.h"
@@ -37,6 +38,9 @@ std::optional<Vd> apply_vd_completion(const Session& s, const Activity& a) {
     case ActivityKind::kRebuild:
       finish_rebuild(s, a.vd);
       return vd;  // as it was: its level and marks are what the event needs
+    case ActivityKind::kMigration:
+      finish_migration(s, a.vd);
+      return select_by_id(db, vd_model(), adapter, a.vd);
     default: break;
   }
   update_row(db, vd_model(), adapter, *vd);

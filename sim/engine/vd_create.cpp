@@ -117,6 +117,8 @@ uint64_t requested_kb(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
   return r.size_mb;
 }
 
+}  // namespace
+
 std::optional<uint16_t> next_vd_id(const Session& s) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
@@ -138,8 +140,6 @@ std::optional<uint16_t> next_vd_id(const Session& s) {
   if (id >= kVdIdLimit) return std::nullopt;
   return static_cast<uint16_t>(id);
 }
-
-}  // namespace
 
 bool stripe_supported(const Adapter& a, uint16_t stripe_kb) {
   uint16_t mask = a.stripe_sizes != 0 ? a.stripe_sizes : default_stripe_sizes(a.adv_features);

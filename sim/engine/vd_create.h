@@ -6,6 +6,7 @@
 #define QX_SIM_ENGINE_VD_CREATE_H
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "api/records.h"
@@ -32,6 +33,10 @@ VdPlan plan_vd(const Session& s, const QX_CREATE_VD_REQUEST& request);
 // status of the first check that fails, having written nothing. Needs a
 // write transaction.
 uint8_t create_vd(const Session& s, const QX_CREATE_VD_REQUEST& request, uint16_t* new_id);
+
+// The lowest VD id not in use, within the adapter's VD limit; none when the
+// adapter holds as many VDs as it can.
+std::optional<uint16_t> next_vd_id(const Session& s);
 
 // Whether the adapter builds VDs with this stripe size: one of its supported
 // sizes (16 KB << i for bit i of its mask; an adapter that states no mask

@@ -129,6 +129,10 @@ void lose_disk(const Session& s, uint16_t pd, bool keep_blocks) {
     if (b.rebuilding)
       if (std::optional<Activity> a = vd_activity(s, b.vd); a && a->kind == ActivityKind::kRebuild)
         end_activity(s, *a, ActivityStep::kFailed);
+    // Nor a migration onto a new disk of the VD it builds.
+    if (std::optional<Vd> owner = select_by_id(db, vd_model(), adapter, b.vd); owner && owner->target_of != kNoId)
+      if (std::optional<Activity> a = vd_activity(s, owner->target_of); a && a->kind == ActivityKind::kMigration)
+        end_activity(s, *a, ActivityStep::kFailed);
   }
   if (!keep_blocks)
     for (const Block& b : select_rows(db, block_model(), adapter, "pd = ?1", {json(pd)}))
