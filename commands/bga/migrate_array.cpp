@@ -41,7 +41,7 @@ bool new_disk_fits(uint16_t pd) {
     return false;
   }
   QX_PD_RAID_STATUS raid{};
-  uint8_t read = shell::query_one(QX_PD_GetHDRaidStatus, adapter, pd, raid);
+  const uint8_t read = shell::query_one(QX_PD_GetHDRaidStatus, adapter, pd, raid);
   if (read != kOk) {
     shell::print("Failed to get status for PD %d (error %d: %s)\n", pd, read, status_text(read));
     return false;
@@ -53,12 +53,7 @@ bool new_disk_fits(uint16_t pd) {
     return false;
   }
   QX_FREE_SPACE space{};
-  read = shell::query_one(QX_PD_GetFreeSpaceInfo, adapter, pd, space);
-  if (read != kOk) {
-    shell::print("Unable to get size of PD %d (error %d: %s).\n", pd, read, status_text(read));
-    return false;
-  }
-  return true;
+  return read_free_space(pd, space);
 }
 
 uint32_t start(QX_ARRAY_REQUEST& r, const MigrateOptions& o, const QX_ARRAY_INFO& array) {

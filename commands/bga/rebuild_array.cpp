@@ -32,7 +32,7 @@ constexpr SteerTable kSteer{
 bool target_fits(const QX_ARRAY_INFO& array, uint16_t pd) {
   const uint8_t adapter = shell::state().current_adapter;
   QX_PD_RAID_STATUS raid{};
-  uint8_t read = shell::query_one(QX_PD_GetHDRaidStatus, adapter, pd, raid);
+  const uint8_t read = shell::query_one(QX_PD_GetHDRaidStatus, adapter, pd, raid);
   if (read != kOk) {
     shell::print("Unable to get status of PD %d (error %d: %s).\n", pd, read, status_text(read));
     return false;
@@ -46,11 +46,7 @@ bool target_fits(const QX_ARRAY_INFO& array, uint16_t pd) {
     return false;
   }
   QX_FREE_SPACE space{};
-  read = shell::query_one(QX_PD_GetFreeSpaceInfo, adapter, pd, space);
-  if (read != kOk) {
-    shell::print("Unable to get size of PD %d (error %d: %s).\n", pd, read, status_text(read));
-    return false;
-  }
+  if (!read_free_space(pd, space)) return false;
   if (space.usable_kb < array.rebuild_kb) {
     shell::print("PD %d doesn't have enough space for rebuild.\n", pd);
     return false;

@@ -38,6 +38,12 @@ void print_message(const char* message, ...) {
   va_end(args);
 }
 
+bool read_free_space(uint16_t pd, QX_FREE_SPACE& out) {
+  const uint8_t read = shell::query_one(QX_PD_GetFreeSpaceInfo, shell::state().current_adapter, pd, out);
+  if (read != kOk) shell::print("Unable to get size of PD %d (error %d: %s).\n", pd, read, status_text(read));
+  return read == kOk;
+}
+
 uint32_t report_start(uint8_t result, uint16_t id, const char* failed, const char* started) {
   if (result != kOk) {
     print_message(failed, id, result, status_text(result));

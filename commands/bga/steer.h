@@ -26,6 +26,10 @@ uint8_t read_vd_status(uint16_t id, QX_VD_STATUS& out);
 // then a status and its text where the message has them).
 void print_message(const char* message, ...);
 
+// Reads the free space of disk `pd` on the current adapter. On failure
+// prints "Unable to get size of PD %d (error %d: %s).\n" and answers false.
+bool read_free_space(uint16_t pd, QX_FREE_SPACE& out);
+
 // Reports the result of a start call: `failed` with the object id, the
 // status and its text, answering the status; or `started`, answering 0.
 uint32_t report_start(uint8_t result, uint16_t id, const char* failed, const char* started);
