@@ -37,6 +37,7 @@ ArrayAsk read_ask(const Session& s, const QX_ARRAY_REQUEST& r) {
   if (out.status != kOk) return out;
   const Array& array = out.view->array;
   MigrationAsk& ask = out.ask;
+  ask.array_rules = true;
   ask.level = r.raid_level;
   ask.parity = r.parity_disks;
   ask.targets.assign(r.pd_ids, r.pd_ids + std::min<size_t>(r.pd_count, QX_ARRAY_REQUEST_MAX_PDS));

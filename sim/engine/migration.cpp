@@ -58,7 +58,8 @@ uint8_t check_request(const Session& s, const MigrationAsk& ask, uint8_t parity)
     if (std::find(ask.targets.begin(), ask.targets.begin() + static_cast<std::ptrdiff_t>(i), ask.targets[i]) !=
         ask.targets.begin() + static_cast<std::ptrdiff_t>(i))
       return kInvalidParameter;
-  if (uint8_t status = check_members(ask.level, static_cast<int>(n), parity, a.max_raid6_parity)) return status;
+  const auto rule = ask.array_rules ? check_array_members : check_members;
+  if (uint8_t status = rule(ask.level, static_cast<int>(n), parity, a.max_raid6_parity)) return status;
   for (uint16_t pd : ask.targets)
     if (uint8_t status = check_target(s, ask, pd)) return status;
   for (uint16_t member : ask.members)

@@ -25,6 +25,7 @@ struct MigrationAsk {
   uint64_t block_kb = 0;             // what a member holds, and a new disk must offer
   uint16_t stripe_kb = 64;
   uint64_t current_kb = 0;           // the size now, which a migration never lowers
+  bool array_rules = false;          // count and parity as an array takes them
 };
 
 struct MigrationCheck {
@@ -36,7 +37,7 @@ struct MigrationCheck {
 
 // The checks every migration makes, in order: a level code (14) the adapter
 // has (19); 1 to 128 targets within its disks per VD (152), none twice (7);
-// the count and parity disks the level needs (57, 66); each target present
+// the count and parity disks the level needs, for a VD or an array (57, 66); each target present
 // (55), a disk (65), online and not foreign (9), no spare (54), holding no
 // block of a VD outside `own_vds` (56); every member kept (7); each new disk
 // of the members' sector size (74) and type (73); then the size, which needs
