@@ -21,8 +21,6 @@ uint32_t not_yet_available() {
 
 // configuration
 // background activities
-QX_NOT_YET_AVAILABLE(cmd_migrate)
-QX_NOT_YET_AVAILABLE(cmd_migrate_array)
 // events and firmware
 // enclosures and encryption
 // diagnostics

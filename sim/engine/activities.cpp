@@ -5,6 +5,7 @@
 
 #include "sim/engine/copy_back.h"
 #include "sim/engine/events.h"
+#include "sim/engine/migration.h"
 #include "sim/engine/rebuild.h"
 #include "sim/engine/spares.h"
 #include "sim/engine/vd_events.h"
@@ -41,6 +42,9 @@ std::optional<Vd> apply_vd_completion(const Session& s, const Activity& a) {
     case ActivityKind::kCopyBack:
       finish_copy_back(s, a);
       return vd;
+    case ActivityKind::kMigration:
+      finish_migration(s, a.vd);
+      return select_by_id(db, vd_model(), adapter, a.vd);
     default: break;
   }
   update_row(db, vd_model(), adapter, *vd);

@@ -9,7 +9,7 @@
 #include "sim/engine/activity_rates.h"
 #include "sim/engine/events.h"
 #include "sim/engine/vd_events.h"
-#include "sim/engine/vd_remove.h"
+#include "sim/engine/migration.h"
 #include "sim/model/disk.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
@@ -93,9 +93,7 @@ void start_vd_activity(const Session& s, uint16_t vd, ActivityKind kind, int64_t
 
 void end_activity(const Session& s, const Activity& a, ActivityStep step) {
   delete_row(s.db(), activity_model(), s.adapter_id(), a);
-  if (a.kind == ActivityKind::kMigration)
-    for (const Vd& target : select_rows(s.db(), vd_model(), s.adapter_id(), "target_of = ?1", {json(a.vd)}))
-      remove_vd(s, target.id);
+  if (a.kind == ActivityKind::kMigration) drop_migration_target(s, a.vd);
   if (a.kind == ActivityKind::kRebuild)
     for (const Block& b :
          select_rows(s.db(), block_model(), s.adapter_id(), "vd = ?1 AND rebuilding <> 0", {json(a.vd)}))

@@ -40,8 +40,8 @@
   X(QX_LD_StartINIT, kWrite, true) \
   X(QX_LD_StartConsistencyCheck, kWrite, true) \
   X(QX_LD_StartRebuild, kWrite, true) \
-  X(QX_LD_GetMigratedLdSize, kRead, false) \
-  X(QX_LD_StartMigration, kWrite, false) \
+  X(QX_LD_GetMigratedLdSize, kRead, true) \
+  X(QX_LD_StartMigration, kWrite, true) \
   X(QX_LD_DG_QuickCreate, kWrite, true) \
   X(QX_LD_DG_StartRebuild, kWrite, true) \
   X(QX_VD_OEMData, kRead, true) \
@@ -50,7 +50,7 @@
   X(QX_DG_SetConfig, kWrite, true) \
   X(QX_DG_Delete, kWrite, true) \
   X(QX_DG_BGAControl, kWrite, true) \
-  X(QX_DG_StartMigration, kWrite, false) \
+  X(QX_DG_StartMigration, kWrite, true) \
   X(QX_CreateOrModify_DG, kWrite, true) \
   X(QX_CreateOrModify_VD, kWrite, true) \
   X(QX_Create_PackageVD, kWrite, true) \

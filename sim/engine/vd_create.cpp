@@ -109,6 +109,8 @@ uint64_t requested_kb(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
   return r.size_mb;
 }
 
+}  // namespace
+
 std::optional<uint16_t> next_vd_id(const Session& s) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
@@ -130,8 +132,6 @@ std::optional<uint16_t> next_vd_id(const Session& s) {
   if (id >= kVdIdLimit) return std::nullopt;
   return static_cast<uint16_t>(id);
 }
-
-}  // namespace
 
 bool valid_name(const char (&name)[QX_NAME_SIZE], bool may_fill) {
   size_t length = std::find(name, name + QX_NAME_SIZE, '\0') - name;

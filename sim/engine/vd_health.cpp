@@ -148,6 +148,10 @@ void lose_disk(const Session& s, uint16_t pd, bool keep_blocks) {
     if (a && is_active(*a) &&
         ((b.rebuilding && a->kind == ActivityKind::kRebuild) || a->kind == ActivityKind::kCopyBack))
       end_activity(s, *a, ActivityStep::kFailed);
+    // Nor a migration onto a new disk of the VD it builds.
+    if (std::optional<Vd> owner = select_by_id(db, vd_model(), adapter, b.vd); owner && owner->target_of != kNoId)
+      if (std::optional<Activity> m = vd_activity(s, owner->target_of); m && m->kind == ActivityKind::kMigration)
+        end_activity(s, *m, ActivityStep::kFailed);
   }
   for (const Activity& a :
        select_rows(db, activity_model(), adapter, "kind = 'copy_back' AND target_pd = ?1", {json(pd)}))

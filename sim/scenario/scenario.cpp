@@ -237,6 +237,10 @@ void check_adapter(const AdapterData& a, const std::string& path) {
     } else {
       if (x.pd != kNoId) fail(at + ".pd", "a VD activity has no disk");
       if (!vds.count(x.vd)) fail(at + ".vd", "value " + std::to_string(x.vd) + " names no VD");
+      const bool ended = x.state == ActivityState::kAborted || x.state == ActivityState::kInterrupted;
+      if (x.kind == ActivityKind::kMigration && !ended &&
+          std::none_of(a.vds.begin(), a.vds.end(), [&](const Vd& v) { return v.target_of == x.vd; }))
+        fail(at + ".vd", "value " + std::to_string(x.vd) + " has no VD for its migration to build (target_of)");
     }
     if (x.target_pd != kNoId) {
       if (x.kind != ActivityKind::kCopyBack) fail(at + ".target_pd", "only a copy back has a target disk");
