@@ -36,12 +36,7 @@ QX_NOT_YET_AVAILABLE(cmd_forceonline)
 QX_NOT_YET_AVAILABLE(cmd_flash)
 // enclosures and encryption
 // diagnostics
-QX_NOT_YET_AVAILABLE(cmd_sat)
-QX_NOT_YET_AVAILABLE(cmd_ecc)
-QX_NOT_YET_AVAILABLE(cmd_register)
-QX_NOT_YET_AVAILABLE(cmd_wipe)
 QX_NOT_YET_AVAILABLE(cmd_map)
-QX_NOT_YET_AVAILABLE(cmd_rct)
 QX_NOT_YET_AVAILABLE(cmd_diskidofvd)
 QX_NOT_YET_AVAILABLE(cmd_diskidofhd)
 QX_NOT_YET_AVAILABLE(cmd_devmap)

@@ -107,7 +107,7 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   if (adapter >= 0 && !prelude.adapter) return kInvalidAdapterId;
 
   uint8_t status = body(session);
-  if (status == kOk && can_write) txn->commit();
+  if ((status == kOk || session.keeps_changes()) && can_write) txn->commit();
   return status;
 }
 

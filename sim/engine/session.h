@@ -32,12 +32,20 @@ class Session {
   // is the record the calls share, not a copy.
   const Adapter& adapter() const;
 
+  // A changing call commits only when it answers 0, unless its body asks to
+  // keep its changes: its answer then reports how an action ended (a
+  // pass-through command that ended in a check condition) rather than
+  // refusing it.
+  void keep_changes() const { keep_changes_ = true; }
+  bool keeps_changes() const { return keep_changes_; }
+
  private:
   Db& db_;
   int adapter_id_;
   int64_t now_ms_;
   mutable std::optional<Adapter> owned_;      // read by this call alone
   mutable const Adapter* adapter_ = nullptr;  // owned_, or the shared record
+  mutable bool keep_changes_ = false;
 };
 
 }  // namespace qx::sim

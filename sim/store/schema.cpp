@@ -13,6 +13,8 @@
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
 #include "sim/model/smart.h"
+#include "sim/model/disk_media.h"
+#include "sim/model/register.h"
 #include "sim/model/topology.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
@@ -38,6 +40,7 @@ const std::vector<TableShape>& tables() {
       shape_of(event_model()),   shape_of(battery_model()), shape_of(fault_model()),
       shape_of(enclosure_model()), shape_of(expander_model()), shape_of(pm_model()),
       shape_of(element_model()), shape_of(smart_model()), shape_of(aes_entry_model()), shape_of(aes_port_model()),
+      shape_of(error_entry_model()), shape_of(written_sector_model()), shape_of(register_model()),
   };
   return all;
 }
