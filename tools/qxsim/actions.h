@@ -45,6 +45,9 @@ struct Options {
   int64_t lba = 0;
   int64_t sectors = 1;
   std::vector<std::string> error_kinds{"read", "media"};
+  // battery
+  std::optional<bool> battery_present;
+  std::optional<int> battery_charge;
 };
 
 // One function per subcommand; each answers the exit status and throws, with
@@ -76,6 +79,8 @@ int enc_expander(ExpanderStep step, const Options& o);
 int pd_smart(const Options& o);
 int pd_error_add(const Options& o);
 int pd_ecc(const Options& o);
+// Fits, removes or recharges an adapter's battery.
+int battery_set(const Options& o);
 
 }  // namespace qxsim
 
