@@ -34,6 +34,7 @@ done
   --case "topology (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" 1 topology \
   --case "enc -o ele (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" 1 enc -o ele \
   --case "smart -p 2 (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" smart -p 2 \
+  --case "rct -d 13 (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" rct -d 13 \
   --case "aesport -o getCfg (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" 1 aesport -o getCfg \
   --floor "" \
   --case "floor (large)" "QX_SIM_HOME=$work/large" "$floor" \
