@@ -12,6 +12,7 @@
 #include "sim/engine/due_moments.h"
 #include "sim/engine/clock.h"
 #include "sim/engine/faults.h"
+#include "sim/engine/host_disks.h"
 #include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
@@ -89,6 +90,7 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   if (prelude.next_due && *prelude.next_due <= prelude.now_ms) {
     if (!can_write) return std::nullopt;
     bring_up_to_date(session);
+    refresh_host(db, prelude.now_ms);  // a completed activity may show or hide a disk
     engine_wrote = true;
   }
   if (std::optional<Fault> fault = find_fault(prelude.faults, function, adapter)) {
@@ -107,7 +109,10 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   if (adapter >= 0 && !prelude.adapter) return kInvalidAdapterId;
 
   uint8_t status = body(session);
-  if ((status == kOk || session.keeps_changes()) && can_write) txn->commit();
+  if ((status == kOk || session.keeps_changes()) && can_write) {
+    refresh_host(db, prelude.now_ms);  // the host sees what the change shows or hides
+    txn->commit();
+  }
   return status;
 }
 

@@ -12,6 +12,7 @@
 #include "sim/model/element.h"
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
+#include "sim/model/host.h"
 #include "sim/model/smart.h"
 #include "sim/model/disk_media.h"
 #include "sim/model/register.h"
@@ -41,6 +42,7 @@ const std::vector<TableShape>& tables() {
       shape_of(enclosure_model()), shape_of(expander_model()), shape_of(pm_model()),
       shape_of(element_model()), shape_of(smart_model()), shape_of(aes_entry_model()), shape_of(aes_port_model()),
       shape_of(error_entry_model()), shape_of(written_sector_model()), shape_of(register_model()),
+      shape_of(host_model()), shape_of(host_disk_model()),
   };
   return all;
 }

@@ -45,9 +45,14 @@ struct Options {
   int64_t lba = 0;
   int64_t sectors = 1;
   std::vector<std::string> error_kinds{"read", "media"};
+  // foreign configurations
+  int vd = 0;
+  std::string foreign_state = "importable";
   // battery
   std::optional<bool> battery_present;
   std::optional<int> battery_charge;
+  // host
+  std::string host_root;
 };
 
 // One function per subcommand; each answers the exit status and throws, with
@@ -79,8 +84,15 @@ int enc_expander(ExpanderStep step, const Options& o);
 int pd_smart(const Options& o);
 int pd_error_add(const Options& o);
 int pd_ecc(const Options& o);
+// Makes a VD and its array a foreign configuration.
+int foreign(const Options& o);
 // Fits, removes or recharges an adapter's battery.
 int battery_set(const Options& o);
+
+// Shows the adapters' VDs and free exposed disks to a host whose disk tree
+// lives under a folder, renumbers and rewrites it, or stops.
+enum class HostStep { kPresent, kRescan, kForget };
+int host(HostStep step, const Options& o);
 
 }  // namespace qxsim
 

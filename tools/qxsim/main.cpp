@@ -114,6 +114,11 @@ int main(int argc, char** argv) {
   ecc->add_option("id", opt.pd, "PD id")->required()->check(CLI::Range(0, 65534));
   ecc->add_option("--lba", opt.lba, "The sector")->required()->check(CLI::Range(int64_t{0}, int64_t{4294967295}));
   ecc->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  CLI::App* foreign = bind(app.add_subcommand("foreign", "Make a VD (and its array) a foreign configuration"),
+                           [&] { return qxsim::foreign(opt); });
+  foreign->add_option("vd", opt.vd, "VD id")->required()->check(CLI::Range(0, 65534));
+  foreign->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  foreign->add_option("--state", opt.foreign_state, "importable, not-importable or conflicted")->capture_default_str();
 
   CLI::App* enc = app.add_subcommand("enc", "Enclosures and expanders");
   enc->require_subcommand(1);
@@ -172,6 +177,17 @@ int main(int argc, char** argv) {
   event_add->add_option("--sense", opt.event_sense, "Sense bytes in hexadecimal (at most 30)");
   event_add->add_option("--time", opt.event_time, "Time in seconds (default: now, as the adapter stamps it)")
       ->check(CLI::Range(int64_t{0}, int64_t{4294967295}));
+
+  CLI::App* host = app.add_subcommand("host", "The host's view of the VDs and disks (OS disk numbers)");
+  host->require_subcommand(1);
+  CLI::App* present = bind(host->add_subcommand("present", "Show the VDs and exposed free disks as OS disks"),
+                           [&] { return qxsim::host(qxsim::HostStep::kPresent, opt); });
+  present->add_option("dir", opt.host_root, "Folder of the host's disk tree (new, empty or an earlier tree)")
+      ->required();
+  bind(host->add_subcommand("rescan", "Renumber and rewrite the host's disk tree"),
+       [&] { return qxsim::host(qxsim::HostStep::kRescan, opt); });
+  bind(host->add_subcommand("forget", "Stop showing disks to the host and remove its tree"),
+       [&] { return qxsim::host(qxsim::HostStep::kForget, opt); });
 
   try {
     app.parse(argc, argv);
