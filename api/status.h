@@ -24,7 +24,10 @@ enum Status : uint8_t {
   kInvalidEnclosureId = 15,
   kInvalidArrayId = 17,
   kNotSupported = 19,
+  kLinkTimeOut = 20,      // also a pass-through command that ended in a check condition
   kTierSsdCount = 28,
+  kRegisterWriting = 30,  // a mailbox write has not been taken yet
+  kPassThroughBusy = 31,
   kTargetIsMember = 51,
   kTargetTooSmall = 52,
   kPdNotSpare = 53,

@@ -53,6 +53,7 @@ QX_SIM_HOME=$work/host64 "$qxsim" host present "$work/host64-root" >/dev/null
   --case "topology (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" 1 topology \
   --case "enc -o ele (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" 1 enc -o ele \
   --case "smart -p 2 (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" smart -p 2 \
+  --case "rct -d 13 (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" rct -d 13 \
   --case "aesport -o getCfg (default)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" 1 aesport -o getCfg \
   --floor "" \
   --case "floor (large)" "QX_SIM_HOME=$work/large" "$floor" \

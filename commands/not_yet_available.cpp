@@ -24,12 +24,7 @@ uint32_t not_yet_available() {
 // events and firmware
 // enclosures and encryption
 // diagnostics
-QX_NOT_YET_AVAILABLE(cmd_sat)
-QX_NOT_YET_AVAILABLE(cmd_ecc)
-QX_NOT_YET_AVAILABLE(cmd_register)
-QX_NOT_YET_AVAILABLE(cmd_wipe)
 QX_NOT_YET_AVAILABLE(cmd_map)
-QX_NOT_YET_AVAILABLE(cmd_rct)
 QX_NOT_YET_AVAILABLE(cmd_tier)
 QX_NOT_YET_AVAILABLE(cmd_segment)
 QX_NOT_YET_AVAILABLE(cmd_dpmsg)

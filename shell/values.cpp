@@ -61,6 +61,12 @@ uint32_t hex_value(const char* text) {
   return value;
 }
 
+std::optional<uint32_t> decimal_or_hex_value(const char* text) {
+  if (is_hex_number(text)) return hex_value(text);
+  if (is_decimal_number(text)) return static_cast<uint32_t>(decimal_value(text));
+  return std::nullopt;
+}
+
 void copy_argument(char* dest, const char* source, size_t n) {
   const size_t length = std::strlen(source);
   if (source[0] == '"') {

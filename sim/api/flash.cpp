@@ -40,7 +40,7 @@ bool flash_supported(const Session& s) { return (s.adapter().adv_features2 & QX_
 // A refusal that the adapter records: the event stays although the call fails.
 uint8_t refuse(const Session& s, const qx::EventKind& kind, uint8_t type, uint8_t status) {
   qx::sim::log_event(s, NewEvent(kind, type));
-  s.keep_changes_on_failure();
+  s.keep_changes();
   return status;
 }
 

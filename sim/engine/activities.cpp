@@ -9,6 +9,7 @@
 #include "sim/engine/rebuild.h"
 #include "sim/engine/spares.h"
 #include "sim/engine/vd_events.h"
+#include "sim/engine/wipe.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
 
@@ -58,6 +59,7 @@ bool complete(const Session& call, const Activity& a, int64_t at_ms) {
   delete_row(s.db(), activity_model(), s.adapter_id(), a);
   if (is_disk_activity(a.kind)) {
     if (a.kind == ActivityKind::kMediaPatrol) log_event(s, NewEvent(events::kPdMediaPatrolCompleted, a.pd));
+    if (a.kind == ActivityKind::kWipe) finish_wipe(s, a.pd);
     return false;
   }
   const std::optional<Vd> vd = apply_vd_completion(s, a);
@@ -138,7 +140,8 @@ const EventKind* vd_activity_event(ActivityKind kind, ActivityStep step) {
     case ActivityKind::kMigration: started = &events::kVdMigrationStarted; break;
     case ActivityKind::kCopyBack: started = &events::kVdCopyBackStarted; break;
     case ActivityKind::kMediaPatrol:
-    case ActivityKind::kDataScrub: return nullptr;
+    case ActivityKind::kDataScrub:
+    case ActivityKind::kWipe: return nullptr;
   }
   return find_event(started->event_class, static_cast<uint16_t>(started->code + static_cast<uint16_t>(step)));
 }

@@ -131,7 +131,9 @@ uint8_t control_pd_activity(const Session& s, uint16_t pd, uint8_t action) {
   if (!disk || !disk->present) return kPdMissing;
   if (action != QX_BGA_ACTION_PAUSE && action != QX_BGA_ACTION_RESUME && action != QX_BGA_ACTION_STOP)
     return kInvalidBgaAction;
-  return steer(s, pd_activity(s, pd), action);
+  std::optional<Activity> a = pd_activity(s, pd);
+  if (a && a->kind == ActivityKind::kWipe) return kBgaRunning;  // a wipe runs to its end
+  return steer(s, a, action);
 }
 
 }  // namespace qx::sim

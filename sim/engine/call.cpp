@@ -109,11 +109,9 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   if (adapter >= 0 && !prelude.adapter) return kInvalidAdapterId;
 
   uint8_t status = body(session);
-  if (status == kOk && can_write) {
+  if ((status == kOk || session.keeps_changes()) && can_write) {
     refresh_host(db, prelude.now_ms);  // the host sees what the change shows or hides
     txn->commit();
-  } else if (can_write && session.keeps_changes_on_failure()) {
-    txn->commit();  // a refusal's own trace; the refusal changed nothing the host sees
   }
   return status;
 }

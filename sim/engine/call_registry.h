@@ -23,8 +23,8 @@
   X(QX_Adapter_Get_OEM_Data, kRead, true) \
   X(QX_Adapter_Set_OEM_Data, kWrite, true) \
   X(QX_AdapterMute, kWrite, true) \
-  X(QX_Adapter_Read_Register, kRead, false) \
-  X(QX_Adapter_Write_Register, kWrite, false) \
+  X(QX_Adapter_Read_Register, kRead, true) \
+  X(QX_Adapter_Write_Register, kWrite, true) \
   X(QX_GetDriverMode, kRead, true) \
   X(QX_SetDriverMode, kWrite, true) \
   X(QX_LD_GetInfo, kRead, true) \
@@ -73,10 +73,10 @@
   X(QX_PD_FreeHD2GlobalSpare, kWrite, true) \
   X(QX_PD_FreeHD2DGSpare, kWrite, true) \
   X(QX_PD_Spare2FreeHD, kWrite, true) \
-  X(QX_PD_WipeHDRMD, kWrite, false) \
+  X(QX_PD_WipeHDRMD, kWrite, true) \
   X(QX_PD_OEMData, kWrite, true) \
-  X(QX_PD_RCT_GetCount, kRead, false) \
-  X(QX_PD_GetRCT, kRead, false) \
+  X(QX_PD_RCT_GetCount, kRead, true) \
+  X(QX_PD_GetRCT, kRead, true) \
   X(QX_BLK_GetHDBlock, kRead, true) \
   X(QX_BLK_GetInfo, kRead, true) \
   X(QX_DiskHasOS, kRead, true) \
@@ -113,8 +113,8 @@
   X(QX_Tier_GetVDMagic, kRead, true) \
   X(QX_Tier_GetVDLink, kRead, true) \
   X(QX_VDHDD_AddLink, kWrite, true) \
-  X(QX_PassThrough, kWrite, false) \
-  X(QX_PassThrough_SCSI, kWrite, false) \
+  X(QX_PassThrough, kWrite, true) \
+  X(QX_PassThrough_SCSI, kWrite, true) \
   X(QX_DBG_Map, kRead, false) \
   X(qx_dump_dbg_msg_handle_set_cfg, kWrite, false) \
   X(qx_dump_dbg_msg_handle_get_cfg, kRead, false) \

@@ -31,11 +31,13 @@ class Session {
   // The adapter the call names, read once per call. In a read-only call it
   // is the record the calls share, not a copy.
   const Adapter& adapter() const;
-  // A changing call commits only when it answers 0; one that refuses but
-  // must leave a trace (an event of the failure) asks to commit anyway, and
-  // then changes nothing else before it answers.
-  void keep_changes_on_failure() const { keep_on_failure_ = true; }
-  bool keeps_changes_on_failure() const { return keep_on_failure_; }
+  // A changing call commits only when it answers 0, unless its body asks to
+  // keep its changes: its answer then reports how an action ended (a
+  // pass-through command that ended in a check condition), or a refusal
+  // leaves the adapter's own trace (the event of a refused flash update)
+  // and changes nothing else.
+  void keep_changes() const { keep_changes_ = true; }
+  bool keeps_changes() const { return keep_changes_; }
 
  private:
   Db& db_;
@@ -43,7 +45,7 @@ class Session {
   int64_t now_ms_;
   mutable std::optional<Adapter> owned_;      // read by this call alone
   mutable const Adapter* adapter_ = nullptr;  // owned_, or the shared record
-  mutable bool keep_on_failure_ = false;
+  mutable bool keep_changes_ = false;
 };
 
 }  // namespace qx::sim

@@ -11,6 +11,7 @@
 #include "sim/engine/disk_records.h"
 #include "sim/engine/smart_records.h"
 #include "sim/engine/vd_events.h"
+#include "sim/engine/wipe.h"
 #include "sim/model/disk.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
@@ -64,6 +65,7 @@ uint8_t read_members(const Session& s, const QX_CREATE_VD_REQUEST& r, std::vecto
     std::optional<Disk> d = present_disk(s, r.pd_ids[i]);
     if (!d) return kPdMissing;
     if (!is_data_disk(*d)) return kAtapiInVd;
+    if (wipe_running(s, d->id)) return kBgaRunning;
     if (d->offline || d->foreign) return kInvalidPdId;
     if (!smart_healthy(disk_smart(s, d->id))) return kSmartOverThreshold;
     if (d->spare != SpareKind::kNone) return kPdIsSpare;

@@ -1,5 +1,5 @@
 // Background activities: initialization, consistency check, rebuild,
-// migration, copy back on VDs; media patrol and data scrub on disks.
+// migration, copy back on VDs; media patrol, data scrub and wipe on disks.
 #ifndef QX_SIM_MODEL_ACTIVITY_H
 #define QX_SIM_MODEL_ACTIVITY_H
 
@@ -22,6 +22,7 @@ enum class ActivityKind : uint8_t {
   kCopyBack,
   kMediaPatrol,
   kDataScrub,
+  kWipe,  // erasing a disk's configuration data
 };
 
 // The states a VD or disk activity can be in; the numbers are the BGA state

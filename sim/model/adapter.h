@@ -73,6 +73,8 @@ struct Adapter {
   // behaviour of the simulation
   uint64_t disk_reserved_kb = 0;  // space at the start of every disk kept for configuration data
   uint32_t bga_rate_mb_s = 0;     // speed of background activities, MB of VD per simulated second
+  uint32_t wipe_rate_mb_s = 0;    // speed of a wipe over a disk's reserved area
+  uint16_t rct_capacity = 0;      // entries each disk's error table holds
   // switches the administrator sets (adapter configuration) and the controller obeys
   bool auto_rebuild = true;  // a degraded VD takes a spare by itself (needs feature bit 0)
   bool copy_back = true;     // a spare that stood in hands its data back to a replacement (needs feature bit 6)

@@ -20,10 +20,12 @@
 #include "sim/model/array.h"
 #include "sim/model/battery.h"
 #include "sim/model/disk.h"
+#include "sim/model/disk_media.h"
 #include "sim/model/event.h"
 #include "sim/model/element.h"
 #include "sim/model/fault.h"
 #include "sim/model/flash_image.h"
+#include "sim/model/register.h"
 #include "sim/model/smart.h"
 #include "sim/model/topology.h"
 #include "sim/model/vd.h"
@@ -53,6 +55,9 @@ struct AdapterData {
   std::vector<AesEntry> aes_entries;
   std::vector<AesPort> aes_ports;
   std::vector<FlashImage> images;
+  std::vector<ErrorEntry> error_table;
+  std::vector<WrittenSector> written_sectors;
+  std::vector<RegisterValue> registers;
 };
 
 struct ScenarioData {
@@ -346,6 +351,46 @@ void check_devices(const AdapterData& a, const std::string& path) {
   }
 }
 
+// Error entries and written sectors lie on a disk of the adapter, within its
+// size; a disk's table fits the adapter's capacity; registers sit where the
+// adapter has writable ones.
+void check_diagnostics(const AdapterData& a, const std::string& path) {
+  std::map<int64_t, const Disk*> disks;
+  for (const Disk& d : a.disks) disks[d.id] = &d;
+  auto disk_of = [&](const std::string& at, uint16_t pd) -> const Disk& {
+    auto it = disks.find(pd);
+    if (it == disks.end()) fail(at + ".pd", "value " + std::to_string(pd) + " names no disk");
+    return *it->second;
+  };
+  auto sectors_of = [](const Disk& d) { return d.sector_size == 0 ? 0 : d.size_kb * 1024 / d.sector_size; };
+  std::map<int64_t, int> per_disk;
+  for (size_t i = 0; i < a.error_table.size(); ++i) {
+    const ErrorEntry& e = a.error_table[i];
+    std::string at = entry(path, "error_table", i);
+    if (e.lba + e.sectors > sectors_of(disk_of(at, e.pd)))
+      fail(at + ".sectors", "the range passes the end of disk " + std::to_string(e.pd));
+    if (++per_disk[e.pd] > a.adapter.rct_capacity)
+      fail(at, "disk " + std::to_string(e.pd) + " has more entries than rct_capacity " +
+                   std::to_string(a.adapter.rct_capacity));
+  }
+  for (size_t i = 0; i < a.written_sectors.size(); ++i) {
+    const WrittenSector& w = a.written_sectors[i];
+    std::string at = entry(path, "written_sectors", i);
+    const Disk& d = disk_of(at, w.pd);
+    if (w.lba >= sectors_of(d)) fail(at + ".lba", "value " + std::to_string(w.lba) + " passes the end of the disk");
+    if (w.data.size() != d.sector_size)
+      fail(at + ".data", "holds " + std::to_string(w.data.size()) + " bytes, the disk's sectors " +
+                             std::to_string(d.sector_size));
+  }
+  for (size_t i = 0; i < a.registers.size(); ++i) {
+    const RegisterValue& r = a.registers[i];
+    const bool fits = r.space == RegisterSpace::kMailbox
+                          ? r.address < kMailboxRegisters
+                          : r.address % 4 == 0 && r.address >= kFirstWritableRegister;
+    if (!fits) fail(entry(path, "registers", i) + ".address", "value " + std::to_string(r.address) + " is no writable register");
+  }
+}
+
 // Entries and ports below the adapter's counts exist; those a scenario
 // leaves out are fresh (no key; unlinked and off).
 void check_aes(const AdapterData& a, const std::string& path) {
@@ -469,7 +514,8 @@ ScenarioData read_document(const json& doc) {
       a.adapter =
           read_object(adapter_model(), object, path,
                       {"disks", "vds", "blocks", "arrays", "activities", "events", "battery", "enclosures", "expanders",
-                       "pms", "elements", "smart_attributes", "aes_entries", "aes_ports", "images"},
+                       "pms", "elements", "smart_attributes", "aes_entries", "aes_ports", "images", "error_table",
+                       "written_sectors", "registers"},
                       static_cast<int64_t>(i));
       if (a.adapter.id != i)
         fail(path + ".id", "value " + std::to_string(a.adapter.id) + ", expected " + std::to_string(i) +
@@ -494,11 +540,15 @@ ScenarioData read_document(const json& doc) {
       a.smart = read_list(smart_model(), object, "smart_attributes", path);
       a.aes_entries = read_list(aes_entry_model(), object, "aes_entries", path);
       a.aes_ports = read_list(aes_port_model(), object, "aes_ports", path);
+      a.error_table = read_list(error_entry_model(), object, "error_table", path);
+      a.written_sectors = read_list(written_sector_model(), object, "written_sectors", path);
+      a.registers = read_list(register_model(), object, "registers", path);
       complete_disks(a, object);
       complete_flash(a, object, path);
       check_adapter(a, path);
       check_devices(a, path);
       check_aes(a, path);
+      check_diagnostics(a, path);
       data.adapters.push_back(std::move(a));
     }
   }
@@ -634,6 +684,9 @@ void load_scenario(Db& db, const json& doc) {
     insert_all(db, aes_entry_model(), id, a.aes_entries);
     insert_all(db, aes_port_model(), id, a.aes_ports);
     insert_all(db, flash_image_model(), id, a.images);
+    insert_all(db, error_entry_model(), id, a.error_table);
+    insert_all(db, written_sector_model(), id, a.written_sectors);
+    insert_all(db, register_model(), id, a.registers);
     for (SmartAttribute m : a.smart) {
       m.since_ms = now;
       insert_row(db, smart_model(), id, m);
@@ -675,6 +728,9 @@ json export_scenario(Db& db) {
     put_list("aes_entries", aes_entry_model());
     put_list("aes_ports", aes_port_model());
     put_list("images", flash_image_model());
+    put_list("error_table", error_entry_model());
+    put_list("written_sectors", written_sector_model());
+    put_list("registers", register_model());
     json smart = json::array();
     for (SmartAttribute m : select_rows(db, smart_model(), id)) {
       m.raw = raw_now(m, now);

@@ -41,6 +41,10 @@ struct Options {
   int expander = 0;
   int attribute = 0;
   std::optional<int64_t> current, raw, worst, threshold;
+  // error table and ECC
+  int64_t lba = 0;
+  int64_t sectors = 1;
+  std::vector<std::string> error_kinds{"read", "media"};
   // foreign configurations
   int vd = 0;
   std::string foreign_state = "importable";
@@ -88,6 +92,8 @@ int enc_element(const Options& o);
 enum class ExpanderStep { kPull, kInsert };
 int enc_expander(ExpanderStep step, const Options& o);
 int pd_smart(const Options& o);
+int pd_error_add(const Options& o);
+int pd_ecc(const Options& o);
 // Makes a VD and its array a foreign configuration.
 int foreign(const Options& o);
 // Fits, removes or recharges an adapter's battery.

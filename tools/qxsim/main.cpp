@@ -97,6 +97,23 @@ int main(int argc, char** argv) {
   smart->add_option("--threshold", opt.threshold, "Threshold (0: none)");
   smart->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
 
+  CLI::App* error = pd->add_subcommand("error", "A disk's error table");
+  error->require_subcommand(1);
+  CLI::App* error_add =
+      bind(error->add_subcommand("add", "Record a bad range in a disk's error table"), [&] { return qxsim::pd_error_add(opt); });
+  error_add->add_option("id", opt.pd, "PD id")->required()->check(CLI::Range(0, 65534));
+  error_add->add_option("--lba", opt.lba, "First sector")->required()->check(CLI::Range(int64_t{0}, (int64_t{1} << 48) - 1));
+  error_add->add_option("--sectors", opt.sectors, "Number of sectors")
+      ->check(CLI::Range(int64_t{1}, int64_t{2147483647}))
+      ->capture_default_str();
+  error_add->add_option("--kind", opt.error_kinds, "Error kinds: read, write, media, logical (default: read,media)")
+      ->delimiter(',');
+  error_add->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  CLI::App* ecc = bind(pd->add_subcommand("ecc", "Make a sector's ECC wrong, so that reading it fails"),
+                       [&] { return qxsim::pd_ecc(opt); });
+  ecc->add_option("id", opt.pd, "PD id")->required()->check(CLI::Range(0, 65534));
+  ecc->add_option("--lba", opt.lba, "The sector")->required()->check(CLI::Range(int64_t{0}, int64_t{4294967295}));
+  ecc->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
   CLI::App* foreign = bind(app.add_subcommand("foreign", "Make a VD (and its array) a foreign configuration"),
                            [&] { return qxsim::foreign(opt); });
   foreign->add_option("vd", opt.vd, "VD id")->required()->check(CLI::Range(0, 65534));
