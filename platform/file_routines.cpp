@@ -8,7 +8,13 @@
 #include "platform/files.h"
 
 #if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace qx::platform {
@@ -23,12 +29,28 @@ bool rename_over(const std::string& source, const std::string& target) {
 #endif
 }
 
+// Creates `path` for writing, failing when something already has the name.
+std::FILE* create_new(const std::string& path) {
+#if defined(_WIN32)
+  const int fd = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+  std::FILE* file = fd < 0 ? nullptr : _fdopen(fd, "wb");
+  if (fd >= 0 && file == nullptr) _close(fd);
+#else
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+  std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "wb");
+  if (fd >= 0 && file == nullptr) ::close(fd);
+#endif
+  return file;
+}
+
 }  // namespace
 
 bool File::open(const std::string& path, FileMode mode) {
   close();
   if (mode == FileMode::kRead) {
     file_ = std::fopen(path.c_str(), "rb");
+  } else if (mode == FileMode::kCreateNew) {
+    file_ = create_new(path);
   } else {
     file_ = std::fopen(path.c_str(), "r+b");
     // "w+b" empties a file: only for one that was not there a moment ago.
