@@ -59,7 +59,7 @@ QX_SIM_HOME=$work/dump "$qxsim" init --scenario default --force >/dev/null
 QX_SIM_HOME=$work/dump "$qxsim" clock freeze >/dev/null
 QX_SIM_HOME=$work/dump "$qxcli" dpmsg -s enable >/dev/null
 i=0
-while [ "$i" -lt 1000 ]; do
+while [ "$i" -lt 1100 ]; do
   QX_SIM_HOME=$work/dump "$qxsim" event add --class 2 --code 8 --device 1 >/dev/null
   i=$((i + 1))
 done

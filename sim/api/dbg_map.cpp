@@ -1,5 +1,7 @@
 // QX_DBG_Map: translates a sector address between a PD and the VD whose data
-// it holds, from the VD's layout (sim/engine/vd_geometry.h).
+// it holds, from the VD's layout (sim/engine/vd_geometry.h). It reads only
+// the columns the layout needs, a few narrow queries per call.
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -7,10 +9,8 @@
 #include "api/raid_levels.h"
 #include "api/status.h"
 #include "sim/api/library.h"
-#include "sim/engine/block_records.h"
-#include "sim/engine/disk_records.h"
 #include "sim/engine/vd_geometry.h"
-#include "sim/engine/vd_records.h"
+#include "sim/model/vd.h"
 
 using qx::sim::Call;
 using qx::sim::Session;
@@ -20,39 +20,76 @@ namespace {
 
 uint64_t join(uint32_t high, uint32_t low) { return (uint64_t{high} << 32) | low; }
 
-// The layout of a listed VD with its member slots as they stand.
-VdGeometry geometry_of(const Session& s, const VdView& view) {
-  const RaidLevel& level = *find_raid_level(view.vd.raid_level);
-  std::vector<MemberExtent> members(member_slots(view));
-  for (const Block& b : view.blocks) {
-    if (static_cast<size_t>(b.member) >= members.size()) continue;
-    MemberExtent& m = members[b.member];
-    m.present = true;
-    m.start = b.start_kb * kSectorsPerKb;
-    m.sectors = b.size_kb * kSectorsPerKb;
-    if (level.ssds_whole) {
-      const std::optional<Disk> disk = present_disk(s, b.pd);
-      m.holds_data = !(disk && disk->ssd);
-    }
+struct Layout {
+  VdGeometry geometry;
+  std::vector<uint16_t> member_pd;  // by slot; kNoId for a missing member
+};
+
+// The layout of a listed VD (not a migration's target) with its members as
+// they stand; nothing when there is no such VD of a known level.
+std::optional<Layout> layout_of(const Session& s, uint16_t vd) {
+  Db& db = s.db();
+  const int64_t adapter = s.adapter_id();
+  Stmt row = db.prepare(
+      "SELECT raid_level, stripe_kb, parity_disks, sub_vd_count, size_kb, members FROM vds "
+      "WHERE adapter = ?1 AND id = ?2 AND target_of = ?3");
+  row.bind(1, adapter).bind(2, int64_t{vd}).bind(3, int64_t{kNoId});
+  if (!row.step()) return std::nullopt;
+  const RaidLevel* level = find_raid_level(static_cast<uint8_t>(row.column_int(0)));
+  if (level == nullptr) return std::nullopt;
+  const auto stripe_kb = static_cast<uint16_t>(row.column_int(1));
+  const auto parity = static_cast<uint8_t>(row.column_int(2));
+  const auto sub_vds = static_cast<uint8_t>(row.column_int(3));
+  const auto size_kb = static_cast<uint64_t>(row.column_int(4));
+  int slots = static_cast<int>(row.column_int(5));
+
+  Stmt blocks = db.prepare(
+      "SELECT b.member, b.pd, b.start_kb, b.size_kb, d.ssd FROM blocks b JOIN disks d "
+      "ON d.adapter = b.adapter AND d.id = b.pd WHERE b.adapter = ?1 AND b.vd = ?2");
+  blocks.bind(1, adapter).bind(2, int64_t{vd});
+  struct Member {
+    int slot;
+    uint16_t pd;
+    MemberExtent extent;
+  };
+  std::vector<Member> found;
+  while (blocks.step()) {
+    const int slot = static_cast<int>(blocks.column_int(0));
+    const bool ssd = blocks.column_int(4) != 0;
+    found.push_back({slot, static_cast<uint16_t>(blocks.column_int(1)),
+                     {true, static_cast<uint64_t>(blocks.column_int(2)) * kSectorsPerKb,
+                      static_cast<uint64_t>(blocks.column_int(3)) * kSectorsPerKb, !(ssd && level->ssds_whole)}});
+    slots = std::max(slots, slot + 1);
   }
-  return make_geometry(level, view.vd.stripe_kb, view.vd.parity_disks, view.vd.sub_vd_count, view.vd.size_kb,
-                       std::move(members));
+  Layout layout;
+  std::vector<MemberExtent> members(static_cast<size_t>(slots));
+  layout.member_pd.assign(members.size(), kNoId);
+  for (const Member& m : found) {
+    members[static_cast<size_t>(m.slot)] = m.extent;
+    layout.member_pd[static_cast<size_t>(m.slot)] = m.pd;
+  }
+  layout.geometry = make_geometry(*level, stripe_kb, parity, sub_vds, size_kb, std::move(members));
+  return layout;
 }
 
-// The member slot the VD's block on `pd` fills; -1 when the disk holds no block of it.
-int member_on(const VdView& view, uint16_t pd) {
-  for (const Block& b : view.blocks)
-    if (b.pd == pd) return b.member;
-  return -1;
+// The size of a disk the adapter sees, in sectors.
+std::optional<uint64_t> disk_sectors(const Session& s, uint16_t pd) {
+  Stmt row = s.db().prepare("SELECT size_kb FROM disks WHERE adapter = ?1 AND id = ?2 AND present = 1");
+  row.bind(1, int64_t{s.adapter_id()}).bind(2, int64_t{pd});
+  if (!row.step()) return std::nullopt;
+  return static_cast<uint64_t>(row.column_int(0)) * kSectorsPerKb;
 }
 
 uint8_t map_vd_to_pd(const Session& s, QX_MAP_RECORD& r) {
-  const std::optional<VdView> view = listed_vd(s, r.vd_id);
-  if (!view || find_raid_level(view->vd.raid_level) == nullptr) return kVdMissing;
-  if (!present_disk(s, r.pd_id)) return kPdMissing;
+  const std::optional<Layout> layout = layout_of(s, r.vd_id);
+  if (!layout) return kVdMissing;
+  const auto slot = std::find(layout->member_pd.begin(), layout->member_pd.end(), r.pd_id);
+  // A member's disk is there (a pulled disk's blocks leave their VDs); another is looked up.
+  if (slot == layout->member_pd.end() && !disk_sectors(s, r.pd_id)) return kPdMissing;
   const uint64_t vd_lba = join(r.vd_lba_high, r.vd_lba_low);
-  if (vd_lba >= view->vd.size_kb * kSectorsPerKb) return kOutOfRange;
-  const std::optional<uint64_t> pd_lba = vd_to_member(geometry_of(s, *view), vd_lba, member_on(*view, r.pd_id));
+  if (vd_lba >= layout->geometry.vd_sectors) return kOutOfRange;
+  const int member = slot == layout->member_pd.end() ? -1 : static_cast<int>(slot - layout->member_pd.begin());
+  const std::optional<uint64_t> pd_lba = vd_to_member(layout->geometry, vd_lba, member);
   r.pd_lba_low = pd_lba ? static_cast<uint32_t>(*pd_lba) : QX_MAP_NO_LBA;
   r.pd_lba_high = pd_lba ? static_cast<uint32_t>(*pd_lba >> 32) : QX_MAP_NO_LBA;
   r.parity = 0;
@@ -60,26 +97,30 @@ uint8_t map_vd_to_pd(const Session& s, QX_MAP_RECORD& r) {
 }
 
 uint8_t map_pd_to_vd(const Session& s, QX_MAP_RECORD& r) {
-  const std::optional<Disk> disk = present_disk(s, r.pd_id);
-  if (!disk) return kPdMissing;
+  const std::optional<uint64_t> sectors = disk_sectors(s, r.pd_id);
+  if (!sectors) return kPdMissing;
   const uint64_t pd_lba = join(r.pd_lba_high, r.pd_lba_low);
-  if (pd_lba >= disk->size_kb * kSectorsPerKb) return kOutOfRange;
+  if (pd_lba >= *sectors) return kOutOfRange;
   r.vd_id = QX_MAP_NO_VD;
   r.vd_lba_low = r.vd_lba_high = 0;
   r.parity = 0;
-  for (const Block& b : blocks_on_disk(s, r.pd_id)) {
-    const uint64_t start = b.start_kb * kSectorsPerKb;
-    if (b.vd == kNoId || pd_lba < start || pd_lba - start >= b.size_kb * kSectorsPerKb) continue;
-    const std::optional<VdView> view = listed_vd(s, b.vd);
-    if (!view || find_raid_level(view->vd.raid_level) == nullptr) break;
-    const std::optional<VdAddress> at = member_to_vd(geometry_of(s, *view), b.member, pd_lba);
-    if (!at) break;
-    r.vd_id = b.vd;
-    r.vd_lba_low = static_cast<uint32_t>(at->lba);
-    r.vd_lba_high = static_cast<uint32_t>(at->lba >> 32);
-    r.parity = at->parity ? 1 : 0;
-    break;
-  }
+  // The VD block that holds the sector, if any.
+  Stmt block = s.db().prepare(
+      "SELECT vd, member FROM blocks WHERE adapter = ?1 AND pd = ?2 AND vd <> ?3 "
+      "AND start_kb * 2 <= ?4 AND (start_kb + size_kb) * 2 > ?4");
+  block.bind(1, int64_t{s.adapter_id()}).bind(2, int64_t{r.pd_id}).bind(3, int64_t{kNoId});
+  block.bind(4, static_cast<int64_t>(pd_lba));
+  if (!block.step()) return kOk;
+  const auto vd = static_cast<uint16_t>(block.column_int(0));
+  const auto member = static_cast<int>(block.column_int(1));
+  const std::optional<Layout> layout = layout_of(s, vd);
+  if (!layout) return kOk;
+  const std::optional<VdAddress> at = member_to_vd(layout->geometry, member, pd_lba);
+  if (!at) return kOk;
+  r.vd_id = vd;
+  r.vd_lba_low = static_cast<uint32_t>(at->lba);
+  r.vd_lba_high = static_cast<uint32_t>(at->lba >> 32);
+  r.parity = at->parity ? 1 : 0;
   return kOk;
 }
 
