@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "api/status.h"
-#include "sim/engine/activities.h"
+#include "sim/engine/due_moments.h"
 #include "sim/engine/clock.h"
 #include "sim/engine/debug_dump.h"
 #include "sim/engine/faults.h"
@@ -22,12 +22,12 @@ namespace qx::sim {
 namespace {
 
 // What a call looks at before its body: the simulated time, when the
-// adapter's next activity completes, the injected faults and the adapter's
+// next thing happens by itself on the adapter, the injected faults and the adapter's
 // record (none when it does not exist). Read-only calls share one reading of
 // all four while the state stays the same.
 struct Prelude {
   int64_t now_ms = 0;
-  std::optional<int64_t> next_completion;
+  std::optional<int64_t> next_due;
   std::vector<Fault> faults;
   std::optional<Adapter> adapter;
 };
@@ -36,7 +36,7 @@ Prelude read_prelude(Db& db, int adapter) {
   Prelude p;
   p.now_ms = read_clock(db).now_ms();
   if (adapter >= 0) {
-    p.next_completion = next_completion_ms(Session(db, adapter, p.now_ms));
+    p.next_due = next_due_ms(Session(db, adapter, p.now_ms));
     p.adapter = select_by_id(db, adapter_model(), adapter, adapter);
   }
   p.faults = list_faults(db);
@@ -85,12 +85,12 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   // changed the record by then.
   Session session(db, adapter, prelude.now_ms, can_write || !prelude.adapter ? nullptr : &*prelude.adapter);
 
-  // The engine's own changes (completed activities, spent faults) are
+  // The engine's own changes (what happened by itself, spent faults) are
   // committed on their own, so that a failing body cannot undo them.
   bool engine_wrote = false;
-  if (prelude.next_completion && *prelude.next_completion <= prelude.now_ms) {
+  if (prelude.next_due && *prelude.next_due <= prelude.now_ms) {
     if (!can_write) return std::nullopt;
-    complete_due_activities(session);
+    bring_up_to_date(session);
     engine_wrote = true;
   }
   if (std::optional<Fault> fault = find_fault(prelude.faults, function, adapter)) {

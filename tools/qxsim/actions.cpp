@@ -11,8 +11,10 @@
 #include "api/output_check.h"
 #include "platform/clock_text.h"
 #include "sim/engine/activities.h"
+#include "sim/engine/battery_power.h"
 #include "sim/engine/clock.h"
 #include "sim/engine/control.h"
+#include "sim/engine/due_moments.h"
 #include "sim/engine/enclosure_control.h"
 #include "sim/engine/events.h"
 #include "sim/engine/session.h"
@@ -32,12 +34,13 @@ using namespace qx::sim;
 namespace {
 
 // Runs `work` in one transaction on the state, on `adapter` (-1: none) at the
-// current simulated time, after the adapter's activities are brought up to date.
+// current simulated time, after what happened by itself on the adapter is
+// brought up to date.
 void with_state(Transaction::Kind kind, int adapter, const std::function<void(const Session&)>& work) {
   std::unique_ptr<Db> db = open_state(state_directory());
   Transaction txn(*db, kind);
   const Session session(*db, adapter, read_clock(*db).now_ms());
-  if (adapter >= 0 && kind == Transaction::Kind::kWrite) complete_due_activities(session);
+  if (adapter >= 0 && kind == Transaction::Kind::kWrite) bring_up_to_date(session);
   work(session);
   if (kind == Transaction::Kind::kWrite) txn.commit();
 }
@@ -109,9 +112,9 @@ int clock(ClockStep step, const Options& o) {
       throw std::runtime_error("clock: the simulated time would leave the range the state keeps (about 35,000 years "
                                "either side of 1970)");
     write_clock(db, c);
-    // Moving time on completes what is due on every adapter.
+    // Moving time on applies what is due on every adapter.
     for (const Adapter& a : select_rows(db, adapter_model(), kAnyAdapter))
-      complete_due_activities(Session(db, a.id, c.now_ms(), a));
+      bring_up_to_date(Session(db, a.id, c.now_ms(), a));
     std::printf("%s (%s)\n", utc_text(c.now_ms()).c_str(), c.frozen ? "frozen" : "running");
   });
   return 0;
@@ -182,6 +185,17 @@ int pd_smart(const Options& o) {
   with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
     change_smart(s, static_cast<uint16_t>(o.pd), static_cast<uint8_t>(o.attribute),
                  SmartChange{o.current, o.raw, o.worst, o.threshold});
+  });
+  return 0;
+}
+
+int battery_set(const Options& o) {
+  if (!o.battery_present && !o.battery_charge) throw std::runtime_error("say what changes: --present or --charge");
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
+    BatteryChange change;
+    change.present = o.battery_present;
+    if (o.battery_charge) change.charge_percent = static_cast<uint8_t>(*o.battery_charge);
+    change_stored_battery(s, change);
   });
   return 0;
 }

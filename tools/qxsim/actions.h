@@ -41,6 +41,9 @@ struct Options {
   int expander = 0;
   int attribute = 0;
   std::optional<int64_t> current, raw, worst, threshold;
+  // battery
+  std::optional<bool> battery_present;
+  std::optional<int> battery_charge;
 };
 
 // One function per subcommand; each answers the exit status and throws, with
@@ -70,6 +73,8 @@ int enc_element(const Options& o);
 enum class ExpanderStep { kPull, kInsert };
 int enc_expander(ExpanderStep step, const Options& o);
 int pd_smart(const Options& o);
+// Fits, removes or recharges an adapter's battery.
+int battery_set(const Options& o);
 
 }  // namespace qxsim
 

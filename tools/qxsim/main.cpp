@@ -128,6 +128,14 @@ int main(int argc, char** argv) {
     sub->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
   }
 
+  CLI::App* battery = app.add_subcommand("battery", "The battery backup unit");
+  battery->require_subcommand(1);
+  CLI::App* battery_set =
+      bind(battery->add_subcommand("set", "Fit, remove or recharge a battery"), [&] { return qxsim::battery_set(opt); });
+  battery_set->add_option("--present", opt.battery_present, "true: fitted, false: removed");
+  battery_set->add_option("--charge", opt.battery_charge, "Charge in percent")->check(CLI::Range(0, 100));
+  battery_set->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+
   CLI::App* events =
       bind(app.add_subcommand("events", "Print an adapter's event log"), [&] { return qxsim::events(opt); });
   events->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
