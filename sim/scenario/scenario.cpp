@@ -23,6 +23,7 @@
 #include "sim/model/element.h"
 #include "sim/model/fault.h"
 #include "sim/model/smart.h"
+#include "sim/model/tier.h"
 #include "sim/model/topology.h"
 #include "sim/model/vd.h"
 #include "sim/scenario/builtin.h"
@@ -50,6 +51,8 @@ struct AdapterData {
   std::vector<SmartAttribute> smart;
   std::vector<AesEntry> aes_entries;
   std::vector<AesPort> aes_ports;
+  std::vector<TierEntry> tier_entries;
+  std::vector<SsdSegment> ssd_segments;
 };
 
 struct ScenarioData {
@@ -333,6 +336,22 @@ void check_devices(const AdapterData& a, const std::string& path) {
 
 // Entries and ports below the adapter's counts exist; those a scenario
 // leaves out are fresh (no key; unlinked and off).
+// Tier entries and segments belong to hybrid-tier VDs of the adapter; a
+// segment number is given once.
+void check_tier_tables(const AdapterData& a, const std::string& path) {
+  unique_ids(
+      a.ssd_segments, [](const SsdSegment& g) { return g.number; }, path, "ssd_segments");
+  auto tier_vd = [&](const std::string& at, uint16_t vd) {
+    for (const Vd& v : a.vds)
+      if (v.id == vd && is_tier_level(v.raid_level)) return;
+    fail(at, "value " + std::to_string(vd) + " is not a hybrid-tier VD of the adapter");
+  };
+  for (size_t i = 0; i < a.tier_entries.size(); ++i)
+    tier_vd(entry(path, "tier_entries", i) + ".vd", a.tier_entries[i].vd);
+  for (size_t i = 0; i < a.ssd_segments.size(); ++i)
+    tier_vd(entry(path, "ssd_segments", i) + ".vd", a.ssd_segments[i].vd);
+}
+
 void check_aes(const AdapterData& a, const std::string& path) {
   std::map<int64_t, size_t> entries = unique_ids(
       a.aes_entries, [](const AesEntry& e) { return e.id; }, path, "aes_entries");
@@ -432,7 +451,7 @@ ScenarioData read_document(const json& doc) {
       a.adapter =
           read_object(adapter_model(), object, path,
                       {"disks", "vds", "blocks", "arrays", "activities", "events", "battery", "enclosures", "expanders",
-                       "pms", "elements", "smart_attributes", "aes_entries", "aes_ports"},
+                       "pms", "elements", "smart_attributes", "aes_entries", "aes_ports", "tier_entries", "ssd_segments"},
                       static_cast<int64_t>(i));
       if (a.adapter.id != i)
         fail(path + ".id", "value " + std::to_string(a.adapter.id) + ", expected " + std::to_string(i) +
@@ -457,6 +476,9 @@ ScenarioData read_document(const json& doc) {
       a.smart = read_list(smart_model(), object, "smart_attributes", path);
       a.aes_entries = read_list(aes_entry_model(), object, "aes_entries", path);
       a.aes_ports = read_list(aes_port_model(), object, "aes_ports", path);
+      a.tier_entries = read_list(tier_entry_model(), object, "tier_entries", path);
+      a.ssd_segments = read_list(ssd_segment_model(), object, "ssd_segments", path);
+      check_tier_tables(a, path);
       complete_disks(a, object);
       check_adapter(a, path);
       check_devices(a, path);
@@ -595,6 +617,8 @@ void load_scenario(Db& db, const json& doc) {
     insert_all(db, element_model(), id, a.elements);
     insert_all(db, aes_entry_model(), id, a.aes_entries);
     insert_all(db, aes_port_model(), id, a.aes_ports);
+    insert_all(db, tier_entry_model(), id, a.tier_entries);
+    insert_all(db, ssd_segment_model(), id, a.ssd_segments);
     for (SmartAttribute m : a.smart) {
       m.since_ms = now;
       insert_row(db, smart_model(), id, m);
@@ -635,6 +659,8 @@ json export_scenario(Db& db) {
     put_list("elements", element_model());
     put_list("aes_entries", aes_entry_model());
     put_list("aes_ports", aes_port_model());
+    put_list("tier_entries", tier_entry_model());
+    put_list("ssd_segments", ssd_segment_model());
     json smart = json::array();
     for (SmartAttribute m : select_rows(db, smart_model(), id)) {
       m.raw = raw_now(m, now);
