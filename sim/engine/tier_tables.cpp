@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 #include "api/raid_levels.h"
 #include "api/status.h"
@@ -29,6 +30,13 @@ bool overlaps(uint64_t start_a, uint64_t length_a, uint64_t start_b, uint64_t le
 
 // Whether [start, start + length) lies in a space of `size` (no wrap-around).
 bool fits(uint64_t start, uint64_t length, uint64_t size) { return start <= size && length <= size - start; }
+
+// Removes the rows of one VD from the table `table` (tier_entries, ssd_segments).
+void clear_vd_rows(const Session& s, const char* table, uint16_t vd) {
+  Stmt clear = s.db().prepare(std::string("DELETE FROM ") + table + " WHERE adapter = ?1 AND vd = ?2");
+  clear.bind(1, int64_t{s.adapter_id()}).bind(2, int64_t{vd});
+  clear.run();
+}
 
 uint8_t segments_supported(const Session& s) {
   return (s.adapter().adv_features & QX_ADV_REMAP) != 0 ? kOk : kNotSupported;
@@ -70,9 +78,7 @@ uint8_t remove_tier_entries(const Session& s, uint16_t vd, uint32_t sector_size)
   uint64_t vd_bytes = 0;
   if (uint8_t status = tier_vd_bytes(s, vd, vd_bytes); status != kOk) return status;
   if (sector_size != 512 && sector_size != 1024) return kInvalidParameter;
-  Stmt clear = s.db().prepare("DELETE FROM tier_entries WHERE adapter = ?1 AND vd = ?2");
-  clear.bind(1, int64_t{s.adapter_id()}).bind(2, int64_t{vd});
-  clear.run();
+  clear_vd_rows(s, "tier_entries", vd);
   return kOk;
 }
 
@@ -107,18 +113,13 @@ uint8_t remove_ssd_segments(const Session& s, uint16_t vd) {
   if (uint8_t status = segments_supported(s); status != kOk) return status;
   uint64_t vd_bytes = 0;
   if (uint8_t status = tier_vd_bytes(s, vd, vd_bytes); status != kOk) return status;
-  Stmt clear = s.db().prepare("DELETE FROM ssd_segments WHERE adapter = ?1 AND vd = ?2");
-  clear.bind(1, int64_t{s.adapter_id()}).bind(2, int64_t{vd});
-  clear.run();
+  clear_vd_rows(s, "ssd_segments", vd);
   return kOk;
 }
 
 void forget_tier_tables(const Session& s, uint16_t vd) {
-  for (const char* table : {"tier_entries", "ssd_segments"}) {
-    Stmt clear = s.db().prepare(std::string("DELETE FROM ") + table + " WHERE adapter = ?1 AND vd = ?2");
-    clear.bind(1, int64_t{s.adapter_id()}).bind(2, int64_t{vd});
-    clear.run();
-  }
+  clear_vd_rows(s, "tier_entries", vd);
+  clear_vd_rows(s, "ssd_segments", vd);
 }
 
 }  // namespace qx::sim
