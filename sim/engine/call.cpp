@@ -14,6 +14,7 @@
 #include "sim/engine/clock.h"
 #include "sim/engine/debug_dump.h"
 #include "sim/engine/faults.h"
+#include "sim/engine/host_disks.h"
 #include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
@@ -91,6 +92,7 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   if (prelude.next_due && *prelude.next_due <= prelude.now_ms) {
     if (!can_write) return std::nullopt;
     bring_up_to_date(session);
+    refresh_host(db, prelude.now_ms);  // a completed activity may show or hide a disk
     engine_wrote = true;
   }
   if (std::optional<Fault> fault = find_fault(prelude.faults, function, adapter)) {
@@ -110,6 +112,7 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
 
   uint8_t status = body(session);
   if (status == kOk && can_write) {
+    refresh_host(db, prelude.now_ms);  // the host sees what the change shows or hides
     // The dump's own calls leave no message of themselves.
     if (prelude.adapter && prelude.adapter->dump_started && std::strncmp(function, "qx_dump_", 8) != 0)
       dump_call(session, function);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 
@@ -17,7 +18,9 @@
 #include "sim/engine/due_moments.h"
 #include "sim/engine/enclosure_control.h"
 #include "sim/engine/events.h"
+#include "sim/engine/host_disks.h"
 #include "sim/engine/session.h"
+#include "sim/engine/vd_import.h"
 #include "sim/model/adapter.h"
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
@@ -42,7 +45,10 @@ void with_state(Transaction::Kind kind, int adapter, const std::function<void(co
   const Session session(*db, adapter, read_clock(*db).now_ms());
   if (adapter >= 0 && kind == Transaction::Kind::kWrite) bring_up_to_date(session);
   work(session);
-  if (kind == Transaction::Kind::kWrite) txn.commit();
+  if (kind == Transaction::Kind::kWrite) {
+    refresh_host(*db, session.now_ms());
+    txn.commit();
+  }
 }
 
 std::string utc_text(int64_t ms) {
@@ -213,6 +219,22 @@ int pd_spare(const Options& o) {
   return 0;
 }
 
+// A VD (with its array) as if its disks came from another adapter.
+int foreign(const Options& o) {
+  uint8_t state = 0;
+  if (o.foreign_state == "importable")
+    state = QX_VD_IMPORTABLE_FOREIGN;
+  else if (o.foreign_state == "not-importable")
+    state = QX_VD_NOT_IMPORTABLE_FOREIGN;
+  else if (o.foreign_state == "conflicted")
+    state = QX_VD_CONFLICTED;
+  else
+    throw std::runtime_error("--state is importable, not-importable or conflicted");
+  with_state(Transaction::Kind::kWrite, o.pd_adapter,
+             [&](const Session& s) { make_foreign(s, static_cast<uint16_t>(o.vd), state); });
+  return 0;
+}
+
 int events(const Options& o) {
   with_state(Transaction::Kind::kRead, -1, [&](const Session& s) {
     for (const Event& e : select_rows(s.db(), event_model(), o.pd_adapter))
@@ -244,6 +266,25 @@ int event_add(const Options& o) {
     row.sense_length = static_cast<uint8_t>(o.event_sense.size() / 2);
     row.time = o.event_time ? static_cast<uint32_t>(*o.event_time) : event_time(s, s.now_ms());
     std::printf("event %u added\n", append_event(s, row));
+  });
+  return 0;
+}
+
+int host(HostStep step, const Options& o) {
+  with_state(Transaction::Kind::kWrite, -1, [&](const Session& s) {
+    switch (step) {
+      case HostStep::kPresent: {
+        // Kept absolute: qxcli may run from another folder.
+        const std::string root = std::filesystem::absolute(o.host_root).lexically_normal().string();
+        present_host(s.db(), s.now_ms(), root);
+        std::printf("host disks presented in %s\n", root.c_str());
+        break;
+      }
+      case HostStep::kRescan:
+        if (!rescan_host(s.db(), s.now_ms())) throw std::runtime_error("host rescan: no host is presented");
+        break;
+      case HostStep::kForget: forget_host(s.db()); break;
+    }
   });
   return 0;
 }
