@@ -24,10 +24,6 @@ uint32_t not_yet_available() {
 // events and firmware
 // enclosures and encryption
 // diagnostics
-QX_NOT_YET_AVAILABLE(cmd_map)
-QX_NOT_YET_AVAILABLE(cmd_tier)
-QX_NOT_YET_AVAILABLE(cmd_segment)
-QX_NOT_YET_AVAILABLE(cmd_dpmsg)
 
 #undef QX_NOT_YET_AVAILABLE
 

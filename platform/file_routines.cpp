@@ -51,6 +51,8 @@ bool File::open(const std::string& path, FileMode mode) {
   close();
   if (mode == FileMode::kRead) {
     file_ = std::fopen(path.c_str(), "rb");
+  } else if (mode == FileMode::kCreateNew) {
+    return create_new(path) == Created::kOk;
   } else {
     file_ = std::fopen(path.c_str(), "r+b");
     // "w+b" empties a file: only for one that was not there a moment ago.

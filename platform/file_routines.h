@@ -14,6 +14,7 @@ namespace qx::platform {
 enum class FileMode {
   kRead,       // an existing file, for reading
   kReadWrite,  // for reading and writing; created empty when missing
+  kCreateNew,  // a new file for writing; fails when the name is taken
 };
 
 // An open file, closed when it goes.

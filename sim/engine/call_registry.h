@@ -103,23 +103,23 @@
   X(QX_AES_ChangePwd, kWrite, true) \
   X(QX_AES_VerifyKey, kRead, true) \
   X(QX_AES_ForcePDOnline, kWrite, true) \
-  X(QX_TwinTier_AddFSEntries, kWrite, false) \
-  X(QX_TwinTier_GetEntriesTableInfo, kRead, false) \
-  X(QX_TwinTier_RemoveEntriesTable, kWrite, false) \
-  X(QX_TwinTier_AddSegment, kWrite, false) \
-  X(QX_TwinTier_GetSegment, kRead, false) \
-  X(QX_TwinTier_RemoveSegments, kWrite, false) \
+  X(QX_TwinTier_AddFSEntries, kWrite, true) \
+  X(QX_TwinTier_GetEntriesTableInfo, kRead, true) \
+  X(QX_TwinTier_RemoveEntriesTable, kWrite, true) \
+  X(QX_TwinTier_AddSegment, kWrite, true) \
+  X(QX_TwinTier_GetSegment, kRead, true) \
+  X(QX_TwinTier_RemoveSegments, kWrite, true) \
   X(QX_Tier_GetHDMagic, kRead, true) \
   X(QX_Tier_GetVDMagic, kRead, true) \
   X(QX_Tier_GetVDLink, kRead, true) \
   X(QX_VDHDD_AddLink, kWrite, true) \
   X(QX_PassThrough, kWrite, true) \
   X(QX_PassThrough_SCSI, kWrite, true) \
-  X(QX_DBG_Map, kRead, false) \
-  X(qx_dump_dbg_msg_handle_set_cfg, kWrite, false) \
-  X(qx_dump_dbg_msg_handle_get_cfg, kRead, false) \
-  X(qx_dump_dbg_msg_handle_status, kRead, false) \
-  X(qx_dump_dbg_msg_handle_data, kWrite, false)
+  X(QX_DBG_Map, kRead, true) \
+  X(qx_dump_dbg_msg_handle_set_cfg, kWrite, true) \
+  X(qx_dump_dbg_msg_handle_get_cfg, kRead, true) \
+  X(qx_dump_dbg_msg_handle_status, kRead, true) \
+  X(qx_dump_dbg_msg_handle_data, kWrite, true)
 // clang-format on
 
 namespace qx::sim {

@@ -165,6 +165,15 @@ const Model<Adapter>& adapter_model() {
                       AesEntryInfo::kLinks, "AES entry information",
                       "how the entry information is filled: ten (port, entry) pairs, the entries' has-key flags, "
                       "or not at all (the call answers 19)"),
+        bool_field<A>("dump_enabled", &A::dump_enabled, false, "debug dump configuration (0)",
+                      "the debug-message dump is enabled"),
+        bool_field<A>("dump_started", &A::dump_started, false, "debug dump configuration (1)",
+                      "the debug-message dump is started: each event and each changing call adds a message"),
+        integer_field<A>("dump_buffer_kb", &A::dump_buffer_kb, 64, "debug dump status (0)",
+                         "size of the debug-message ring in KB; the oldest messages make room for new ones", 4,
+                         1024),
+        integer_field<A>("tier_table_entries", &A::tier_table_entries, 1024, "tier entry table (0)",
+                         "file-system entries a hybrid-tier VD's entry table holds", 1, 65535),
     };
     return m;
   }();

@@ -105,6 +105,13 @@ struct Adapter {
   bool time_synced = true;
   int64_t booted_at = 0;  // seconds since 1970 at which the adapter booted
   AesEntryInfo aes_entry_info = AesEntryInfo::kLinks;
+  // the firmware's debug-message dump: a ring of dump_buffer_kb KB that takes
+  // a message per event and per changing call while started
+  bool dump_enabled = false;
+  bool dump_started = false;
+  uint16_t dump_buffer_kb = 64;
+  // hybrid tier: entries in each tier VD's file-system entry table
+  uint16_t tier_table_entries = 1024;
 };
 
 const Model<Adapter>& adapter_model();

@@ -27,6 +27,7 @@
 #include "sim/model/flash_image.h"
 #include "sim/model/register.h"
 #include "sim/model/smart.h"
+#include "sim/model/tier.h"
 #include "sim/model/topology.h"
 #include "sim/model/vd.h"
 #include "sim/scenario/builtin.h"
@@ -58,6 +59,8 @@ struct AdapterData {
   std::vector<ErrorEntry> error_table;
   std::vector<WrittenSector> written_sectors;
   std::vector<RegisterValue> registers;
+  std::vector<TierEntry> tier_entries;
+  std::vector<SsdSegment> ssd_segments;
 };
 
 struct ScenarioData {
@@ -393,6 +396,22 @@ void check_diagnostics(const AdapterData& a, const std::string& path) {
 
 // Entries and ports below the adapter's counts exist; those a scenario
 // leaves out are fresh (no key; unlinked and off).
+// Tier entries and segments belong to hybrid-tier VDs of the adapter; a
+// segment number is given once.
+void check_tier_tables(const AdapterData& a, const std::string& path) {
+  unique_ids(
+      a.ssd_segments, [](const SsdSegment& g) { return g.number; }, path, "ssd_segments");
+  auto tier_vd = [&](const std::string& at, uint16_t vd) {
+    for (const Vd& v : a.vds)
+      if (v.id == vd && is_tier_level(v.raid_level)) return;
+    fail(at, "value " + std::to_string(vd) + " is not a hybrid-tier VD of the adapter");
+  };
+  for (size_t i = 0; i < a.tier_entries.size(); ++i)
+    tier_vd(entry(path, "tier_entries", i) + ".vd", a.tier_entries[i].vd);
+  for (size_t i = 0; i < a.ssd_segments.size(); ++i)
+    tier_vd(entry(path, "ssd_segments", i) + ".vd", a.ssd_segments[i].vd);
+}
+
 void check_aes(const AdapterData& a, const std::string& path) {
   std::map<int64_t, size_t> entries = unique_ids(
       a.aes_entries, [](const AesEntry& e) { return e.id; }, path, "aes_entries");
@@ -515,7 +534,7 @@ ScenarioData read_document(const json& doc) {
           read_object(adapter_model(), object, path,
                       {"disks", "vds", "blocks", "arrays", "activities", "events", "battery", "enclosures", "expanders",
                        "pms", "elements", "smart_attributes", "aes_entries", "aes_ports", "images", "error_table",
-                       "written_sectors", "registers"},
+                       "written_sectors", "registers", "tier_entries", "ssd_segments"},
                       static_cast<int64_t>(i));
       if (a.adapter.id != i)
         fail(path + ".id", "value " + std::to_string(a.adapter.id) + ", expected " + std::to_string(i) +
@@ -543,6 +562,9 @@ ScenarioData read_document(const json& doc) {
       a.error_table = read_list(error_entry_model(), object, "error_table", path);
       a.written_sectors = read_list(written_sector_model(), object, "written_sectors", path);
       a.registers = read_list(register_model(), object, "registers", path);
+      a.tier_entries = read_list(tier_entry_model(), object, "tier_entries", path);
+      a.ssd_segments = read_list(ssd_segment_model(), object, "ssd_segments", path);
+      check_tier_tables(a, path);
       complete_disks(a, object);
       complete_flash(a, object, path);
       check_adapter(a, path);
@@ -687,6 +709,8 @@ void load_scenario(Db& db, const json& doc) {
     insert_all(db, error_entry_model(), id, a.error_table);
     insert_all(db, written_sector_model(), id, a.written_sectors);
     insert_all(db, register_model(), id, a.registers);
+    insert_all(db, tier_entry_model(), id, a.tier_entries);
+    insert_all(db, ssd_segment_model(), id, a.ssd_segments);
     for (SmartAttribute m : a.smart) {
       m.since_ms = now;
       insert_row(db, smart_model(), id, m);
@@ -731,6 +755,8 @@ json export_scenario(Db& db) {
     put_list("error_table", error_entry_model());
     put_list("written_sectors", written_sector_model());
     put_list("registers", register_model());
+    put_list("tier_entries", tier_entry_model());
+    put_list("ssd_segments", ssd_segment_model());
     json smart = json::array();
     for (SmartAttribute m : select_rows(db, smart_model(), id)) {
       m.raw = raw_now(m, now);

@@ -13,6 +13,7 @@
 #include "sim/model/fault.h"
 #include "sim/model/flash_image.h"
 #include "sim/model/smart.h"
+#include "sim/model/tier.h"
 #include "sim/model/topology.h"
 #include "sim/model/vd.h"
 
@@ -75,6 +76,8 @@ std::string schema_markdown() {
   out += table(aes_entry_model(), "`adapters[i].aes_entries`");
   out += table(aes_port_model(), "`adapters[i].aes_ports`");
   out += table(flash_image_model(), "`adapters[i].images`");
+  out += table(tier_entry_model(), "`adapters[i].tier_entries`");
+  out += table(ssd_segment_model(), "`adapters[i].ssd_segments`");
   out += table(fault_model(), "the top-level list `faults`");
   return out;
 }

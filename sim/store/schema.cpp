@@ -10,6 +10,7 @@
 #include "sim/model/battery.h"
 #include "sim/model/disk.h"
 #include "sim/model/disk_media.h"
+#include "sim/model/dump.h"
 #include "sim/model/element.h"
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
@@ -17,6 +18,7 @@
 #include "sim/model/host.h"
 #include "sim/model/register.h"
 #include "sim/model/smart.h"
+#include "sim/model/tier.h"
 #include "sim/model/topology.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
@@ -45,6 +47,7 @@ const std::vector<TableShape>& tables() {
       shape_of(flash_image_model()),
       shape_of(error_entry_model()), shape_of(written_sector_model()), shape_of(register_model()),
       shape_of(host_model()), shape_of(host_disk_model()),
+      shape_of(dump_message_model()), shape_of(tier_entry_model()), shape_of(ssd_segment_model()),
   };
   return all;
 }
