@@ -24,6 +24,25 @@ for n in 64 4096; do
   } >"$work/events$n.json"
   QX_SIM_HOME=$work/events$n "$qxsim" init --scenario "$work/events$n.json" --force >/dev/null
 done
+# A host that sees 64 disks: the boot disk, a capacity-tier VD 0 and 62
+# free disks exposed to it; diskidofvd walks them all and matches the VD.
+{
+  printf '{"clock": {"frozen": true, "time_ms": 1767225600000}, "adapters": [{"max_disks": 64, "highest_pd_id": 63, "disks": ['
+  i=0
+  while [ "$i" -lt 64 ]; do
+    [ "$i" -gt 0 ] && printf ','
+    exposed=true
+    [ "$i" -lt 2 ] && exposed=false
+    printf '{"id": %d, "port": %d, "size_kb": 104857600, "serial": "QB%08d", "model": "QXD-B1000 HDD", "os_exposed": %s}' \
+      "$i" "$i" "$i" "$exposed"
+    i=$((i + 1))
+  done
+  printf '], "vds": [{"id": 0, "raid_level": 10, "size_kb": 10485760}], "blocks": ['
+  printf '{"id": 0, "pd": 0, "vd": 0, "member": 0, "start_kb": 262144, "size_kb": 10485760},'
+  printf '{"id": 1, "pd": 1, "vd": 0, "member": 1, "start_kb": 262144, "size_kb": 10485760}]}]}\n'
+} >"$work/host64.json"
+QX_SIM_HOME=$work/host64 "$qxsim" init --scenario "$work/host64.json" --force >/dev/null
+QX_SIM_HOME=$work/host64 "$qxsim" host present "$work/host64-root" >/dev/null
 "$timer" --rounds "$rounds" \
   --case "empty process (/bin/true)" /bin/true \
   --case "floor (default)" "QX_SIM_HOME=$work/default" "$floor" \
@@ -45,6 +64,11 @@ done
   --case "topology (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" topology \
   --case "enc -o ele (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" enc -o ele \
   --case "enc -o elecfg (large)" TZ=UTC "QX_SIM_HOME=$work/large" "$qxcli" enc -o elecfg \
+  --floor "" \
+  --case "floor (64 OS disks)" "QX_SIM_HOME=$work/host64" "$floor" \
+  --floor "floor (64 OS disks)" \
+  --case "diskidofvd -i 0 (64 OS disks)" TZ=UTC "QX_SIM_HOME=$work/host64" "QX_OS_ROOT=$work/host64-root" \
+    "$qxcli" diskidofvd -i 0 \
   --floor "" \
   --case "event (64 events)" TZ=UTC "QX_SIM_HOME=$work/events64" "$qxcli" event \
   --floor "event (64 events)" \

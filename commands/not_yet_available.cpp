@@ -20,10 +20,6 @@ uint32_t not_yet_available() {
   uint32_t name(int, char**, const CommandEntry&) { return not_yet_available(); }
 
 // configuration
-QX_NOT_YET_AVAILABLE(cmd_create_array)
-QX_NOT_YET_AVAILABLE(cmd_assign)
-QX_NOT_YET_AVAILABLE(cmd_import)
-QX_NOT_YET_AVAILABLE(cmd_maxcreatesize)
 // background activities
 QX_NOT_YET_AVAILABLE(cmd_migrate)
 QX_NOT_YET_AVAILABLE(cmd_migrate_array)
@@ -42,11 +38,7 @@ QX_NOT_YET_AVAILABLE(cmd_register)
 QX_NOT_YET_AVAILABLE(cmd_wipe)
 QX_NOT_YET_AVAILABLE(cmd_map)
 QX_NOT_YET_AVAILABLE(cmd_rct)
-QX_NOT_YET_AVAILABLE(cmd_diskidofvd)
-QX_NOT_YET_AVAILABLE(cmd_diskidofhd)
-QX_NOT_YET_AVAILABLE(cmd_devmap)
 QX_NOT_YET_AVAILABLE(cmd_tier)
-QX_NOT_YET_AVAILABLE(cmd_hl)
 QX_NOT_YET_AVAILABLE(cmd_segment)
 QX_NOT_YET_AVAILABLE(cmd_dpmsg)
 

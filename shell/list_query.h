@@ -41,6 +41,8 @@ inline constexpr uint16_t kDefaultPageSize<QX_VD_CONFIG> = 32;
 template <>
 inline constexpr uint16_t kDefaultPageSize<QX_ARRAY_CONFIG> = 64;
 template <>
+inline constexpr uint16_t kDefaultPageSize<QX_ARRAY_INFO> = 64;
+template <>
 inline constexpr uint16_t kDefaultPageSize<QX_ENCLOSURE_INFO> = 32;
 template <>
 inline constexpr uint16_t kDefaultPageSize<QX_EXPANDER_INFO> = 16;

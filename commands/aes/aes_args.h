@@ -4,8 +4,13 @@
 #define QX_COMMANDS_AES_AES_ARGS_H
 
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <utility>
 
 #include "api/records.h"
+#include "shell/output.h"
+#include "shell/values.h"
 
 namespace qx::commands {
 
@@ -24,6 +29,17 @@ bool read_password(const char* arg, AesText& out);
 // Checks a key argument (too long, or empty) and copies it; false after
 // printing the refusal.
 bool read_key(const char* arg, AesText& out);
+
+// The operation an -o word names (letters in any case); for another word,
+// none after printing the refusal.
+template <class Operation>
+std::optional<Operation> read_operation(const char* arg,
+                                        std::initializer_list<std::pair<const char*, Operation>> words) {
+  for (const auto& [word, operation] : words)
+    if (shell::equals_ignoring_case(arg, word)) return operation;
+  shell::print("-o : invalid object '%s'\n", arg);
+  return std::nullopt;
+}
 
 // "\nGet configure of AES entry %d failed (error %d: %s).\n"; returns `status`.
 uint8_t entry_query_failed(int id, uint8_t status);

@@ -142,16 +142,10 @@ uint32_t cmd_aesentry(int argc, char** argv, const CommandEntry& self) {
         id = static_cast<uint16_t>(shell::decimal_value(arg));
         break;
       case 'o':
-        if (shell::equals_ignoring_case(arg, "setCfg"))
-          operation = Operation::kSet;
-        else if (shell::equals_ignoring_case(arg, "getCfg"))
-          operation = Operation::kGet;
-        else if (shell::equals_ignoring_case(arg, "getinfo"))
-          operation = Operation::kInfo;
-        else {
-          shell::print("-o : invalid object '%s'\n", arg);
+        if (std::optional<Operation> named = read_operation<Operation>(arg, {{"setCfg", Operation::kSet}, {"getCfg", Operation::kGet}, {"getinfo", Operation::kInfo}}))
+          operation = *named;
+        else
           return 1;
-        }
         break;
       case 'p':
         if (!read_password(arg, password)) return 1;

@@ -88,14 +88,10 @@ uint32_t cmd_aesop(int argc, char** argv, const CommandEntry& self) {
         if (!shell::require_decimal(arg, "-i : invalid port id '%s'\n", arg)) return 1;
         break;
       case 'o':
-        if (shell::equals_ignoring_case(arg, "changePwd"))
-          operation = Operation::kChangePassword;
-        else if (shell::equals_ignoring_case(arg, "verifyKey"))
-          operation = Operation::kVerifyKey;
-        else {
-          shell::print("-o : invalid object '%s'\n", arg);
+        if (std::optional<Operation> named = read_operation<Operation>(arg, {{"changePwd", Operation::kChangePassword}, {"verifyKey", Operation::kVerifyKey}}))
+          operation = *named;
+        else
           return 1;
-        }
         break;
       case 'p':
         if (!read_password(arg, password)) return 1;

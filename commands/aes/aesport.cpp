@@ -156,18 +156,10 @@ uint32_t cmd_aesport(int argc, char** argv, const CommandEntry& self) {
         id = static_cast<uint16_t>(shell::decimal_value(arg));
         break;
       case 'o':
-        if (shell::equals_ignoring_case(arg, "getCfg"))
-          operation = Operation::kGet;
-        else if (shell::equals_ignoring_case(arg, "set"))
-          operation = Operation::kSet;
-        else if (shell::equals_ignoring_case(arg, "mount"))
-          operation = Operation::kMount;
-        else if (shell::equals_ignoring_case(arg, "dismount"))
-          operation = Operation::kDismount;
-        else {
-          shell::print("-o : invalid object '%s'\n", arg);
+        if (std::optional<Operation> named = read_operation<Operation>(arg, {{"getCfg", Operation::kGet}, {"set", Operation::kSet}, {"mount", Operation::kMount}, {"dismount", Operation::kDismount}}))
+          operation = *named;
+        else
           return 1;
-        }
         break;
       case 'p':
         if (!read_password(arg, password)) return 1;

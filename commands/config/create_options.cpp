@@ -19,6 +19,7 @@ namespace qx::commands {
 namespace {
 
 constexpr size_t kMaxNameLength = 10;
+constexpr size_t kMaxArrayNameLength = 16;  // fills the name field
 constexpr uint16_t kDefaultStripeKb = 64;
 
 bool same(const char* a, const char* b) { return shell::equals_ignoring_case(a, b); }
@@ -46,9 +47,10 @@ bool refuse(const char* fmt, ...) {
 
 // "-d 0,1,2": a digit must start the list and follow every comma; each id
 // counts once.
-bool read_pd_list(const char* list, QX_CREATE_VD_REQUEST& r) {
+bool read_pd_list(const char* list, QX_CREATE_VD_REQUEST& r, bool on_arrays) {
   for (const char* at = list;;) {
-    if (!std::isdigit(static_cast<unsigned char>(*at))) return refuse("-d : invalid PD ID '%s'\n", list);
+    if (!std::isdigit(static_cast<unsigned char>(*at)))
+      return refuse(on_arrays ? "-d : invalid PD IDs '%s'\n" : "-d : invalid PD ID '%s'\n", list);
     const auto id = field_value<uint16_t>(at);
     if (std::find(r.pd_ids, r.pd_ids + r.pd_count, id) == r.pd_ids + r.pd_count) {
       if (r.pd_count == QX_MAX_CREATE_PDS) return refuse("-d : no more than %d PDs can be given\n", QX_MAX_CREATE_PDS);
@@ -60,8 +62,96 @@ bool read_pd_list(const char* list, QX_CREATE_VD_REQUEST& r) {
   }
 }
 
+// "auto" for -c and -w: the battery decides the write cache, where there is one.
+bool set_auto_cache(QX_CREATE_VD_REQUEST& r) {
+  if (!(shell::current_adapter_info().adv_features & QX_ADV_BBU)) return refuse("'auto' cache mode is not supported\n");
+  r.cache_policy |= QX_CACHE_AUTO;
+  return true;
+}
+
+// The options only array-capable adapters have, and those whose meaning
+// or wording differs there; nothing for the others.
+std::optional<bool> read_array_option(int option, const char* arg, CreateOptions& o) {
+  QX_CREATE_VD_REQUEST& r = o.request;
+  switch (option) {
+    case 'o':
+      if (same(arg, "vd")) {
+        o.object = CreateObject::kVd;
+      } else if (same(arg, "array")) {
+        o.object = CreateObject::kArray;
+      } else if (same(arg, "packagevd")) {
+        o.object = CreateObject::kPackageVd;
+      } else if (same(arg, "auto")) {
+        o.object = CreateObject::kAuto;
+      } else {
+        return refuse("-o : invalid object '%s'\n", arg);
+      }
+      return true;
+    case 'a':
+      if (!shell::require_decimal(arg, "-a : invalid array id '%s'\n", arg)) return false;
+      o.array_id = field_value<uint16_t>(arg);
+      return true;
+    case 'l':
+      if (!shell::require_decimal(arg, "-l : invalid slot number '%s'\n", arg)) return false;
+      o.slot = field_value<uint8_t>(arg);
+      return true;
+    case 't':
+      if (same(arg, "enable")) {
+        o.protection = QX_QUICK_CREATE_PROTECTED;
+      } else if (same(arg, "disable")) {
+        o.protection = QX_QUICK_CREATE_UNPROTECTED;
+      } else {
+        return refuse("-t : invalid create type '%s'\n", arg);
+      }
+      return true;
+    case 'b':
+      if (!shell::require_decimal(arg, "-b : invalid stripe block size '%s'.\n", arg)) return false;
+      r.stripe_kb = field_value<uint16_t>(arg);
+      if (!stripe_size_supported(r.stripe_kb))
+        return refuse("-b : invalid stripe block size '%s'. Please refer to info -o hba command to get detail stripe "
+                      "size support information.\n",
+                      arg);
+      return true;
+    case 'c':
+    case 'w': {
+      const uint8_t adapter_id = shell::state().current_adapter;
+      if (shell::current_adapter_info().adv_features & QX_ADV_NO_VD_WRITE_CACHE)
+        return refuse(option == 'c' ? "VD cache is not supported on adapter %d.\n"
+                                    : "VD write cache is not supported on adapter %d.\n",
+                      adapter_id);
+      if (same(arg, option == 'c' ? "off" : "wt")) {
+        r.cache_policy |= QX_CACHE_WRITE_THROUGH;
+      } else if (same(arg, "auto")) {
+        return set_auto_cache(r);
+      } else if (!same(arg, option == 'c' ? "on" : "wb")) {
+        return refuse(option == 'c' ? "-c : invalid cache mode '%s'\n" : "-w : invalid write policy '%s'\n", arg);
+      }
+      return true;
+    }
+    case 'g':
+      if (shell::current_adapter_info().adv_features & QX_ADV_NO_ROUNDING)
+        return refuse("giga byte rounding scheme is not support\n");
+      return std::nullopt;
+    case 'i':
+      if (same(arg, "foreground")) {
+        r.init_mode = QX_INIT_FOREGROUND;
+        return true;
+      }
+      return std::nullopt;
+    case 's':
+      if (!shell::is_decimal_number(arg) || shell::decimal_value(arg) == 0) return refuse("-s : invalid size '%s'.\n", arg);
+      o.size_mb = static_cast<uint64_t>(shell::decimal_value(arg));
+      return true;
+    default:
+      return std::nullopt;
+  }
+}
+
 // Reads one option; false when it is refused (its message printed).
-bool read_option(int option, const char* arg, CreateOptions& o) {
+bool read_option(int option, const char* arg, CreateOptions& o, bool on_arrays) {
+  if (on_arrays) {
+    if (std::optional<bool> read = read_array_option(option, arg, o)) return *read;
+  }
   QX_CREATE_VD_REQUEST& r = o.request;
   const QX_ADAPTER_INFO& adapter = shell::current_adapter_info();
   const uint8_t adapter_id = shell::state().current_adapter;
@@ -72,7 +162,7 @@ bool read_option(int option, const char* arg, CreateOptions& o) {
       if (is_tier_level(r.raid_level)) r.tier_marker = QX_TIER_MARKER;
       return true;
     case 'd':
-      return read_pd_list(arg, r);
+      return read_pd_list(arg, r, on_arrays);
     case 'b':
       if (!shell::require_decimal(arg, "-b : invalid stripe block size '%s'.\n", arg)) return false;
       r.stripe_kb = field_value<uint16_t>(arg);
@@ -138,11 +228,16 @@ bool read_option(int option, const char* arg, CreateOptions& o) {
       }
       return true;
     }
-    case 'n':
-      if (shell::argument_length(arg) > kMaxNameLength)
-        return refuse("-n : length of name should be no more than %d characters\n", static_cast<int>(kMaxNameLength));
-      shell::copy_argument(r.name, arg, kMaxNameLength + 1);
+    case 'n': {
+      const size_t most = on_arrays ? kMaxArrayNameLength : kMaxNameLength;
+      if (shell::argument_length(arg) > most)
+        return refuse("-n : length of name should be no more than %d characters\n", static_cast<int>(most));
+      char name[kMaxArrayNameLength + 1] = {};
+      shell::copy_argument(name, arg, most + 1);
+      o.name = name;
+      std::memcpy(r.name, name, std::min(o.name.size(), sizeof r.name));
       return true;
+    }
     case 'q':
       if (!shell::require_decimal(arg, "-q : invalid number of parity disks '%s'\n", arg)) return false;
       r.parity_disks = field_value<uint8_t>(arg);
@@ -160,6 +255,36 @@ bool read_option(int option, const char* arg, CreateOptions& o) {
 }
 
 }  // namespace
+
+const shell::OptionTable& create_array_option_table() {
+  using shell::Arg;
+  using shell::kOnce;
+  using shell::kRepeats;
+  static const shell::OptionTable table{
+      {'c', "cachemode", Arg::kRequired, kRepeats},
+      {'o', "object", Arg::kRequired, kRepeats},
+      {'a', "arrayid", Arg::kRequired, kOnce},
+      {'l', "slot", Arg::kRequired, kRepeats},
+      {'n', "name", Arg::kRequired, kOnce},
+      {'r', "raidmode", Arg::kRequired, kOnce},
+      {'q', "paritydisks", Arg::kRequired, kOnce},
+      {'d', "pdid", Arg::kRequired, kOnce},
+      {'b', "blocksize", Arg::kRequired, kOnce},
+      {'s', "size", Arg::kRequired, kOnce},
+      {'w', "writepolicy", Arg::kRequired, kOnce},
+      {'p', "readpolicy", Arg::kRequired, kOnce},
+      {'g', "gbrounding", Arg::kRequired, kRepeats},
+      {'i', "init", Arg::kRequired, kRepeats},
+      {'t', "type", Arg::kRequired, kOnce},
+      {kWaiveConfirmationOption, "waiveconfirmation", Arg::kNone, kRepeats},
+      {kSizeOnlyOption, "sizeonly", Arg::kNone, kRepeats},
+      {kCacheOnOption, "cacheon", Arg::kNone, kRepeats},
+      {kCacheOffOption, "cacheoff", Arg::kNone, kRepeats},
+      shell::kOutputEntry,
+      shell::kHelpEntry,
+  };
+  return table;
+}
 
 const shell::OptionTable& create_option_table() {
   using shell::Arg;
@@ -188,7 +313,7 @@ const shell::OptionTable& create_option_table() {
 }
 
 std::optional<uint32_t> read_create_options(shell::OptionScan& scan, const shell::CommandEntry& self,
-                                            CreateOptions& options) {
+                                            CreateOptions& options, bool on_arrays) {
   options.request.stripe_kb = kDefaultStripeKb;
   options.request.always_one = 1;
   for (int option; (option = scan.next()) != -1;) {
@@ -196,11 +321,22 @@ std::optional<uint32_t> read_create_options(shell::OptionScan& scan, const shell
       case shell::kOutputOption:
       case kWaiveConfirmationOption:
       case kForceSizeOption:
+      case kSizeOnlyOption:
+        break;
+      case kCacheOnOption:
+      case kCacheOffOption:
+        options.array_cache = option == kCacheOnOption;
         break;
       case 'r': case 'd': case 'b': case 'c': case 'w': case 'p': case 'i': case 'g': case 'n': case 'q': case 's':
       case 'o':
-        if (!read_option(option, scan.arg(), options)) return 1;
+        if (!read_option(option, scan.arg(), options, on_arrays)) return 1;
         break;
+      case 'a': case 'l': case 't':
+        if (on_arrays) {
+          if (!read_option(option, scan.arg(), options, on_arrays)) return 1;
+          break;
+        }
+        return shell::other_option(option, self);  // -t on arrays-less adapters means help
       default:  // -h, and -t, which means nothing else
         return shell::other_option(option, self);
     }

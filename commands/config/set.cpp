@@ -277,6 +277,10 @@ uint32_t cmd_set(int argc, char** argv, const CommandEntry& self) {
   shell::OptionScan scan(option_table(), argc, argv);
   for (int option; (option = scan.next()) != -1;) {
     const char* arg = scan.arg();
+    if (std::optional<bool> shared = read_shared_set_option(option, arg, o)) {
+      if (!*shared) return 1;
+      continue;
+    }
     bool ok = true;
     switch (option) {
       case shell::kOutputOption:
@@ -285,22 +289,8 @@ uint32_t cmd_set(int argc, char** argv, const CommandEntry& self) {
         object = read_object(arg);
         ok = object != Object::kNone;
         break;
-      case 'i':
-        ok = shell::require_decimal(arg, "-i : invalid id '%s'\n", arg);
-        if (ok) o.id = static_cast<uint16_t>(shell::decimal_value(arg));
-        break;
-      case 'd':
-        ok = shell::require_decimal(arg, "-d : invalid pd id '%s'\n", arg);
-        if (ok) o.link_pd = static_cast<uint16_t>(shell::decimal_value(arg));
-        break;
-      case 'n':
-        ok = read_set_name(arg, o);
-        break;
       case 'r':
         ok = read_rate(arg, {'r', "BGA rate", "BGA rate"}, o.bga_rate);
-        break;
-      case 's':
-        ok = read_serial(arg, o);
         break;
       case 'm':
         ok = shell::require_decimal(arg, "-m : invalid mode '%s'\n", arg);

@@ -356,6 +356,10 @@ uint32_t cmd_set_array(int argc, char** argv, const CommandEntry& self) {
   shell::OptionScan scan(option_table(), argc, argv);
   for (int option; (option = scan.next()) != -1;) {
     const char* arg = scan.arg();
+    if (std::optional<bool> shared = read_shared_set_option(option, arg, o)) {
+      if (!*shared) return 1;
+      continue;
+    }
     bool ok = true;
     switch (option) {
       case shell::kOutputOption:
@@ -364,22 +368,8 @@ uint32_t cmd_set_array(int argc, char** argv, const CommandEntry& self) {
         object = read_object(arg);
         ok = object != Object::kNone;
         break;
-      case 'i':
-        ok = shell::require_decimal(arg, "-i : invalid id '%s'\n", arg);
-        if (ok) o.id = static_cast<uint16_t>(shell::decimal_value(arg));
-        break;
-      case 'd':
-        ok = shell::require_decimal(arg, "-d : invalid pd id '%s'\n", arg);
-        if (ok) o.link_pd = static_cast<uint16_t>(shell::decimal_value(arg));
-        break;
       case 'e':
         ok = shell::require_decimal(arg, "-e : invalid id '%s'\n", arg);
-        break;
-      case 'n':
-        ok = read_set_name(arg, o);
-        break;
-      case 's':
-        ok = read_serial(arg, o);
         break;
       case 'm':
         if (shell::argument_length(arg) > kSetTextLength) {

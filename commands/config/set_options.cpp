@@ -126,6 +126,25 @@ bool read_serial(const char* arg, SetOptions& options) {
   return true;
 }
 
+std::optional<bool> read_shared_set_option(int option, const char* arg, SetOptions& options) {
+  switch (option) {
+    case 'i':
+      if (!shell::require_decimal(arg, "-i : invalid id '%s'\n", arg)) return false;
+      options.id = static_cast<uint16_t>(shell::decimal_value(arg));
+      return true;
+    case 'd':
+      if (!shell::require_decimal(arg, "-d : invalid pd id '%s'\n", arg)) return false;
+      options.link_pd = static_cast<uint16_t>(shell::decimal_value(arg));
+      return true;
+    case 'n':
+      return read_set_name(arg, options);
+    case 's':
+      return read_serial(arg, options);
+    default:
+      return std::nullopt;
+  }
+}
+
 uint8_t read_pd_config(uint16_t pd_id, QX_PD_CONFIG& record) {
   const uint8_t status = shell::query_one<QX_PD_CONFIG>(QX_PD_GetConfig, adapter_id(), pd_id, record);
   if (status != kOk)

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <span>
 
 #include "api/records.h"
@@ -93,6 +94,9 @@ bool read_rate(const char* arg, const RateNames& names, int& stored);
 bool read_set_name(const char* arg, SetOptions& options);
 // Serial number: at most 20 characters, padded with blanks.
 bool read_serial(const char* arg, SetOptions& options);
+// Reads an option both handlers give the same meaning (-i, -d, -n, -s):
+// none when `option` is another one, else whether its argument was good.
+std::optional<bool> read_shared_set_option(int option, const char* arg, SetOptions& options);
 
 // Steps both handlers take, each printing its own failure. They answer the
 // command's result, or kContinue when the command goes on.

@@ -39,7 +39,7 @@ QX_API_EXPORT uint8_t QX_DG_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
     };
     source.one = [&s](int64_t id) { return qx::sim::array_view(s, id); };
     source.id_of = [](const ArrayView& v) { return int64_t{v.array.id}; };
-    source.record = [&s](const ArrayView& v) { return qx::sim::array_info_record(v, s.adapter()); };
+    source.record = [](const ArrayView& v) { return qx::sim::array_info_record(v); };
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, source);
   });
 }
@@ -68,8 +68,8 @@ QX_API_EXPORT uint8_t QX_DG_SetConfig(uint8_t adapter, uint16_t array_id, const 
     std::optional<Array> array = qx::sim::select_by_id(s.db(), qx::sim::array_model(), s.adapter_id(), array_id);
     if (!array) return uint8_t{qx::kInvalidArrayId};
     if (config->write_cache > 1) return uint8_t{qx::kInvalidParameter};
+    // A name may fill the whole field, without its NUL.
     const size_t name_length = strnlen(config->name, sizeof config->name);
-    if (name_length == sizeof config->name) return uint8_t{qx::kVdNameInvalid};
     array->name.assign(config->name, name_length);
     const bool cache = config->write_cache == 1;
     if (cache != array->write_cache) {

@@ -1,10 +1,12 @@
 // Reading VDs: QX_LD_GetInfo, QX_LD_GetStatus, QX_LD_GetTargetLDInfo.
+#include <optional>
 #include <set>
 #include <vector>
 
 #include "api/qx_api.h"
 #include "api/status.h"
 #include "sim/api/library.h"
+#include "sim/engine/battery_power.h"
 #include "sim/engine/paging.h"
 #include "sim/engine/settings.h"
 #include "sim/engine/vd_records.h"
@@ -34,10 +36,23 @@ ListSource<VdView, Record> vd_source(Session& s, std::function<Record(const VdVi
 
 extern "C" {
 
+// The record shows the cache mode a VD runs in: one whose policy is
+// automatic writes through while the battery is low.
 QX_API_EXPORT uint8_t QX_LD_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
   return qx::sim::api_call(Call::QX_LD_GetInfo, adapter, [&](Session& s) {
-    return qx::sim::serve_list(query, s.adapter().max_buffer_kb,
-                               vd_source<QX_VD_INFO>(s, [](const VdView& v) { return qx::sim::vd_info_record(v); }));
+    std::optional<bool> battery_low;  // read once, when the first automatic VD is answered
+    return qx::sim::serve_list(query, s.adapter().max_buffer_kb, vd_source<QX_VD_INFO>(s, [&](const VdView& v) {
+                                 QX_VD_INFO r = qx::sim::vd_info_record(v);
+                                 if ((r.cache_flags & QX_VD_CACHE_POLICY_MASK) != QX_VD_CACHE_AUTO) return r;
+                                 if (!battery_low) {
+                                   std::optional<qx::sim::Battery> b = qx::sim::read_battery(s);
+                                   battery_low = b && qx::sim::battery_low(*b);
+                                 }
+                                 if (*battery_low)
+                                   r.cache_flags = static_cast<uint8_t>((r.cache_flags & ~QX_VD_CACHE_POLICY_MASK) |
+                                                                        QX_VD_CACHE_WRITE_THROUGH);
+                                 return r;
+                               }));
   });
 }
 

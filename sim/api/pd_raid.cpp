@@ -1,5 +1,6 @@
 // Disk RAID status and file systems, and turning a spare back into a free
-// disk: QX_PD_GetHDRaidStatus, QX_PD_GetMBRInfo, QX_PD_Spare2FreeHD.
+// disk: QX_PD_GetHDRaidStatus, QX_PD_GetMBRInfo, QX_PD_Spare2FreeHD,
+// QX_PD_FreeHD2GlobalSpare, QX_PD_FreeHD2DGSpare.
 #include <algorithm>
 #include <optional>
 
@@ -49,6 +50,18 @@ QX_API_EXPORT uint8_t QX_PD_GetMBRInfo(uint8_t adapter, QX_MBR_INFO* info) {
 QX_API_EXPORT uint8_t QX_PD_Spare2FreeHD(uint8_t adapter, uint16_t pd_id) {
   return qx::sim::api_call(Call::QX_PD_Spare2FreeHD, adapter, [&](Session& s) {
     return qx::sim::spare_to_free(s, pd_id);
+  });
+}
+
+QX_API_EXPORT uint8_t QX_PD_FreeHD2GlobalSpare(uint8_t adapter, uint16_t pd_id) {
+  return qx::sim::api_call(Call::QX_PD_FreeHD2GlobalSpare, adapter, [&](Session& s) {
+    return qx::sim::assign_spare(s, pd_id, qx::sim::SpareKind::kGlobal, 0);
+  });
+}
+
+QX_API_EXPORT uint8_t QX_PD_FreeHD2DGSpare(uint8_t adapter, uint16_t pd_id, uint16_t array_id) {
+  return qx::sim::api_call(Call::QX_PD_FreeHD2DGSpare, adapter, [&](Session& s) {
+    return qx::sim::assign_spare(s, pd_id, qx::sim::SpareKind::kDedicated, array_id);
   });
 }
 

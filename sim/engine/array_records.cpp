@@ -7,6 +7,7 @@
 #include "sim/engine/block_records.h"
 #include "sim/engine/capacity.h"
 #include "sim/model/disk.h"
+#include "sim/model/record_text.h"
 #include "sim/store/table.h"
 
 namespace qx::sim {
@@ -49,28 +50,45 @@ Surroundings read_surroundings(const Session& s, const std::vector<Array>& array
   return out;
 }
 
+// Where a VD lies on the array: its block in the lowest member position.
+std::vector<SlotRegion> regions_of(const Array& r, const std::vector<Vd>& vds, const Surroundings& s) {
+  std::vector<SlotRegion> out;
+  for (const Vd& vd : vds) {
+    const Block* first = nullptr;
+    for (uint16_t pd : r.pds) {
+      auto blocks = s.blocks.find(pd);
+      if (blocks == s.blocks.end()) continue;
+      for (const Block& b : blocks->second)
+        if (b.vd == vd.id && (first == nullptr || b.member < first->member)) first = &b;
+    }
+    if (first != nullptr) out.push_back({vd.id, first->start_kb, first->size_kb, vd.target_of == kNoId});
+  }
+  return out;
+}
+
 ArrayView view_of(const Array& r, const Adapter& a, const Surroundings& s) {
   ArrayView v;
   v.array = r;
-  std::vector<uint16_t> on_array;  // every VD on it, migration targets included
+  std::vector<Vd> on_array;  // every VD on it, migration targets included
   for (const Vd& vd : s.vds) {
     if (vd.array_id != r.id) continue;
-    on_array.push_back(vd.id);
+    on_array.push_back(vd);
     if (vd.target_of == kNoId) v.vds.push_back(vd);
   }
+  std::vector<uint64_t> disk_kb;
   for (uint16_t pd : r.pds) {
     auto disk = s.disks.find(pd);
     auto blocks = s.blocks.find(pd);
-    std::vector<Block> none;
-    const std::vector<Block>& here = blocks != s.blocks.end() ? blocks->second : none;
     uint64_t used = 0;
-    for (const Block& b : here)
-      if (std::find(on_array.begin(), on_array.end(), b.vd) != on_array.end()) used += b.size_kb;
+    if (blocks != s.blocks.end())
+      for (const Block& b : blocks->second)
+        if (std::any_of(on_array.begin(), on_array.end(), [&b](const Vd& x) { return x.id == b.vd; }))
+          used += b.size_kb;
     v.member_used_kb.push_back(used);
-    v.member_free_kb.push_back(
-        disk == s.disks.end() ? 0 : largest_extent_kb(free_extents(disk->second.size_kb, a.disk_reserved_kb, here)));
+    if (disk != s.disks.end()) disk_kb.push_back(disk->second.size_kb);
     if (std::find(s.patrolling.begin(), s.patrolling.end(), pd) != s.patrolling.end()) v.patrolling = true;
   }
+  v.slots = array_slots(array_geometry(r, a, disk_kb), regions_of(r, on_array, s), a.max_vds_per_array);
   for (const Vd& vd : v.vds) {
     auto x = s.activities.find(vd.id);
     if (x != s.activities.end() && is_active(x->second)) {
@@ -99,22 +117,29 @@ std::optional<ArrayView> array_view(const Session& s, int64_t id) {
   return view_of(*r, s.adapter(), read_surroundings(s, {*r}));
 }
 
-QX_ARRAY_INFO array_info_record(const ArrayView& v, const Adapter& a) {
+ArrayGeometry array_geometry(const Array& r, const Adapter& a, const std::vector<uint64_t>& member_disk_kb) {
+  ArrayGeometry g;
+  g.level = r.raid_level;
+  g.parity = r.parity_disks != 0 ? r.parity_disks : default_parity(r.raid_level);
+  g.stripe_kb = r.stripe_kb;
+  g.size_kb = r.size_kb;
+  g.reserved_kb = a.disk_reserved_kb;
+  g.members = r.pds.size();
+  for (uint64_t kb : member_disk_kb) g.member_space_kb.push_back(kb > a.disk_reserved_kb ? kb - a.disk_reserved_kb : 0);
+  return g;
+}
+
+QX_ARRAY_INFO array_info_record(const ArrayView& v) {
   QX_ARRAY_INFO rec{};
   const Array& r = v.array;
   rec.array_id = r.id;
+  copy_text(rec.name, r.name);
   rec.raid_level = r.raid_level;
   rec.parity_disks = r.parity_disks;
   rec.stripe_kb = r.stripe_kb;
   rec.sector_size = r.sector_size;
 
-  CapacityRequest room;
-  room.level = r.raid_level;
-  room.parity = r.parity_disks != 0 ? r.parity_disks : default_parity(r.raid_level);
-  room.stripe_kb = r.stripe_kb;
-  for (uint64_t free : v.member_free_kb) room.members.push_back({free, false});
-  CapacityPlan plan = plan_capacity(room);
-  rec.free_kb = plan.status == 0 ? plan.capacity_kb : 0;
+  rec.free_kb = largest_free_slot_kb(v.slots);
   rec.rebuild_kb = v.member_used_kb.empty() ? 0 : *std::max_element(v.member_used_kb.begin(), v.member_used_kb.end());
   rec.media_patrol = v.patrolling ? 1 : 0;
 
@@ -122,11 +147,10 @@ QX_ARRAY_INFO array_info_record(const ArrayView& v, const Adapter& a) {
   rec.pd_count = static_cast<uint8_t>(pds);
   std::copy(r.pds.begin(), r.pds.begin() + static_cast<std::ptrdiff_t>(pds), rec.pd_ids);
 
-  size_t slots = a.max_vds_per_array != 0 ? a.max_vds_per_array : v.vds.size();
-  slots = std::min<size_t>(std::max(slots, v.vds.size()), QX_ARRAY_MAX_SLOTS);
+  const size_t slots = std::min<size_t>(v.slots.size(), QX_ARRAY_MAX_SLOTS);
   rec.slot_count = static_cast<uint8_t>(slots);
   std::fill(std::begin(rec.slot_vd_ids), std::end(rec.slot_vd_ids), uint16_t{QX_FREE_SLOT});
-  for (size_t i = 0; i < v.vds.size() && i < slots; ++i) rec.slot_vd_ids[i] = v.vds[i].id;
+  for (size_t i = 0; i < slots; ++i) rec.slot_vd_ids[i] = v.slots[i].vd;
 
   if (v.activity) {
     rec.bga_type = bga_type(v.activity->kind);

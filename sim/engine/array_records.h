@@ -9,6 +9,7 @@
 
 #include "api/records.h"
 #include "sim/engine/allocate.h"
+#include "sim/engine/array_slots.h"
 #include "sim/engine/session.h"
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
@@ -21,7 +22,7 @@ namespace qx::sim {
 struct ArrayView {
   Array array;
   std::vector<Vd> vds;                   // the VDs on the array, by id
-  std::vector<uint64_t> member_free_kb;  // largest free stretch of each member disk (0: the disk is gone)
+  std::vector<ArraySlot> slots;          // its VDs and free stretches, in member order
   std::vector<uint64_t> member_used_kb;  // space the array's VDs take on each member disk
   bool patrolling = false;               // a media patrol runs on a member disk
   std::optional<Activity> activity;      // the first background activity of its VDs that has not ended
@@ -32,11 +33,13 @@ struct ArrayView {
 std::vector<ArrayView> array_views(const Session& s, int64_t start, int64_t limit);
 std::optional<ArrayView> array_view(const Session& s, int64_t id);
 
-// The record: the free space a new VD on the array can have (at the array's
-// level over the members' free space), the space a rebuild target must
-// offer (the most the array's VDs take on one member), its slots (its VDs by
-// id, then free slots up to the adapter's VDs per array).
-QX_ARRAY_INFO array_info_record(const ArrayView& view, const Adapter& a);
+// The geometry of an array whose present members have these sizes.
+ArrayGeometry array_geometry(const Array& array, const Adapter& a, const std::vector<uint64_t>& member_disk_kb);
+
+// The record: the free space a new VD on the array can have (the largest
+// free slot's), the space a rebuild target must offer (the most the array's
+// VDs take on one member), its slots.
+QX_ARRAY_INFO array_info_record(const ArrayView& view);
 
 }  // namespace qx::sim
 

@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "api/status.h"
-#include "sim/engine/activities.h"
+#include "sim/engine/due_moments.h"
 #include "sim/engine/clock.h"
 #include "sim/engine/faults.h"
+#include "sim/engine/host_disks.h"
 #include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
@@ -20,12 +21,12 @@ namespace qx::sim {
 namespace {
 
 // What a call looks at before its body: the simulated time, when the
-// adapter's next activity completes, the injected faults and the adapter's
+// next thing happens by itself on the adapter, the injected faults and the adapter's
 // record (none when it does not exist). Read-only calls share one reading of
 // all four while the state stays the same.
 struct Prelude {
   int64_t now_ms = 0;
-  std::optional<int64_t> next_completion;
+  std::optional<int64_t> next_due;
   std::vector<Fault> faults;
   std::optional<Adapter> adapter;
 };
@@ -34,7 +35,7 @@ Prelude read_prelude(Db& db, int adapter) {
   Prelude p;
   p.now_ms = read_clock(db).now_ms();
   if (adapter >= 0) {
-    p.next_completion = next_completion_ms(Session(db, adapter, p.now_ms));
+    p.next_due = next_due_ms(Session(db, adapter, p.now_ms));
     p.adapter = select_by_id(db, adapter_model(), adapter, adapter);
   }
   p.faults = list_faults(db);
@@ -83,12 +84,13 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   // changed the record by then.
   Session session(db, adapter, prelude.now_ms, can_write || !prelude.adapter ? nullptr : &*prelude.adapter);
 
-  // The engine's own changes (completed activities, spent faults) are
+  // The engine's own changes (what happened by itself, spent faults) are
   // committed on their own, so that a failing body cannot undo them.
   bool engine_wrote = false;
-  if (prelude.next_completion && *prelude.next_completion <= prelude.now_ms) {
+  if (prelude.next_due && *prelude.next_due <= prelude.now_ms) {
     if (!can_write) return std::nullopt;
-    complete_due_activities(session);
+    bring_up_to_date(session);
+    refresh_host(db, prelude.now_ms);  // a completed activity may show or hide a disk
     engine_wrote = true;
   }
   if (std::optional<Fault> fault = find_fault(prelude.faults, function, adapter)) {
@@ -107,7 +109,10 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   if (adapter >= 0 && !prelude.adapter) return kInvalidAdapterId;
 
   uint8_t status = body(session);
-  if (status == kOk && can_write) txn->commit();
+  if (status == kOk && can_write) {
+    refresh_host(db, prelude.now_ms);  // the host sees what the change shows or hides
+    txn->commit();
+  }
   return status;
 }
 

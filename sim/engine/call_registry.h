@@ -33,16 +33,16 @@
   X(QX_LD_SetConfig, kWrite, true) \
   X(QX_LD_GetTargetLDInfo, kRead, true) \
   X(QX_LD_Create, kWrite, true) \
-  X(QX_LD_GetMaxSize, kRead, false) \
+  X(QX_LD_GetMaxSize, kRead, true) \
   X(QX_LD_Delete, kWrite, true) \
-  X(QX_LD_Import, kWrite, false) \
+  X(QX_LD_Import, kWrite, true) \
   X(QX_LD_BGAControl, kWrite, true) \
   X(QX_LD_StartINIT, kWrite, true) \
   X(QX_LD_StartConsistencyCheck, kWrite, true) \
   X(QX_LD_StartRebuild, kWrite, true) \
   X(QX_LD_GetMigratedLdSize, kRead, false) \
   X(QX_LD_StartMigration, kWrite, false) \
-  X(QX_LD_DG_QuickCreate, kWrite, false) \
+  X(QX_LD_DG_QuickCreate, kWrite, true) \
   X(QX_LD_DG_StartRebuild, kWrite, true) \
   X(QX_VD_OEMData, kRead, true) \
   X(QX_DG_GetInfo, kRead, true) \
@@ -51,9 +51,9 @@
   X(QX_DG_Delete, kWrite, true) \
   X(QX_DG_BGAControl, kWrite, true) \
   X(QX_DG_StartMigration, kWrite, false) \
-  X(QX_CreateOrModify_DG, kWrite, false) \
-  X(QX_CreateOrModify_VD, kWrite, false) \
-  X(QX_Create_PackageVD, kWrite, false) \
+  X(QX_CreateOrModify_DG, kWrite, true) \
+  X(QX_CreateOrModify_VD, kWrite, true) \
+  X(QX_Create_PackageVD, kWrite, true) \
   X(QX_PackageVD_Delete, kWrite, true) \
   X(QX_PD_GetHDInfo_Ext, kRead, true) \
   X(QX_PD_GetHDInfo, kRead, true) \
@@ -70,8 +70,8 @@
   X(QX_PD_StartMediaPatrol, kWrite, false) \
   X(QX_PD_StartDataScrub, kWrite, false) \
   X(QX_PD_SetHDStatus, kWrite, true) \
-  X(QX_PD_FreeHD2GlobalSpare, kWrite, false) \
-  X(QX_PD_FreeHD2DGSpare, kWrite, false) \
+  X(QX_PD_FreeHD2GlobalSpare, kWrite, true) \
+  X(QX_PD_FreeHD2DGSpare, kWrite, true) \
   X(QX_PD_Spare2FreeHD, kWrite, true) \
   X(QX_PD_WipeHDRMD, kWrite, false) \
   X(QX_PD_OEMData, kWrite, true) \
@@ -109,9 +109,9 @@
   X(QX_TwinTier_AddSegment, kWrite, false) \
   X(QX_TwinTier_GetSegment, kRead, false) \
   X(QX_TwinTier_RemoveSegments, kWrite, false) \
-  X(QX_Tier_GetHDMagic, kRead, false) \
-  X(QX_Tier_GetVDMagic, kRead, false) \
-  X(QX_Tier_GetVDLink, kRead, false) \
+  X(QX_Tier_GetHDMagic, kRead, true) \
+  X(QX_Tier_GetVDMagic, kRead, true) \
+  X(QX_Tier_GetVDLink, kRead, true) \
   X(QX_VDHDD_AddLink, kWrite, true) \
   X(QX_PassThrough, kWrite, false) \
   X(QX_PassThrough_SCSI, kWrite, false) \

@@ -122,6 +122,13 @@ uint8_t check_members(uint8_t level, int n, int parity, uint8_t max_raid6_parity
   return kOk;
 }
 
+uint8_t check_array_members(uint8_t level, int n, int parity, uint8_t max_raid6_parity) {
+  if (uint8_t status = check_members(level, n, parity, max_raid6_parity)) return status;
+  if ((level == QX_RAID6 && n < 4) || (level == QX_RAID60 && n < 8)) return kPdCountForLevel;
+  if (parity > n / 2) return kParityDisks;
+  return kOk;
+}
+
 uint8_t check_tier_members(int ssds, int hard_disks, uint8_t max_tier_ssds) {
   if (ssds == 0 || hard_disks == 0) return kTierSsdCount;
   if (max_tier_ssds != 0 && ssds > max_tier_ssds) return kTierSsdCount;

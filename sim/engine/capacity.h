@@ -24,6 +24,11 @@ uint8_t default_parity(uint8_t level);
 // adapter's RAID6 parity limit `max_raid6_parity` counts as 2 when it is 0.
 uint8_t check_members(uint8_t level, int members, int parity, uint8_t max_raid6_parity);
 
+// The same for an array, which asks more of the double-parity levels:
+// RAID6 at least 4 members, RAID60 at least 8, and parity disks at most half
+// the members.
+uint8_t check_array_members(uint8_t level, int members, int parity, uint8_t max_raid6_parity);
+
 // Whether a hybrid-tier VD's members mix SSDs and hard disks as it needs:
 // at least one of each, and no more SSDs than `max_tier_ssds` (no limit when
 // 0). 0, or 28.

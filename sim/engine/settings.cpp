@@ -8,6 +8,7 @@
 #include "api/status.h"
 #include "sim/engine/control.h"
 #include "sim/engine/vd_health.h"
+#include "sim/model/record_text.h"
 #include "sim/model/fault.h"
 #include "sim/store/table.h"
 
@@ -157,7 +158,7 @@ QX_VD_CONFIG vd_config_record(const Vd& vd) {
   r.cache_flags = vd.cache_flags;
   r.vd_id = vd.id;
   r.restore_companion = vd.restore_flag;
-  std::memcpy(r.name, vd.name.data(), std::min(vd.name.size(), sizeof r.name - 1));
+  copy_text(r.name, vd.name);
   return r;
 }
 
@@ -202,7 +203,7 @@ QX_ARRAY_CONFIG array_config_record(const Array& array) {
   QX_ARRAY_CONFIG r{};
   r.array_id = array.id;
   r.write_cache = array.write_cache ? 1 : 0;
-  std::memcpy(r.name, array.name.data(), std::min(array.name.size(), sizeof r.name - 1));
+  copy_text(r.name, array.name);
   return r;
 }
 

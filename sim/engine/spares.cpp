@@ -12,6 +12,7 @@
 #include "sim/engine/disk_records.h"
 #include "sim/engine/events.h"
 #include "sim/engine/rebuild.h"
+#include "sim/model/array.h"
 #include "sim/model/disk.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
@@ -95,6 +96,32 @@ uint8_t make_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array
   log_event(s, NewEvent(events::kPdSpareSet, pd));
   rebuild_onto_spares(s);
   return kOk;
+}
+
+uint8_t assign_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array) {
+  const Adapter& a = s.adapter();
+  if (!(a.features & QX_FEATURE_REBUILD) || (a.adv_features & QX_ADV_NO_SPARE)) return kNotSupported;
+  if (kind == SpareKind::kDedicated && a.max_arrays == 0) return kNotSupportedOnAdapter;
+  std::optional<Disk> disk = present_disk(s, pd);
+  if (!disk) return kPdMissing;
+  if (!is_data_disk(*disk)) return kAtapiInVd;
+  if (disk->offline || disk->foreign) return kInvalidPdId;
+  if (disk->spare == SpareKind::kGlobal) return kPdIsSpare;
+  if (disk->spare == SpareKind::kDedicated) return kSpareOfOtherArray;
+  const std::vector<Array> arrays = select_rows(s.db(), array_model(), s.adapter_id());
+  const bool member = std::any_of(arrays.begin(), arrays.end(), [pd](const Array& r) {
+    return std::find(r.pds.begin(), r.pds.end(), pd) != r.pds.end();
+  });
+  if (member || holds_any_block(s, pd)) return kPdAssigned;
+  if (kind == SpareKind::kDedicated) {
+    std::optional<ArrayView> view = array_view(s, array);
+    if (!view) return kInvalidArrayId;
+    const uint64_t needed = view->member_used_kb.empty()
+                                ? 0
+                                : *std::max_element(view->member_used_kb.begin(), view->member_used_kb.end());
+    if (largest_extent_kb(disk_free_extents(s, *disk)) < needed) return kSpareTooSmall;
+  }
+  return make_spare(s, pd, kind, array);
 }
 
 void rebuild_onto_spares(const Session& s) {

@@ -27,6 +27,16 @@ void free_dedicated_spares(const Session& s, uint16_t array);
 // holds a block.
 uint8_t make_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array);
 
+// QX_PD_FreeHD2GlobalSpare and QX_PD_FreeHD2DGSpare: make_spare() after the
+// checks, in order: 19 when the adapter keeps no spares; 160 for a dedicated
+// spare without arrays; 55 for a disk that is not there, 65 for a device
+// that is no disk, 9 for an
+// offline or foreign disk; 54 for a global spare, 78 for a dedicated one; 56
+// for a disk in an array or holding a block; for a dedicated spare 17 for an
+// unknown array and 77 for a disk smaller than what the array's VDs take on
+// one member.
+uint8_t assign_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array);
+
 // Automatic rebuild: when the adapter has the rebuild feature and its
 // automatic rebuild is on, each degraded or partially optimal VD with nothing
 // active on it takes a spare (a dedicated spare of its array first, then a

@@ -22,36 +22,35 @@ constexpr int64_t kQuickInitSeconds = 5;        // a fast initialization clears 
 constexpr uint16_t kVdIdLimit = 0xFF;           // the records mark "no VD" with 0xFF
 constexpr uint8_t kCacheBits = QX_CACHE_WRITE_THROUGH | QX_CACHE_READ_AHEAD;
 
-bool valid_name(const char (&name)[QX_NAME_SIZE]) {
-  size_t length = std::find(name, name + QX_NAME_SIZE, '\0') - name;
-  if (length == 0 || length == QX_NAME_SIZE) return false;
-  for (size_t i = 0; i < length; ++i) {
-    unsigned char c = static_cast<unsigned char>(name[i]);
-    bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-    if (!letter && !(c >= '0' && c <= '9') && c != ' ' && c != '_') return false;
-  }
-  return true;
-}
 
-uint8_t check_cache(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
-  if ((r.cache_policy & ~kCacheBits) != 0) return kInvalidParameter;
+// On arrays a VD may also leave its write cache to the battery (automatic).
+uint8_t check_cache(const Adapter& a, uint8_t level, uint8_t policy) {
+  const bool on_array = a.max_arrays != 0;
+  const uint8_t allowed = on_array ? kCacheBits | QX_CACHE_AUTO : kCacheBits;
+  if ((policy & ~allowed) != 0) return kInvalidParameter;
+  if ((policy & QX_CACHE_AUTO) && !(a.adv_features & QX_ADV_BBU)) return kNotSupported;
   // With the hybrid switch the write-through bit of a hybrid VD means restore, not cache.
-  bool switch_bit = r.raid_level == QX_TIER_HYBRID && (a.adv_features & QX_ADV_HYBRID_SWITCH) != 0;
-  if ((a.adv_features & QX_ADV_NO_VD_WRITE_CACHE) && !(r.cache_policy & QX_CACHE_WRITE_THROUGH) && !switch_bit)
+  bool switch_bit = level == QX_TIER_HYBRID && (a.adv_features & QX_ADV_HYBRID_SWITCH) != 0;
+  if ((a.adv_features & QX_ADV_NO_VD_WRITE_CACHE) && !(policy & QX_CACHE_WRITE_THROUGH) && !switch_bit)
     return kNotSupported;
-  if ((a.adv_features & QX_ADV_NO_VD_READ_CACHE) && (r.cache_policy & QX_CACHE_READ_AHEAD)) return kNotSupported;
+  if ((a.adv_features & QX_ADV_NO_VD_READ_CACHE) && (policy & QX_CACHE_READ_AHEAD)) return kNotSupported;
   return kOk;
 }
 
-uint8_t check_init(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
-  switch (r.init_mode) {
+// A foreground initialization exists only for VDs on arrays.
+uint8_t check_init(const Adapter& a, uint8_t level, uint8_t init_mode) {
+  switch (init_mode) {
     case QX_INIT_QUICK:
     case QX_INIT_NONE: return kOk;
+    case QX_INIT_FOREGROUND:
+      if (a.max_arrays == 0) return kInvalidParameter;
+      if (!(a.features & QX_FEATURE_FOREGROUND_INIT)) return kNotSupported;
+      return kOk;
     case QX_INIT_BACKGROUND:
-      if (!(a.features & QX_FEATURE_BACKGROUND_INIT) || !find_raid_level(r.raid_level)->redundant) return kNotSupported;
+      if (!(a.features & QX_FEATURE_BACKGROUND_INIT) || !find_raid_level(level)->redundant) return kNotSupported;
       return kOk;
     case QX_INIT_INTELLIGENT:
-      if (!is_tier_level(r.raid_level) || !(a.adv_features & QX_ADV_TIER_INTELLIGENT_INIT)) return kNotSupported;
+      if (!is_tier_level(level) || !(a.adv_features & QX_ADV_TIER_INTELLIGENT_INIT)) return kNotSupported;
       return kOk;
     default: return kInvalidParameter;
   }
@@ -76,14 +75,10 @@ uint8_t read_members(const Session& s, const QX_CREATE_VD_REQUEST& r, std::vecto
 // The disks must match where the adapter demands it.
 uint8_t check_mix(const Adapter& a, uint8_t level, const std::vector<Disk>& members) {
   const Disk& first = members.front();
-  constexpr uint8_t kTransport = QX_PD_TYPE_SATA | QX_PD_TYPE_PATA | QX_PD_TYPE_SAS;
   int ssds = 0;
   for (const Disk& d : members) {
-    if (a.features & QX_FEATURE_SAME_TYPE_ONLY) {
-      bool same =
-          (d.type_bits & kTransport) == (first.type_bits & kTransport) && (is_tier_level(level) || d.ssd == first.ssd);
-      if (!same) return kPdTypeMismatch;
-    }
+    if ((a.features & QX_FEATURE_SAME_TYPE_ONLY) && !same_disk_type(d, first, is_tier_level(level)))
+      return kPdTypeMismatch;
     if (d.sector_size != first.sector_size) return kPdBlockSizeMismatch;
     ssds += d.ssd ? 1 : 0;
   }
@@ -102,12 +97,7 @@ uint8_t check_request(const Adapter& a, const QX_CREATE_VD_REQUEST& r, uint8_t p
   if (ids.size() != r.pd_count) return kInvalidParameter;
   if (uint8_t s = check_members(r.raid_level, r.pd_count, parity, a.max_raid6_parity)) return s;
   if (!stripe_supported(a, r.stripe_kb)) return kInvalidBlockSize;
-  if (rounding_unit_kb(r.rounding) == 0) return kInvalidParameter;
-  if (r.rounding != QX_ROUNDING_NONE && (a.adv_features & QX_ADV_NO_ROUNDING)) return kNotSupported;
-  if (uint8_t s = check_cache(a, r)) return s;
-  if (uint8_t s = check_init(a, r)) return s;
-  if (!valid_name(r.name)) return kVdNameInvalid;
-  return kOk;
+  return check_vd_settings(a, r.raid_level, r.rounding, r.cache_policy, r.init_mode, r.name);
 }
 
 // The size the request asks for, in KB (0: all). Adapters with a newer
@@ -140,6 +130,22 @@ std::optional<uint16_t> next_vd_id(const Session& s) {
 }
 
 }  // namespace
+
+bool valid_name(const char (&name)[QX_NAME_SIZE], bool may_fill) {
+  size_t length = std::find(name, name + QX_NAME_SIZE, '\0') - name;
+  if (length == 0 || (length == QX_NAME_SIZE && !may_fill)) return false;
+  for (size_t i = 0; i < length; ++i) {
+    unsigned char c = static_cast<unsigned char>(name[i]);
+    bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    if (!letter && !(c >= '0' && c <= '9') && c != ' ' && c != '_') return false;
+  }
+  return true;
+}
+
+bool same_disk_type(const Disk& x, const Disk& y, bool ssds_mix) {
+  constexpr uint8_t kTransport = QX_PD_TYPE_SATA | QX_PD_TYPE_PATA | QX_PD_TYPE_SAS;
+  return (x.type_bits & kTransport) == (y.type_bits & kTransport) && (ssds_mix || x.ssd == y.ssd);
+}
 
 bool stripe_supported(const Adapter& a, uint16_t stripe_kb) {
   uint16_t mask = a.stripe_sizes != 0 ? a.stripe_sizes : default_stripe_sizes(a.adv_features);
@@ -186,20 +192,64 @@ VdPlan plan_vd(const Session& s, const QX_CREATE_VD_REQUEST& r) {
   return plan;
 }
 
-uint8_t create_vd(const Session& s, const QX_CREATE_VD_REQUEST& r, uint16_t* new_id) {
+uint8_t max_vd_size(const Session& s, const QX_CREATE_VD_REQUEST& request, uint64_t* size_kb) {
+  QX_CREATE_VD_REQUEST all = request;
+  all.size_mb = 0;
+  VdPlan plan = plan_vd(s, all);
+  if (plan.status != kOk) return plan.status;
+  *size_kb = plan.capacity_kb;
+  return kOk;
+}
+
+uint8_t check_vd_settings(const Adapter& a, uint8_t level, uint8_t rounding, uint8_t cache_policy, uint8_t init_mode,
+                          const char (&name)[QX_NAME_SIZE]) {
+  if (rounding_unit_kb(rounding) == 0) return kInvalidParameter;
+  if (rounding != QX_ROUNDING_NONE && (a.adv_features & QX_ADV_NO_ROUNDING)) return kNotSupported;
+  if (uint8_t s = check_cache(a, level, cache_policy)) return s;
+  if (uint8_t s = check_init(a, level, init_mode)) return s;
+  if (!valid_name(name, a.max_arrays != 0)) return kVdNameInvalid;
+  return kOk;
+}
+
+uint8_t record_new_vd(const Session& s, Vd vd, const std::vector<Placement>& placements, uint8_t init_mode,
+                      uint16_t* new_id) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
-  const int64_t now_ms = s.now_ms();
   const Adapter& a = s.adapter();
-  VdPlan plan = plan_vd(s, r);
-  if (plan.status != kOk) return plan.status;
   std::optional<uint16_t> id = next_vd_id(s);
   if (!id) return kNoVdId;
-  std::optional<std::vector<uint16_t>> block_ids = free_block_ids(s, plan.placements.size());
+  std::optional<std::vector<uint16_t>> block_ids = free_block_ids(s, placements.size());
   if (!block_ids) return kNoResource;
-
-  Vd vd;
   vd.id = *id;
+  vd.last_write_time = s.now_ms() / 1000;
+  insert_row(db, vd_model(), adapter, vd);
+  carve_blocks(s, vd.id, placements, *block_ids);
+  log_vd_event(s, vd, events::kVdCreated);
+
+  if (init_mode != QX_INIT_NONE) {
+    // Initialization overwrites what the disks held.
+    for (const Placement& p : placements) {
+      Disk d = select_by_id(db, disk_model(), adapter, p.pd).value();
+      if (d.has_file_system) {
+        d.has_file_system = false;
+        update_row(db, disk_model(), adapter, d);
+      }
+    }
+    if (init_mode == QX_INIT_QUICK)
+      start_vd_activity(s, vd.id, ActivityKind::kInitQuick, kQuickInitSeconds);
+    else if (init_mode == QX_INIT_FOREGROUND)
+      start_vd_activity(s, vd.id, ActivityKind::kInitForeground, activity_duration_s(a, vd.size_kb));
+    else
+      start_vd_activity(s, vd.id, ActivityKind::kInitBackground, activity_duration_s(a, vd.size_kb));
+  }
+  *new_id = vd.id;
+  return kOk;
+}
+
+uint8_t create_vd(const Session& s, const QX_CREATE_VD_REQUEST& r, uint16_t* new_id) {
+  VdPlan plan = plan_vd(s, r);
+  if (plan.status != kOk) return plan.status;
+  Vd vd;
   vd.name = std::string(r.name, std::find(r.name, r.name + QX_NAME_SIZE, '\0'));
   vd.state = QX_VD_FUNCTIONAL;
   vd.raid_level = r.raid_level;
@@ -210,27 +260,7 @@ uint8_t create_vd(const Session& s, const QX_CREATE_VD_REQUEST& r, uint16_t* new
   vd.parity_disks = level.default_parity != 0 ? plan.parity : 0;
   vd.sub_vd_count = level.sub_vds;
   vd.members = r.pd_count;
-  vd.last_write_time = now_ms / 1000;
-  insert_row(db, vd_model(), adapter, vd);
-  carve_blocks(s, vd.id, plan.placements, *block_ids);
-  log_vd_event(s, vd, events::kVdCreated);
-
-  if (r.init_mode != QX_INIT_NONE) {
-    // Initialization overwrites what the disks held.
-    for (const Placement& p : plan.placements) {
-      Disk d = select_by_id(db, disk_model(), adapter, p.pd).value();
-      if (d.has_file_system) {
-        d.has_file_system = false;
-        update_row(db, disk_model(), adapter, d);
-      }
-    }
-    if (r.init_mode == QX_INIT_QUICK)
-      start_vd_activity(s, vd.id, ActivityKind::kInitQuick, kQuickInitSeconds);
-    else
-      start_vd_activity(s, vd.id, ActivityKind::kInitBackground, activity_duration_s(a, vd.size_kb));
-  }
-  *new_id = vd.id;
-  return kOk;
+  return record_new_vd(s, vd, plan.placements, r.init_mode, new_id);
 }
 
 }  // namespace qx::sim

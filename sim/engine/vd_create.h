@@ -12,6 +12,8 @@
 #include "sim/engine/allocate.h"
 #include "sim/engine/session.h"
 #include "sim/model/adapter.h"
+#include "sim/model/disk.h"
+#include "sim/model/vd.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {
@@ -28,10 +30,38 @@ struct VdPlan {
 // Checks a create request and plans its blocks without changing anything.
 VdPlan plan_vd(const Session& s, const QX_CREATE_VD_REQUEST& request);
 
+// QX_LD_GetMaxSize on an arrays-less adapter: the largest size in KB a VD
+// of the request could have, with QX_LD_Create's checks but not the
+// requested size or the id limits.
+uint8_t max_vd_size(const Session& s, const QX_CREATE_VD_REQUEST& request, uint64_t* size_kb);
+
 // Creates the VD a request asks for. Answers 0 and the new VD's id, or the
 // status of the first check that fails, having written nothing. Needs a
 // write transaction.
 uint8_t create_vd(const Session& s, const QX_CREATE_VD_REQUEST& request, uint16_t* new_id);
+
+// The settings of a new VD as the adapter checks them, in order: rounding
+// (7, or 19 without rounding), cache bits (7, or 19 for what it lacks; the
+// automatic policy only on arrays with a battery feature), initialization
+// mode (7, or 19 for what it lacks; foreground only on arrays), name (72;
+// on arrays it may fill the field). 0 when all pass.
+uint8_t check_vd_settings(const Adapter& a, uint8_t level, uint8_t rounding, uint8_t cache_policy, uint8_t init_mode,
+                          const char (&name)[QX_NAME_SIZE]);
+
+// Records a checked VD (all but its id and write time filled) with one
+// block per placement, logs its creation and starts its initialization.
+// Answers 0 and the new id, 64 when no VD id is left, 4 when no block id is;
+// needs a write transaction.
+uint8_t record_new_vd(const Session& s, Vd vd, const std::vector<Placement>& placements, uint8_t init_mode,
+                      uint16_t* new_id);
+
+// Whether a name is 1 to 15 characters (16, filling the field, when
+// `may_fill`) of letters, digits, blanks and underscores.
+bool valid_name(const char (&name)[QX_NAME_SIZE], bool may_fill);
+
+// Whether two disks are of one type where the adapter demands it: the same
+// transport, and both SSDs or both hard disks unless `ssds_mix`.
+bool same_disk_type(const Disk& x, const Disk& y, bool ssds_mix);
 
 // Whether the adapter builds VDs with this stripe size: one of its supported
 // sizes (16 KB << i for bit i of its mask; an adapter that states no mask

@@ -22,6 +22,12 @@ void log_vd_event(const Session& s, const Vd& vd, const EventKind& kind) {
   log_event(s, vd_event(vd, kind));
 }
 
+void log_vd_event(const Session& s, const Vd& vd, const EventKind& kind, uint32_t param0) {
+  NewEvent e = vd_event(vd, kind);
+  e.params[0] = param0;
+  log_event(s, e);
+}
+
 void log_vd_deleted(const Session& s, const Vd& vd) {
   NewEvent e = vd_event(vd, events::kVdDeleted);
   // The name fills the four parameters; a reader takes them as the name when

@@ -17,6 +17,9 @@ namespace qx::sim {
 // each carries the marks.
 void log_vd_event(const Session& s, const Vd& vd, const EventKind& kind);
 
+// The same with parameter 0 set (the array of an imported VD).
+void log_vd_event(const Session& s, const Vd& vd, const EventKind& kind, uint32_t param0);
+
 // Logs the "deleted" event of `vd`, carrying its name.
 void log_vd_deleted(const Session& s, const Vd& vd);
 

@@ -16,6 +16,7 @@ struct Array {
   uint8_t parity_disks = 0;
   uint16_t stripe_kb = 64;
   uint32_t sector_size = 512;
+  uint64_t size_kb = 0;       // usable capacity fixed when it was built; 0: its members' whole space
   std::vector<uint16_t> pds;  // member disks in order
   bool package = false;       // created together with its one VD, as a package VD
   std::string name;

@@ -66,6 +66,8 @@ const Model<Disk>& disk_model() {
         bool_field<D>("has_file_system", &D::has_file_system, false, "file-system query",
                       "the disk carries a file system"),
         bool_field<D>("has_os", &D::has_os, false, "running-OS query", "the running operating system is on it"),
+        bool_field<D>("os_exposed", &D::os_exposed, false, "OS disk mapping",
+                      "while free, the host sees it as a disk of its own (qxsim host present)"),
         bool_field<D>("write_cache", &D::write_cache, true, "PD configuration (0)", "write cache is on"),
         bool_field<D>("smart", &D::smart, true, "PD configuration (1)", "SMART is on"),
         integer_field<D>("link_speed", &D::link_speed, 3, "PD configuration (3)",

@@ -48,6 +48,7 @@ struct Disk {
   uint16_t spare_array = 0;  // array of a dedicated spare
   bool has_file_system = false;
   bool has_os = false;
+  bool os_exposed = false;  // the host sees it as a disk while it is free
   // configuration
   bool write_cache = false;
   bool smart = false;

@@ -13,7 +13,7 @@ const Model<Vd>& vd_model() {
     m.key = {"id"};
     m.fields = {
         integer_field<V>("id", &V::id, 0, "VD id (0)", "VD id, unique on the adapter", 0, 0xFFFE),
-        text_field<V>("name", &V::name, 15, "", "name (32)", "VD name"),
+        text_field<V>("name", &V::name, 16, "", "name (32)", "VD name, up to 16 characters"),
         integer_field<V>("state", &V::state, QX_VD_FUNCTIONAL, "state (2)",
                          "0 functional, 1 degraded, 2 deleted, 4 offline, 5 partially optimal, 6 foreign, "
                          "7 importable foreign, 8 not importable foreign, 11 conflicted, 12 plugin conflicted, "

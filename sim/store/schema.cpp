@@ -12,6 +12,7 @@
 #include "sim/model/element.h"
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
+#include "sim/model/host.h"
 #include "sim/model/smart.h"
 #include "sim/model/topology.h"
 #include "sim/model/vd.h"
@@ -38,6 +39,7 @@ const std::vector<TableShape>& tables() {
       shape_of(event_model()),   shape_of(battery_model()), shape_of(fault_model()),
       shape_of(enclosure_model()), shape_of(expander_model()), shape_of(pm_model()),
       shape_of(element_model()), shape_of(smart_model()), shape_of(aes_entry_model()), shape_of(aes_port_model()),
+      shape_of(host_model()), shape_of(host_disk_model()),
   };
   return all;
 }

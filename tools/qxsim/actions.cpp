@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 
@@ -11,11 +12,15 @@
 #include "api/output_check.h"
 #include "platform/clock_text.h"
 #include "sim/engine/activities.h"
+#include "sim/engine/battery_power.h"
 #include "sim/engine/clock.h"
 #include "sim/engine/control.h"
+#include "sim/engine/due_moments.h"
 #include "sim/engine/enclosure_control.h"
 #include "sim/engine/events.h"
+#include "sim/engine/host_disks.h"
 #include "sim/engine/session.h"
+#include "sim/engine/vd_import.h"
 #include "sim/model/adapter.h"
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
@@ -32,14 +37,18 @@ using namespace qx::sim;
 namespace {
 
 // Runs `work` in one transaction on the state, on `adapter` (-1: none) at the
-// current simulated time, after the adapter's activities are brought up to date.
+// current simulated time, after what happened by itself on the adapter is
+// brought up to date.
 void with_state(Transaction::Kind kind, int adapter, const std::function<void(const Session&)>& work) {
   std::unique_ptr<Db> db = open_state(state_directory());
   Transaction txn(*db, kind);
   const Session session(*db, adapter, read_clock(*db).now_ms());
-  if (adapter >= 0 && kind == Transaction::Kind::kWrite) complete_due_activities(session);
+  if (adapter >= 0 && kind == Transaction::Kind::kWrite) bring_up_to_date(session);
   work(session);
-  if (kind == Transaction::Kind::kWrite) txn.commit();
+  if (kind == Transaction::Kind::kWrite) {
+    refresh_host(*db, session.now_ms());
+    txn.commit();
+  }
 }
 
 std::string utc_text(int64_t ms) {
@@ -109,9 +118,9 @@ int clock(ClockStep step, const Options& o) {
       throw std::runtime_error("clock: the simulated time would leave the range the state keeps (about 35,000 years "
                                "either side of 1970)");
     write_clock(db, c);
-    // Moving time on completes what is due on every adapter.
+    // Moving time on applies what is due on every adapter.
     for (const Adapter& a : select_rows(db, adapter_model(), kAnyAdapter))
-      complete_due_activities(Session(db, a.id, c.now_ms(), a));
+      bring_up_to_date(Session(db, a.id, c.now_ms(), a));
     std::printf("%s (%s)\n", utc_text(c.now_ms()).c_str(), c.frozen ? "frozen" : "running");
   });
   return 0;
@@ -186,6 +195,17 @@ int pd_smart(const Options& o) {
   return 0;
 }
 
+int battery_set(const Options& o) {
+  if (!o.battery_present && !o.battery_charge) throw std::runtime_error("say what changes: --present or --charge");
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
+    BatteryChange change;
+    change.present = o.battery_present;
+    if (o.battery_charge) change.charge_percent = static_cast<uint8_t>(*o.battery_charge);
+    change_stored_battery(s, change);
+  });
+  return 0;
+}
+
 int pd_spare(const Options& o) {
   if (!o.spare_global && !o.spare_array && !o.spare_none)
     throw std::runtime_error("say which spare: --global, --array N or --none");
@@ -196,6 +216,22 @@ int pd_spare(const Options& o) {
     else
       set_spare(s, id, o.spare_global ? SpareKind::kGlobal : SpareKind::kNone, 0);
   });
+  return 0;
+}
+
+// A VD (with its array) as if its disks came from another adapter.
+int foreign(const Options& o) {
+  uint8_t state = 0;
+  if (o.foreign_state == "importable")
+    state = QX_VD_IMPORTABLE_FOREIGN;
+  else if (o.foreign_state == "not-importable")
+    state = QX_VD_NOT_IMPORTABLE_FOREIGN;
+  else if (o.foreign_state == "conflicted")
+    state = QX_VD_CONFLICTED;
+  else
+    throw std::runtime_error("--state is importable, not-importable or conflicted");
+  with_state(Transaction::Kind::kWrite, o.pd_adapter,
+             [&](const Session& s) { make_foreign(s, static_cast<uint16_t>(o.vd), state); });
   return 0;
 }
 
@@ -230,6 +266,25 @@ int event_add(const Options& o) {
     row.sense_length = static_cast<uint8_t>(o.event_sense.size() / 2);
     row.time = o.event_time ? static_cast<uint32_t>(*o.event_time) : event_time(s, s.now_ms());
     std::printf("event %u added\n", append_event(s, row));
+  });
+  return 0;
+}
+
+int host(HostStep step, const Options& o) {
+  with_state(Transaction::Kind::kWrite, -1, [&](const Session& s) {
+    switch (step) {
+      case HostStep::kPresent: {
+        // Kept absolute: qxcli may run from another folder.
+        const std::string root = std::filesystem::absolute(o.host_root).lexically_normal().string();
+        present_host(s.db(), s.now_ms(), root);
+        std::printf("host disks presented in %s\n", root.c_str());
+        break;
+      }
+      case HostStep::kRescan:
+        if (!rescan_host(s.db(), s.now_ms())) throw std::runtime_error("host rescan: no host is presented");
+        break;
+      case HostStep::kForget: forget_host(s.db()); break;
+    }
   });
   return 0;
 }

@@ -41,6 +41,14 @@ struct Options {
   int expander = 0;
   int attribute = 0;
   std::optional<int64_t> current, raw, worst, threshold;
+  // foreign configurations
+  int vd = 0;
+  std::string foreign_state = "importable";
+  // battery
+  std::optional<bool> battery_present;
+  std::optional<int> battery_charge;
+  // host
+  std::string host_root;
 };
 
 // One function per subcommand; each answers the exit status and throws, with
@@ -70,6 +78,15 @@ int enc_element(const Options& o);
 enum class ExpanderStep { kPull, kInsert };
 int enc_expander(ExpanderStep step, const Options& o);
 int pd_smart(const Options& o);
+// Makes a VD and its array a foreign configuration.
+int foreign(const Options& o);
+// Fits, removes or recharges an adapter's battery.
+int battery_set(const Options& o);
+
+// Shows the adapters' VDs and free exposed disks to a host whose disk tree
+// lives under a folder, renumbers and rewrites it, or stops.
+enum class HostStep { kPresent, kRescan, kForget };
+int host(HostStep step, const Options& o);
 
 }  // namespace qxsim
 

@@ -97,6 +97,12 @@ int main(int argc, char** argv) {
   smart->add_option("--threshold", opt.threshold, "Threshold (0: none)");
   smart->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
 
+  CLI::App* foreign = bind(app.add_subcommand("foreign", "Make a VD (and its array) a foreign configuration"),
+                           [&] { return qxsim::foreign(opt); });
+  foreign->add_option("vd", opt.vd, "VD id")->required()->check(CLI::Range(0, 65534));
+  foreign->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  foreign->add_option("--state", opt.foreign_state, "importable, not-importable or conflicted")->capture_default_str();
+
   CLI::App* enc = app.add_subcommand("enc", "Enclosures and expanders");
   enc->require_subcommand(1);
   CLI::App* element =
@@ -128,6 +134,14 @@ int main(int argc, char** argv) {
     sub->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
   }
 
+  CLI::App* battery = app.add_subcommand("battery", "The battery backup unit");
+  battery->require_subcommand(1);
+  CLI::App* battery_set =
+      bind(battery->add_subcommand("set", "Fit, remove or recharge a battery"), [&] { return qxsim::battery_set(opt); });
+  battery_set->add_option("--present", opt.battery_present, "true: fitted, false: removed");
+  battery_set->add_option("--charge", opt.battery_charge, "Charge in percent")->check(CLI::Range(0, 100));
+  battery_set->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+
   CLI::App* events =
       bind(app.add_subcommand("events", "Print an adapter's event log"), [&] { return qxsim::events(opt); });
   events->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
@@ -146,6 +160,17 @@ int main(int argc, char** argv) {
   event_add->add_option("--sense", opt.event_sense, "Sense bytes in hexadecimal (at most 30)");
   event_add->add_option("--time", opt.event_time, "Time in seconds (default: now, as the adapter stamps it)")
       ->check(CLI::Range(int64_t{0}, int64_t{4294967295}));
+
+  CLI::App* host = app.add_subcommand("host", "The host's view of the VDs and disks (OS disk numbers)");
+  host->require_subcommand(1);
+  CLI::App* present = bind(host->add_subcommand("present", "Show the VDs and exposed free disks as OS disks"),
+                           [&] { return qxsim::host(qxsim::HostStep::kPresent, opt); });
+  present->add_option("dir", opt.host_root, "Folder of the host's disk tree (new, empty or an earlier tree)")
+      ->required();
+  bind(host->add_subcommand("rescan", "Renumber and rewrite the host's disk tree"),
+       [&] { return qxsim::host(qxsim::HostStep::kRescan, opt); });
+  bind(host->add_subcommand("forget", "Stop showing disks to the host and remove its tree"),
+       [&] { return qxsim::host(qxsim::HostStep::kForget, opt); });
 
   try {
     app.parse(argc, argv);
