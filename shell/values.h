@@ -86,6 +86,10 @@ std::string disk_type_text(const QX_PD_INFO& record, uint8_t form);
 // of the topology display.
 std::string number_list_text(const uint8_t* numbers, uint8_t count);
 
+// The first `count` bytes as upper-case hexadecimal, two digits each and no
+// separator: SAS addresses.
+std::string hex_bytes_text(const uint8_t* bytes, size_t count);
+
 }  // namespace qx::shell
 
 #endif  // QX_SHELL_VALUES_H
