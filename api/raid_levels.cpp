@@ -86,6 +86,17 @@ bool disk_count_fits(const RaidLevel& level, int members) {
   return true;
 }
 
+uint8_t redundancy_class(uint8_t code) {
+  switch (code) {
+    case QX_RAID1:
+    case QX_RAID10:
+    case QX_RAID1E: return 1;
+    case QX_RAID50: return QX_RAID5;
+    case QX_RAID60: return QX_RAID6;
+    default: return code;  // RAID0 is 0, RAID5 5, RAID6 6; the rest their own
+  }
+}
+
 int member_group_size(const RaidLevel& level, int members, int sub_vd_count) {
   if (level.pair_groups) return 2;
   if (level.sub_vds != 0) return members / std::max(sub_vd_count, 1);

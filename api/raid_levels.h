@@ -51,6 +51,11 @@ bool is_tier_level(uint8_t code);
 // Whether `members` disks meet the level's disk-count rule (not its parity).
 bool disk_count_fits(const RaidLevel& level, int members);
 
+// The redundancy class a migration may keep or raise but never lower:
+// RAID0 0; the mirrors (1, 10, 1E) 1; RAID5 and 50 5; RAID6 and 60 6; any
+// other code is a class of its own, its code.
+uint8_t redundancy_class(uint8_t code);
+
 // The groups a level's `members` member slots fall into, each failing on its
 // own: mirrored pairs, the sub-VD halves, or one group of all.
 int member_group_size(const RaidLevel& level, int members, int sub_vd_count);

@@ -33,6 +33,33 @@ trap 'rm -rf "$work"' EXIT
   printf ']}]}\n'
 } > "$work/busy.json"
 
+# 256 disks, each busy: a media patrol on every even one (a member of a
+# one-disk VD), data scrubbing on every odd one (a spare); the device id is one
+# whose PD listing shows each disk's activity.
+{
+  printf '{"clock": {"frozen": true, "time_ms": 1767225600000}, "adapters": [{"max_vds": 255, '
+  printf '"max_total_blocks_wide": 255, "features": "0x3F", "device_id": "0x7230", "highest_pd_id": 255, "max_disks": 256, "disks": ['
+  i=0; while [ $i -lt 256 ]; do
+    [ $i -gt 0 ] && printf ','
+    spare=none; [ $((i % 2)) -eq 1 ] && spare=global
+    printf '{"id": %d, "port": %d, "size_kb": 10485760, "spare": "%s"}' $i $((i % 16)) $spare; i=$((i + 1)); done
+  printf '], "vds": ['
+  i=0; while [ $i -lt 128 ]; do
+    [ $i -gt 0 ] && printf ','
+    printf '{"id": %d, "raid_level": 0, "size_kb": 10223616}' $i; i=$((i + 1)); done
+  printf '], "blocks": ['
+  i=0; while [ $i -lt 128 ]; do
+    [ $i -gt 0 ] && printf ','
+    printf '{"id": %d, "pd": %d, "vd": %d, "start_kb": 262144, "size_kb": 10223616}' $i $((2 * i)) $i; i=$((i + 1)); done
+  printf '], "activities": ['
+  i=0; while [ $i -lt 256 ]; do
+    [ $i -gt 0 ] && printf ','
+    kind=media_patrol; [ $((i % 2)) -eq 1 ] && kind=data_scrub
+    printf '{"id": %d, "kind": "%s", "pd": %d, "duration_s": 100000}' $i $kind $i; i=$((i + 1)); done
+  printf ']}]}\n'
+} > "$work/patrols.json"
+QX_SIM_HOME=$work/patrols "$qxsim" init --scenario "$work/patrols.json" --force >/dev/null
+
 # Each round loads the state afresh, so every advance completes all 500.
 cat > "$work/advance.sh" <<SCRIPT
 #!/bin/sh
@@ -53,4 +80,7 @@ QX_SIM_HOME=$work/default "$qxcli" rebuild -l 0 -d 10 >/dev/null
   --floor "" \
   --case "floor (default)" "QX_SIM_HOME=$work/default" "$floor" \
   --floor "floor (default)" \
-  --case "info -o vd (default, every VD busy)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" info -o vd
+  --case "info -o vd (default, every VD busy)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" info -o vd \
+  --case "floor (256 disks)" "QX_SIM_HOME=$work/patrols" "$floor" \
+  --floor "floor (256 disks)" \
+  --case "info -o pd (256 disks, each patrolled or scrubbed)" TZ=UTC "QX_SIM_HOME=$work/patrols" "$qxcli" info -o pd

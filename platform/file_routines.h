@@ -14,6 +14,7 @@ namespace qx::platform {
 enum class FileMode {
   kRead,       // an existing file, for reading
   kReadWrite,  // for reading and writing; created empty when missing
+  kCreateNew,  // a new file for writing; fails when the name is taken
 };
 
 // An open file, closed when it goes.
@@ -25,11 +26,23 @@ class File {
   ~File() { close(); }
 
   bool open(const std::string& path, FileMode mode);
+  // Creates `path` for writing; never opens or empties a file that is
+  // already there (kExists, decided by the system in the same step).
+  enum class Created { kOk, kExists, kFailed };
+  Created create_new(const std::string& path);
   bool is_open() const { return file_ != nullptr; }
   // The bytes read, at most `size`; fewer at the end of the file or on an error.
   size_t read(void* data, size_t size);
+  // Up to three attempts at the bytes still missing; the count read, as read().
+  size_t read_fully(void* data, size_t size);
   // True when every byte was written (and handed to the system).
   bool write_at(int64_t offset, const void* data, size_t size);
+  // At the current position, up to three attempts; true when every byte went.
+  bool write(const void* data, size_t size);
+  // The file's size in bytes; -1 when it cannot be told.
+  int64_t size();
+  // Moves to `offset` from the start; false when it cannot.
+  bool rewind_to(int64_t offset);
   void close();
 
  private:

@@ -1,5 +1,6 @@
 #include "shell/values.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -59,6 +60,12 @@ uint32_t hex_value(const char* text) {
     value = (value << 4) | (static_cast<uint32_t>(digit) & 0xFu);
   }
   return value;
+}
+
+std::optional<uint32_t> decimal_or_hex_value(const char* text) {
+  if (is_hex_number(text)) return hex_value(text);
+  if (is_decimal_number(text)) return static_cast<uint32_t>(decimal_value(text));
+  return std::nullopt;
 }
 
 void copy_argument(char* dest, const char* source, size_t n) {
@@ -199,11 +206,22 @@ std::string disk_type_text(const QX_PD_INFO& record, uint8_t form) {
 }
 
 std::string number_list_text(const uint8_t* numbers, uint8_t count) {
+  // A topology display writes two of these per device: no format parsed.
   std::string text;
-  char number[8];
+  char number[4];
   for (unsigned i = 0; i < count; ++i) {
-    std::snprintf(number, sizeof number, i == 0 ? "%d" : ", %d", numbers[i]);
-    text += number;
+    if (i > 0) text += ", ";
+    text.append(number, std::to_chars(number, number + sizeof number, numbers[i]).ptr);
+  }
+  return text;
+}
+
+std::string hex_bytes_text(const uint8_t* bytes, size_t count) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string text(2 * count, '0');
+  for (size_t i = 0; i < count; ++i) {
+    text[2 * i] = kDigits[bytes[i] >> 4];
+    text[2 * i + 1] = kDigits[bytes[i] & 0xF];
   }
   return text;
 }

@@ -28,6 +28,9 @@ bool is_hex_number(const char* text);
 // The value of the digits after the "0x" of a text that passed
 // is_hex_number(); digits beyond the eighth shift the upper ones out.
 uint32_t hex_value(const char* text);
+// A number typed either way: decimal (as decimal_value() reads it) or "0x"
+// hexadecimal; none for any other text.
+std::optional<uint32_t> decimal_or_hex_value(const char* text);
 
 // Copies an argument into `dest`, dropping surrounding double quotes.
 // Unquoted: at most n - 1 characters, `dest` holds n bytes. Quoted (the text
@@ -82,6 +85,10 @@ std::string disk_type_text(const QX_PD_INFO& record, uint8_t form);
 // The first `count` bytes as decimal numbers joined by ", ": the PHY lists
 // of the topology display.
 std::string number_list_text(const uint8_t* numbers, uint8_t count);
+
+// The first `count` bytes as upper-case hexadecimal, two digits each and no
+// separator: SAS addresses.
+std::string hex_bytes_text(const uint8_t* bytes, size_t count);
 
 }  // namespace qx::shell
 

@@ -8,10 +8,10 @@
 
 namespace qx::commands {
 
-std::optional<std::vector<uint16_t>> parse_pd_list(const char* value) {
+std::optional<std::vector<uint16_t>> parse_pd_list(const char* value, PdListRule rule) {
   std::vector<uint16_t> ids;
   for (const char* element = value;; ++element) {
-    if (*element < '0' || *element > '9') {
+    if (!rule.lenient && (*element < '0' || *element > '9')) {
       shell::print("-d:invalid PD IDs %s\n", value);
       return std::nullopt;
     }
@@ -20,8 +20,8 @@ std::optional<std::vector<uint16_t>> parse_pd_list(const char* value) {
     element = std::strchr(element, ',');
     if (element == nullptr) break;
   }
-  if (ids.size() > kMostListedPds) {
-    shell::print("-d:too many PD IDs, at most %d can be given\n", static_cast<int>(kMostListedPds));
+  if (ids.size() > rule.most) {
+    shell::print("-d:too many PD IDs, at most %d can be given\n", static_cast<int>(rule.most));
     return std::nullopt;
   }
   return ids;

@@ -12,12 +12,20 @@ namespace qx::commands {
 // The most ids a list may hold: the room of the library's request.
 inline constexpr size_t kMostListedPds = 160;
 
+// How a command reads its -d list. The strict form wants each element to
+// begin with a digit; the lenient one takes any element, one without digits
+// as 0.
+struct PdListRule {
+  bool lenient = false;
+  size_t most = kMostListedPds;  // the room of the command's request
+};
+
 // The ids of a -d value in the order given, each once (a repeat is skipped).
-// Every element must begin with a digit and counts its leading digits ("3x"
-// is 3). An invalid value prints "-d:invalid PD IDs %s\n" with the whole
-// value, a list of more than kMostListedPds ids its own message; both answer
-// nothing.
-std::optional<std::vector<uint16_t>> parse_pd_list(const char* value);
+// An element counts its leading digits ("3x" is 3). Under the strict rule an
+// element that does not begin with a digit prints "-d:invalid PD IDs %s\n"
+// with the whole value; a list of more than `rule.most` ids prints its own
+// message; both answer nothing.
+std::optional<std::vector<uint16_t>> parse_pd_list(const char* value, PdListRule rule = {});
 
 }  // namespace qx::commands
 

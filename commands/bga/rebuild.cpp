@@ -81,13 +81,8 @@ uint32_t start(uint16_t vd_id, const std::vector<uint16_t>& pds, const QX_VD_STA
   if ((status.flags & QX_VD_STATUS_MEDIA_PATROL) &&
       !shell::ask_yes_no("Rebuild VD will stop Media patrol on PD. Do you want to continue?(y or n)\n"))
     return 0;
-  const uint8_t result = QX_LD_StartRebuild(adapter, vd_id, pds.front());
-  if (result != kOk) {
-    shell::print("\nUnable to rebuild VD %d (error %d: %s).\n", vd_id, result, status_text(result));
-    return result;
-  }
-  shell::print_text("Start rebuild successfully\n");
-  return 0;
+  return report_start(QX_LD_StartRebuild(adapter, vd_id, pds.front()), vd_id,
+                      "\nUnable to rebuild VD %d (error %d: %s).\n", "Start rebuild successfully\n");
 }
 
 }  // namespace

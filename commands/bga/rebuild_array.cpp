@@ -32,7 +32,7 @@ constexpr SteerTable kSteer{
 bool target_fits(const QX_ARRAY_INFO& array, uint16_t pd) {
   const uint8_t adapter = shell::state().current_adapter;
   QX_PD_RAID_STATUS raid{};
-  uint8_t read = shell::query_one(QX_PD_GetHDRaidStatus, adapter, pd, raid);
+  const uint8_t read = shell::query_one(QX_PD_GetHDRaidStatus, adapter, pd, raid);
   if (read != kOk) {
     shell::print("Unable to get status of PD %d (error %d: %s).\n", pd, read, status_text(read));
     return false;
@@ -46,11 +46,7 @@ bool target_fits(const QX_ARRAY_INFO& array, uint16_t pd) {
     return false;
   }
   QX_FREE_SPACE space{};
-  read = shell::query_one(QX_PD_GetFreeSpaceInfo, adapter, pd, space);
-  if (read != kOk) {
-    shell::print("Unable to get size of PD %d (error %d: %s).\n", pd, read, status_text(read));
-    return false;
-  }
+  if (!read_free_space(pd, space)) return false;
   if (space.usable_kb < array.rebuild_kb) {
     shell::print("PD %d doesn't have enough space for rebuild.\n", pd);
     return false;
@@ -78,13 +74,8 @@ uint32_t start(const QX_ARRAY_INFO& array, const std::vector<uint16_t>& pds) {
   request.kind = QX_REBUILD_ARRAY;
   request.pd_count = static_cast<uint8_t>(pds.size());
   for (size_t i = 0; i < pds.size(); ++i) request.pd_ids[i] = pds[i];
-  const uint8_t result = QX_LD_DG_StartRebuild(shell::state().current_adapter, &request);
-  if (result != kOk) {
-    shell::print("Unable to rebuild array %d (error %d: %s).\n", array.array_id, result, status_text(result));
-    return result;
-  }
-  shell::print_text("Start rebuild successfully\n");
-  return 0;
+  return report_start(QX_LD_DG_StartRebuild(shell::state().current_adapter, &request), array.array_id,
+                      "Unable to rebuild array %d (error %d: %s).\n", "Start rebuild successfully\n");
 }
 
 }  // namespace

@@ -26,13 +26,25 @@ uint8_t read_vd_status(uint16_t id, QX_VD_STATUS& out);
 // then a status and its text where the message has them).
 void print_message(const char* message, ...);
 
+// Reads the free space of disk `pd` on the current adapter. On failure
+// prints "Unable to get size of PD %d (error %d: %s).\n" and answers false.
+bool read_free_space(uint16_t pd, QX_FREE_SPACE& out);
+
+// Reports the result of a start call: `failed` with the object id, the
+// status and its text, answering the status; or `started`, answering 0.
+uint32_t report_start(uint8_t result, uint16_t id, const char* failed, const char* started);
+
 // A library call that steers the activity of one object (VD, array, disk).
 using ControlCall = uint8_t (*)(uint8_t adapter, uint16_t id, uint8_t action);
+
+// What the message for another activity shows after the object id: the
+// activity's type and state, or status 0 and its text.
+enum class NotThisShows : uint8_t { kTypeAndState, kStatusZero };
 
 // One command's messages for steering its activity. Each takes the object id
 // first; the "failed" ones then the status and its text.
 struct SteerMessages {
-  const char* not_this_activity;  // the object runs none of this command's kind
+  const char* not_this_activity;  // the object runs none of this command's kind (see NotThisShows)
   const char* pause_failed;
   const char* resume_failed;
   const char* stop_failed;        // nullptr: the command has no stop
@@ -47,12 +59,24 @@ struct SteerTable {
   bool (*owns)(uint8_t bga_type);
   SteerMessages messages;
   ControlCall control;
+  // Successes that print nothing, as bits 1 << QX_BGA_ACTION_...: of an
+  // action sent to a running activity, and to a paused one.
+  uint8_t silent_running = 0;
+  uint8_t silent_paused = 0;
+  // Non-null: stop is sent to a paused activity too, failing with this.
+  const char* stop_paused_failed = nullptr;
+  // What a refusal for another activity, a running or a paused one answers
+  // (a missing activity always answers 0).
+  uint32_t refusal_result = 0;
+  NotThisShows not_this_shows = NotThisShows::kTypeAndState;
 };
+
+inline constexpr uint8_t silent(uint8_t action) { return static_cast<uint8_t>(1u << action); }
 
 // Pause, resume or stop (QX_BGA_ACTION_...) the activity of object `id`,
 // whose status shows `bga_type` and `bga_state`: the action is sent only in
-// a state that allows it, else the refusal is printed and 0 answered. A
-// failed control call answers its status.
+// a state that allows it, else the refusal is printed and the table's
+// refusal result answered. A failed control call answers its status.
 uint32_t steer_bga(const SteerTable& table, uint16_t id, uint8_t bga_type, uint8_t bga_state, uint8_t action);
 
 }  // namespace qx::commands

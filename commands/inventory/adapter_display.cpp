@@ -130,9 +130,8 @@ void print_sas_addresses(const QX_ADAPTER_INFO& info) {
   if (!any) return;
   const int ports = info.port_count < 16 ? info.port_count : 16;
   for (int p = 0; p < ports; ++p) {
-    char digits[17];
-    for (int i = 0; i < 8; ++i) std::snprintf(digits + 2 * i, 3, "%02X", info.sas_address[p][i]);
-    shell::print("    Port %d SAS address : %s\n", p, digits);
+    shell::print("    Port %d SAS address : %s\n", p,
+                 shell::hex_bytes_text(info.sas_address[p], sizeof info.sas_address[p]).c_str());
   }
 }
 

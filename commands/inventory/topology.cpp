@@ -2,7 +2,6 @@
 // cabled to the current adapter. Four lists are read, each page into the
 // same buffer, so each list shows the records of its last answer.
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -35,12 +34,7 @@ std::string phy_list(uint8_t count, const uint8_t (&phys)[QX_LINK_MAX_PHYS]) {
   return shell::number_list_text(phys, std::min<uint8_t>(count, QX_LINK_MAX_PHYS));
 }
 
-std::string address(const uint8_t (&bytes)[8]) {
-  char text[17];
-  std::snprintf(text, sizeof text, "%02X%02X%02X%02X%02X%02X%02X%02X", bytes[0], bytes[1], bytes[2], bytes[3],
-                bytes[4], bytes[5], bytes[6], bytes[7]);
-  return text;
-}
+std::string address(const uint8_t (&bytes)[8]) { return shell::hex_bytes_text(bytes, sizeof bytes); }
 
 std::string parent_phys(const QX_LINK_DESCRIPTOR& l) { return phy_list(l.parent_phy_count, l.parent_phys); }
 std::string own_phys(const QX_LINK_DESCRIPTOR& l) { return phy_list(l.phy_count, l.phys); }

@@ -95,13 +95,7 @@ QX_API_EXPORT uint8_t QX_PD_OEMData(uint8_t adapter, QX_DISK_OEM_DATA* request) 
   if (request == nullptr || request->length != QX_OEM_DISK_LENGTH) return qx::kInvalidParameter;
   return qx::sim::api_call(Call::QX_PD_OEMData, adapter, [&](Session& s) {
     if (request->sub_request != QX_OEM_DISK_LOCATE) return uint8_t{qx::kNotSupported};
-    std::optional<Disk> disk = present_disk(s, request->device_id);
-    if (!disk) return uint8_t{qx::kPdMissing};
-    if (!qx::sim::has_locate_led(*disk)) return uint8_t{qx::kNotSupported};
-    if (request->locate_on > 1) return uint8_t{qx::kInvalidParameter};
-    disk->locate_led = request->locate_on == 1;
-    qx::sim::update_row(s.db(), qx::sim::disk_model(), s.adapter_id(), *disk);
-    return uint8_t{qx::kOk};
+    return qx::sim::set_locate_led(s, request->device_id, request->locate_on);
   });
 }
 

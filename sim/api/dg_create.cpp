@@ -4,6 +4,7 @@
 #include "api/status.h"
 #include "sim/api/library.h"
 #include "sim/engine/array_create.h"
+#include "sim/engine/array_migration.h"
 
 using qx::sim::Call;
 using qx::sim::Session;
@@ -20,8 +21,9 @@ QX_API_EXPORT uint8_t QX_CreateOrModify_DG(uint8_t adapter, QX_ARRAY_REQUEST* re
   if (request == nullptr) return qx::kInvalidParameter;
   return qx::sim::api_call(Call::QX_CreateOrModify_DG, adapter, [&](Session& s) {
     if (!has_arrays(s)) return uint8_t{qx::kNotSupportedOnAdapter};
-    // The size an existing array would have after a migration: not answered yet.
-    if (mode == QX_DG_SIZE_ONLY && request->array_id != QX_NEW_ID) return uint8_t{qx::kNotSupported};
+    // The size an existing array would have after a migration.
+    if (mode == QX_DG_SIZE_ONLY && request->array_id != QX_NEW_ID)
+      return qx::sim::array_migration_size(s, *request);
     return qx::sim::create_array(s, *request, mode);
   });
 }

@@ -3,6 +3,7 @@
 // QX_PD_GetPMInfo.
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -59,13 +60,12 @@ extern "C" {
 QX_API_EXPORT uint8_t QX_ENC_GetEnclosureInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
   return qx::sim::api_call(Call::QX_ENC_GetEnclosureInfo, adapter, [&](Session& s) -> uint8_t {
     const std::vector<qx::sim::Expander> expanders = qx::sim::adapter_expanders(s);
-    const std::vector<qx::sim::ElementState> states =
-        qx::sim::element_states(s, QX_ALL_ENCLOSURES);
+    const std::set<uint16_t> unstable = qx::sim::unstable_enclosures(s);
     return qx::sim::serve_list(
         query, s.adapter().max_buffer_kb,
         device_source<qx::sim::Enclosure, QX_ENCLOSURE_INFO>(s, qx::sim::enclosure_model(), "1", [&](const auto& e) {
           return qx::sim::enclosure_record(e, static_cast<uint8_t>(s.adapter_id()),
-                                           qx::sim::enclosure_status(states, e.id), expanders);
+                                           unstable.count(e.id) != 0 ? QX_ENCLOSURE_UNSTABLE : QX_ENCLOSURE_OK, expanders);
         }));
   });
 }

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "sim/engine/copy_back.h"
 #include "sim/engine/events.h"
+#include "sim/engine/migration.h"
 #include "sim/engine/rebuild.h"
 #include "sim/engine/spares.h"
 #include "sim/engine/vd_events.h"
+#include "sim/engine/wipe.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
 
@@ -37,6 +40,12 @@ std::optional<Vd> apply_vd_completion(const Session& s, const Activity& a) {
     case ActivityKind::kRebuild:
       finish_rebuild(s, a.vd);
       return vd;  // as it was: its level and marks are what the event needs
+    case ActivityKind::kCopyBack:
+      finish_copy_back(s, a);
+      return vd;
+    case ActivityKind::kMigration:
+      finish_migration(s, a.vd);
+      return select_by_id(db, vd_model(), adapter, a.vd);
     default: break;
   }
   update_row(db, vd_model(), adapter, *vd);
@@ -50,12 +59,14 @@ bool complete(const Session& call, const Activity& a, int64_t at_ms) {
   delete_row(s.db(), activity_model(), s.adapter_id(), a);
   if (is_disk_activity(a.kind)) {
     if (a.kind == ActivityKind::kMediaPatrol) log_event(s, NewEvent(events::kPdMediaPatrolCompleted, a.pd));
+    if (a.kind == ActivityKind::kWipe) finish_wipe(s, a.pd);
     return false;
   }
   const std::optional<Vd> vd = apply_vd_completion(s, a);
   const EventKind* kind = vd_activity_event(a.kind, ActivityStep::kCompleted);
   if (vd && kind) log_vd_event(s, *vd, *kind);
-  if (a.kind != ActivityKind::kRebuild) return false;
+  // A finished rebuild, or a spare freed by a copy back, may serve another VD.
+  if (a.kind != ActivityKind::kRebuild && a.kind != ActivityKind::kCopyBack) return false;
   const uint16_t before = next_activity_id(s);
   rebuild_onto_spares(s);
   return next_activity_id(s) != before;
@@ -129,7 +140,8 @@ const EventKind* vd_activity_event(ActivityKind kind, ActivityStep step) {
     case ActivityKind::kMigration: started = &events::kVdMigrationStarted; break;
     case ActivityKind::kCopyBack: started = &events::kVdCopyBackStarted; break;
     case ActivityKind::kMediaPatrol:
-    case ActivityKind::kDataScrub: return nullptr;
+    case ActivityKind::kDataScrub:
+    case ActivityKind::kWipe: return nullptr;
   }
   return find_event(started->event_class, static_cast<uint16_t>(started->code + static_cast<uint16_t>(step)));
 }

@@ -25,6 +25,7 @@ uint8_t activity_rate(const Adapter& a, ActivityKind kind) {
     case ActivityKind::kCopyBack: return a.copy_back_rate;
     case ActivityKind::kMediaPatrol:
     case ActivityKind::kDataScrub: return a.media_patrol_rate;
+    case ActivityKind::kWipe: return QX_RATE_SCALE;  // a wipe has its own speed, wipe_rate_mb_s
   }
   return QX_RATE_SCALE;
 }

@@ -12,6 +12,7 @@
 #include "sim/engine/allocate.h"
 #include "sim/engine/array_records.h"
 #include "sim/engine/capacity.h"
+#include "sim/engine/copy_back.h"
 #include "sim/engine/disk_records.h"
 #include "sim/engine/events.h"
 #include "sim/engine/vd_create.h"
@@ -50,7 +51,8 @@ uint8_t read_array_members(const Session& s, const QX_ARRAY_REQUEST& r, std::vec
     if (!is_data_disk(*d)) return kAtapiInVd;
     if (d->offline || d->foreign) return kInvalidPdId;
     if (d->spare != SpareKind::kNone) return kPdIsSpare;
-    if (in_an_array(arrays, d->id) || holds_vd_block(s, d->id)) return kPdAssigned;
+    if (in_an_array(arrays, d->id) || holds_vd_block(s, d->id) || is_copy_back_target(s, d->id))
+      return kPdAssigned;
     if (d->sector_size != r.sector_size) return kPdBlockSizeMismatch;
     if ((a.features & QX_FEATURE_SAME_TYPE_ONLY) && !members.empty() && !same_disk_type(*d, members.front(), false))
       return kPdTypeMismatch;
@@ -101,7 +103,7 @@ std::vector<Disk> free_disks(const Session& s) {
   std::vector<Disk> out;
   for (const Disk& d : select_rows(s.db(), disk_model(), s.adapter_id(), "present = 1", {}, "id")) {
     if (!is_data_disk(d) || d.offline || d.foreign || d.spare != SpareKind::kNone) continue;
-    if (in_an_array(arrays, d.id) || holds_vd_block(s, d.id)) continue;
+    if (in_an_array(arrays, d.id) || holds_vd_block(s, d.id) || is_copy_back_target(s, d.id)) continue;
     out.push_back(d);
   }
   return out;

@@ -94,7 +94,9 @@ uint8_t control_array_activity(const Session& s, uint16_t id, uint8_t action) {
   bool steered = false;
   for (const Vd& vd : view->vds) {
     std::optional<Activity> a = vd_activity(s, vd.id);
-    if (!a || a->kind != ActivityKind::kRebuild) continue;
+    if (!a || (a->kind != ActivityKind::kRebuild && a->kind != ActivityKind::kCopyBack &&
+               a->kind != ActivityKind::kMigration))
+      continue;
     if (uint8_t status = control_vd_activity(s, vd.id, action)) return status;
     steered = true;
   }

@@ -33,9 +33,9 @@ void begin_array_rebuild(const Session& s, const ArrayView& array, const std::ve
 // 82 while a VD on it has an activity.
 uint8_t start_array_rebuild(const Session& s, const QX_REBUILD_REQUEST& request);
 
-// QX_DG_BGAControl: pause, resume or stop the rebuilds of the array's VDs
-// together. Answers 160 without arrays, 17 for an unknown array, 153 for an
-// action their state does not allow.
+// QX_DG_BGAControl: pause, resume or stop the rebuilds, copy backs or
+// migrations of the array's VDs together. Answers 160 without arrays, 17 for
+// an unknown array, 153 for an action their state does not allow.
 uint8_t control_array_activity(const Session& s, uint16_t array, uint8_t action);
 
 }  // namespace qx::sim

@@ -9,7 +9,7 @@
 #include "sim/engine/activity_rates.h"
 #include "sim/engine/events.h"
 #include "sim/engine/vd_events.h"
-#include "sim/engine/vd_remove.h"
+#include "sim/engine/migration.h"
 #include "sim/model/disk.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
@@ -73,24 +73,27 @@ int64_t activity_duration_s(const Adapter& adapter, uint64_t size_kb) {
   return std::max<int64_t>(1, (mb + rate - 1) / rate);
 }
 
-void start_vd_activity(const Session& s, uint16_t vd, ActivityKind kind, int64_t duration_s) {
+Activity start_activity(const Session& s, ActivityKind kind, uint16_t vd, uint16_t pd, int64_t duration_s) {
   Activity a;
   a.id = next_activity_id(s);
   a.kind = kind;
   a.vd = vd;
+  a.pd = pd;
   a.state = ActivityState::kRunning;
   a.progress = 0;
   a.duration_s = duration_at_rate(std::max<int64_t>(1, duration_s), activity_rate(s.adapter(), kind));
   a.since_ms = s.now_ms();
   insert_row(s.db(), activity_model(), s.adapter_id(), a);
-  log_step(s, a, ActivityStep::kStarted);
+  return a;
+}
+
+void start_vd_activity(const Session& s, uint16_t vd, ActivityKind kind, int64_t duration_s) {
+  log_step(s, start_activity(s, kind, vd, kNoId, duration_s), ActivityStep::kStarted);
 }
 
 void end_activity(const Session& s, const Activity& a, ActivityStep step) {
   delete_row(s.db(), activity_model(), s.adapter_id(), a);
-  if (a.kind == ActivityKind::kMigration)
-    for (const Vd& target : select_rows(s.db(), vd_model(), s.adapter_id(), "target_of = ?1", {json(a.vd)}))
-      remove_vd(s, target.id);
+  if (a.kind == ActivityKind::kMigration) drop_migration_target(s, a.vd);
   if (a.kind == ActivityKind::kRebuild)
     for (const Block& b :
          select_rows(s.db(), block_model(), s.adapter_id(), "vd = ?1 AND rebuilding <> 0", {json(a.vd)}))
@@ -128,7 +131,9 @@ uint8_t control_pd_activity(const Session& s, uint16_t pd, uint8_t action) {
   if (!disk || !disk->present) return kPdMissing;
   if (action != QX_BGA_ACTION_PAUSE && action != QX_BGA_ACTION_RESUME && action != QX_BGA_ACTION_STOP)
     return kInvalidBgaAction;
-  return steer(s, pd_activity(s, pd), action);
+  std::optional<Activity> a = pd_activity(s, pd);
+  if (a && a->kind == ActivityKind::kWipe) return kBgaRunning;  // a wipe runs to its end
+  return steer(s, a, action);
 }
 
 }  // namespace qx::sim

@@ -22,6 +22,11 @@ bool is_active(const Activity& activity);
 // adapter's rate (at least one).
 int64_t activity_duration_s(const Adapter& adapter, uint64_t size_kb);
 
+// Inserts a running activity of `kind` on VD `vd` or disk `pd` (the other
+// kNoId) that covers its object in `duration_s` at full speed, slowed by the
+// kind's rate. Logs nothing.
+Activity start_activity(const Session& s, ActivityKind kind, uint16_t vd, uint16_t pd, int64_t duration_s);
+
 // Starts a running activity on VD `vd` and logs its "started" event.
 void start_vd_activity(const Session& s, uint16_t vd, ActivityKind kind, int64_t duration_s);
 

@@ -20,7 +20,8 @@ using CallBody = std::function<uint8_t(Session&)>;
 
 // Runs `body` for the call `function` on `adapter` (-1 for calls that name
 // none). A changing call (kWrite) takes the write lock for its whole run and
-// commits only when the body answers 0; a reading call sees one consistent
+// commits only when the body answers 0 (or keeps its changes with another
+// answer: Session::keep_changes()); a reading call sees one consistent
 // snapshot. An adapter that does not exist answers 13. Internal failures are
 // reported on standard error and answer 1.
 uint8_t run_call(Db& db, const char* function, int adapter, Access access, const CallBody& body);

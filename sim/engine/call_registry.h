@@ -23,8 +23,8 @@
   X(QX_Adapter_Get_OEM_Data, kRead, true) \
   X(QX_Adapter_Set_OEM_Data, kWrite, true) \
   X(QX_AdapterMute, kWrite, true) \
-  X(QX_Adapter_Read_Register, kRead, false) \
-  X(QX_Adapter_Write_Register, kWrite, false) \
+  X(QX_Adapter_Read_Register, kRead, true) \
+  X(QX_Adapter_Write_Register, kWrite, true) \
   X(QX_GetDriverMode, kRead, true) \
   X(QX_SetDriverMode, kWrite, true) \
   X(QX_LD_GetInfo, kRead, true) \
@@ -40,8 +40,8 @@
   X(QX_LD_StartINIT, kWrite, true) \
   X(QX_LD_StartConsistencyCheck, kWrite, true) \
   X(QX_LD_StartRebuild, kWrite, true) \
-  X(QX_LD_GetMigratedLdSize, kRead, false) \
-  X(QX_LD_StartMigration, kWrite, false) \
+  X(QX_LD_GetMigratedLdSize, kRead, true) \
+  X(QX_LD_StartMigration, kWrite, true) \
   X(QX_LD_DG_QuickCreate, kWrite, true) \
   X(QX_LD_DG_StartRebuild, kWrite, true) \
   X(QX_VD_OEMData, kRead, true) \
@@ -50,7 +50,7 @@
   X(QX_DG_SetConfig, kWrite, true) \
   X(QX_DG_Delete, kWrite, true) \
   X(QX_DG_BGAControl, kWrite, true) \
-  X(QX_DG_StartMigration, kWrite, false) \
+  X(QX_DG_StartMigration, kWrite, true) \
   X(QX_CreateOrModify_DG, kWrite, true) \
   X(QX_CreateOrModify_VD, kWrite, true) \
   X(QX_Create_PackageVD, kWrite, true) \
@@ -67,16 +67,16 @@
   X(QX_PD_GetMBRInfo, kRead, true) \
   X(QX_PD_GET_SMART_INFO, kRead, true) \
   X(QX_PD_BGAControl, kWrite, true) \
-  X(QX_PD_StartMediaPatrol, kWrite, false) \
-  X(QX_PD_StartDataScrub, kWrite, false) \
+  X(QX_PD_StartMediaPatrol, kWrite, true) \
+  X(QX_PD_StartDataScrub, kWrite, true) \
   X(QX_PD_SetHDStatus, kWrite, true) \
   X(QX_PD_FreeHD2GlobalSpare, kWrite, true) \
   X(QX_PD_FreeHD2DGSpare, kWrite, true) \
   X(QX_PD_Spare2FreeHD, kWrite, true) \
-  X(QX_PD_WipeHDRMD, kWrite, false) \
+  X(QX_PD_WipeHDRMD, kWrite, true) \
   X(QX_PD_OEMData, kWrite, true) \
-  X(QX_PD_RCT_GetCount, kRead, false) \
-  X(QX_PD_GetRCT, kRead, false) \
+  X(QX_PD_RCT_GetCount, kRead, true) \
+  X(QX_PD_GetRCT, kRead, true) \
   X(QX_BLK_GetHDBlock, kRead, true) \
   X(QX_BLK_GetInfo, kRead, true) \
   X(QX_DiskHasOS, kRead, true) \
@@ -85,12 +85,12 @@
   X(QX_ENC_GetEnclosureInfo, kRead, true) \
   X(QX_ENC_GetElementInfo, kRead, true) \
   X(QX_ENC_GetElementConfig, kRead, true) \
-  X(QX_LocateArrayDevice, kWrite, false) \
+  X(QX_LocateArrayDevice, kWrite, true) \
   X(QX_EVT_GetEvent, kRead, true) \
-  X(QX_Flash_GetHeaderInfo2, kNone, false) \
-  X(QX_Flash_PreData, kWrite, false) \
-  X(QX_Flash_Bin, kWrite, false) \
-  X(QX_Flash_Erase, kWrite, false) \
+  X(QX_Flash_GetHeaderInfo2, kNone, true) \
+  X(QX_Flash_PreData, kRead, true) \
+  X(QX_Flash_Bin, kWrite, true) \
+  X(QX_Flash_Erase, kWrite, true) \
   X(QX_AES_GetEntryConfig, kRead, true) \
   X(QX_AES_SetEntryConfig, kWrite, true) \
   X(QX_AES_GetEntryInfo, kRead, true) \
@@ -102,24 +102,24 @@
   X(QX_AES_ClearLink, kWrite, true) \
   X(QX_AES_ChangePwd, kWrite, true) \
   X(QX_AES_VerifyKey, kRead, true) \
-  X(QX_AES_ForcePDOnline, kWrite, false) \
-  X(QX_TwinTier_AddFSEntries, kWrite, false) \
-  X(QX_TwinTier_GetEntriesTableInfo, kRead, false) \
-  X(QX_TwinTier_RemoveEntriesTable, kWrite, false) \
-  X(QX_TwinTier_AddSegment, kWrite, false) \
-  X(QX_TwinTier_GetSegment, kRead, false) \
-  X(QX_TwinTier_RemoveSegments, kWrite, false) \
+  X(QX_AES_ForcePDOnline, kWrite, true) \
+  X(QX_TwinTier_AddFSEntries, kWrite, true) \
+  X(QX_TwinTier_GetEntriesTableInfo, kRead, true) \
+  X(QX_TwinTier_RemoveEntriesTable, kWrite, true) \
+  X(QX_TwinTier_AddSegment, kWrite, true) \
+  X(QX_TwinTier_GetSegment, kRead, true) \
+  X(QX_TwinTier_RemoveSegments, kWrite, true) \
   X(QX_Tier_GetHDMagic, kRead, true) \
   X(QX_Tier_GetVDMagic, kRead, true) \
   X(QX_Tier_GetVDLink, kRead, true) \
   X(QX_VDHDD_AddLink, kWrite, true) \
-  X(QX_PassThrough, kWrite, false) \
-  X(QX_PassThrough_SCSI, kWrite, false) \
-  X(QX_DBG_Map, kRead, false) \
-  X(qx_dump_dbg_msg_handle_set_cfg, kWrite, false) \
-  X(qx_dump_dbg_msg_handle_get_cfg, kRead, false) \
-  X(qx_dump_dbg_msg_handle_status, kRead, false) \
-  X(qx_dump_dbg_msg_handle_data, kWrite, false)
+  X(QX_PassThrough, kWrite, true) \
+  X(QX_PassThrough_SCSI, kWrite, true) \
+  X(QX_DBG_Map, kRead, true) \
+  X(qx_dump_dbg_msg_handle_set_cfg, kWrite, true) \
+  X(qx_dump_dbg_msg_handle_get_cfg, kRead, true) \
+  X(qx_dump_dbg_msg_handle_status, kRead, true) \
+  X(qx_dump_dbg_msg_handle_data, kWrite, true)
 // clang-format on
 
 namespace qx::sim {

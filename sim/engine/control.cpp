@@ -4,8 +4,10 @@
 
 #include "api/status.h"
 #include "sim/engine/call_registry.h"
+#include "sim/engine/copy_back.h"
 #include "sim/engine/enclosure_control.h"
 #include "sim/engine/events.h"
+#include "sim/engine/media.h"
 #include "sim/engine/spares.h"
 #include "sim/engine/vd_health.h"
 #include "sim/model/adapter.h"
@@ -48,7 +50,26 @@ void insert_disk(const Session& s, uint16_t pd) {
   update_row(s.db(), disk_model(), s.adapter_id(), disk);
   log_event(s, NewEvent(events::kPdInserted, pd));
   slots.log_changes();
-  if (disk.spare != SpareKind::kNone) rebuild_onto_spares(s);
+  if (disk.spare != SpareKind::kNone)
+    rebuild_onto_spares(s);
+  else
+    start_copy_back(s, pd);
+}
+
+void add_disk_error(const Session& s, uint16_t pd, uint64_t lba, uint32_t sectors, uint8_t kinds) {
+  Disk disk = existing_disk(s, pd);
+  if (sectors == 0 || lba >= disk_sectors(disk) || sectors > disk_sectors(disk) - lba)
+    throw ControlError("the range passes the end of disk " + std::to_string(pd));
+  const size_t before = error_table(s, pd).size();
+  record_error(s, pd, lba, sectors, kinds);
+  if (before == s.adapter().rct_capacity) throw ControlError("the error table of disk " + std::to_string(pd) + " is full");
+}
+
+void add_ecc_error(const Session& s, uint16_t pd, uint32_t lba) {
+  Disk disk = existing_disk(s, pd);
+  if (lba >= disk_sectors(disk)) throw ControlError("disk " + std::to_string(pd) + " has no sector " + std::to_string(lba));
+  if (!mark_ecc(s, disk, lba))
+    throw ControlError("disk " + std::to_string(pd) + " already has " + std::to_string(kMaxEccMarks) + " ECC errors");
 }
 
 void set_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array) {

@@ -37,6 +37,12 @@ void take_disk_offline(const Session& s, uint16_t pd, const EventKind& why);
 // or no spare (kNone); a new spare is taken at once by a VD that needs one.
 void set_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array);
 
+// Records a bad range in a disk's error table, as the disk would on a
+// failed read or write. `kinds` holds QX_RCT_... bits.
+void add_disk_error(const Session& s, uint16_t pd, uint64_t lba, uint32_t sectors, uint8_t kinds);
+// Makes a sector's ECC wrong, so that reading it fails.
+void add_ecc_error(const Session& s, uint16_t pd, uint32_t lba);
+
 struct FaultRequest {
   std::string function;        // a library call's name
   std::optional<int> adapter;  // none: any adapter

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -147,6 +149,20 @@ QX_ENC_ELEMENT_CONFIG element_config_record(const Element& e, uint8_t status_cod
 
 namespace {
 
+// The disks that stand in an enclosure's slot: SQL over the disks table,
+// named `table` in the statement.
+std::string in_slot(const std::string& table) {
+  return table + ".present = 1 AND " + table + ".link_kind != " + std::to_string(QX_LINK_HBA_PORT);
+}
+// What a slot element shows of its disk.
+const std::vector<std::string> kSlotStatusFields = {"enclosure_id", "slot", "present", "offline", "locate_led", "spare"};
+
+json kind_value(ElementKind kind) {
+  Element e;
+  e.kind = kind;
+  return element_model().find("type")->get(e);
+}
+
 std::vector<ElementState> read_element_states(const Session& s, uint16_t enclosure) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
@@ -157,21 +173,21 @@ std::vector<ElementState> read_element_states(const Session& s, uint16_t enclosu
     return std::make_tuple(a.enclosure, type_code(a.kind), a.number) <
            std::make_tuple(b.enclosure, type_code(b.kind), b.number);
   });
-  // The disks in the enclosures' slots, read in one query.
-  std::map<std::pair<uint16_t, uint8_t>, Disk> in_slot;
+  // The disks in the enclosures' slots, read in one query, with only what a
+  // slot's status shows of them.
+  std::map<std::pair<uint16_t, uint8_t>, std::optional<Disk>> slot_disks;
   if (!elements.empty()) {
-    std::vector<Disk> disks = all ? select_rows(db, disk_model(), adapter)
-                                  : select_rows(db, disk_model(), adapter, "enclosure_id = ?1", {json(enclosure)});
-    for (Disk& d : disks)
-      if (d.present && d.link_kind != QX_LINK_HBA_PORT) in_slot.emplace(std::make_pair(d.enclosure_id, d.slot), d);
+    std::vector<Disk> disks =
+        select_fields(db, disk_model(), adapter, kSlotStatusFields, in_slot("disks") + (all ? "" : " AND enclosure_id = ?1"),
+                      all ? std::vector<json>{} : std::vector<json>{json(enclosure)});
+    for (Disk& d : disks) slot_disks.emplace(std::make_pair(d.enclosure_id, d.slot), std::move(d));
   }
+  const std::optional<Disk> empty_slot;
   std::vector<ElementState> out;
   out.reserve(elements.size());
   for (Element& e : elements) {
-    std::optional<Disk> disk;
-    auto it = in_slot.find({e.enclosure, e.number});
-    if (it != in_slot.end()) disk = it->second;
-    QX_ENC_ELEMENT record = element_status_record(e, disk);
+    auto it = slot_disks.find({e.enclosure, e.number});
+    QX_ENC_ELEMENT record = element_status_record(e, it != slot_disks.end() ? it->second : empty_slot);
     out.push_back({std::move(e), record});
   }
   return out;
@@ -196,11 +212,35 @@ std::vector<ElementState> element_states(const Session& s, uint16_t enclosure) {
   return out;
 }
 
-uint8_t enclosure_status(const std::vector<ElementState>& states, uint16_t enclosure) {
-  for (const ElementState& s : states)
-    if (s.element.enclosure == enclosure && makes_enclosure_unstable(s.record.status_code))
-      return QX_ENCLOSURE_UNSTABLE;
-  return QX_ENCLOSURE_OK;
+std::set<uint16_t> unstable_enclosures(const Session& s) {
+  // Only the elements whose status can make an enclosure unstable are read:
+  // a slot element that follows its disk is Critical only while the disk
+  // the slot shows is offline, so of the slot elements only those at an
+  // offline disk's slot are looked at (with the disk) besides the ones
+  // whose status is set outright; every other element is read whole.
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  const json device = kind_value(ElementKind::kDevice), array_device = kind_value(ElementKind::kArrayDevice);
+  const json from_readings = json(int{kStatusFromReadings});
+  std::set<uint16_t> out;
+  auto judge = [&out](const Element& e, const std::optional<Disk>& disk) {
+    if (makes_enclosure_unstable(element_status_record(e, disk).status_code)) out.insert(e.enclosure);
+  };
+  for (const Element& e : select_rows(db, element_model(), adapter, "NOT (type IN (?1, ?2) AND status = ?3)",
+                                      {device, array_device, from_readings}))
+    judge(e, std::nullopt);
+  // The disk a slot shows is the first present one in it.
+  const std::string first_offline_in_slot = in_slot("disks") +
+                                            " AND disks.offline = 1 AND NOT EXISTS (SELECT 1 FROM disks AS o WHERE " +
+                                            in_slot("o") +
+                                            " AND o.adapter = disks.adapter AND o.enclosure_id = disks.enclosure_id"
+                                            " AND o.slot = disks.slot AND o.id < disks.id)";
+  for (const Disk& d : select_fields(db, disk_model(), adapter, kSlotStatusFields, first_offline_in_slot))
+    for (const Element& e : select_rows(db, element_model(), adapter,
+                                        "enclosure = ?1 AND number = ?2 AND type IN (?3, ?4) AND status = ?5",
+                                        {json(d.enclosure_id), json(d.slot), device, array_device, from_readings}))
+      judge(e, d);
+  return out;
 }
 
 }  // namespace qx::sim

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "api/records.h"
@@ -35,8 +36,9 @@ struct ElementState {
 };
 std::vector<ElementState> element_states(const Session& s, uint16_t enclosure);
 
-// QX_ENCLOSURE_OK or QX_ENCLOSURE_UNSTABLE from the states of its elements.
-uint8_t enclosure_status(const std::vector<ElementState>& states, uint16_t enclosure);
+// The ids of the adapter's enclosures that are unstable (QX_ENCLOSURE_UNSTABLE),
+// read without the status records of every element.
+std::set<uint16_t> unstable_enclosures(const Session& s);
 
 }  // namespace qx::sim
 

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <set>
+
+#include "sim/store/table.h"
+#include "sim/testing/temp_state.h"
+
 namespace qx::sim {
 namespace {
 
@@ -118,6 +124,48 @@ TEST(ElementConfig, ThresholdsTravelInTheirTypesUnits) {
   c = element_config_record(raw, QX_ELEMENT_OK);
   EXPECT_EQ(c.high_critical, 200);
   EXPECT_EQ(c.low_warning, 7);
+}
+
+// The enclosure status read on its own agrees with the one the element
+// records give, through each way an element turns Critical or back.
+TEST(EnclosureStatus, AgreesWithTheElementRecords) {
+  testing::TempState state("default");
+  std::unique_ptr<Db> db = state.open();
+  Transaction txn(*db, Transaction::Kind::kWrite);
+  const Session s(*db, 1, 0);
+  auto from_records = [&] {
+    std::set<uint16_t> out;
+    for (const ElementState& e : element_states(s, QX_ALL_ENCLOSURES))
+      if (makes_enclosure_unstable(e.record.status_code)) out.insert(e.element.enclosure);
+    return out;
+  };
+  auto disk = [&](uint16_t id) { return select_by_id(*db, disk_model(), 1, id).value(); };
+  auto element = [&](const char* type, uint8_t number) {
+    return select_rows(*db, element_model(), 1, "type = ?1 AND number = ?2", {json(type), json(number)}).at(0);
+  };
+  auto expect = [&](bool unstable, const char* step) {
+    EXPECT_EQ(unstable_enclosures(s), from_records()) << step;
+    EXPECT_EQ(unstable_enclosures(s).count(0), unstable ? 1u : 0u) << step;
+  };
+  expect(false, "as loaded");
+  Disk d3 = disk(3);
+  d3.offline = true;
+  update_row(*db, disk_model(), 1, d3);
+  expect(true, "a slot's disk offline");
+  Disk d2 = disk(2);
+  d2.slot = 3;
+  update_row(*db, disk_model(), 1, d2);
+  expect(false, "the slot shows the first disk in it, online");
+  Element slot = element("dev", 5);
+  slot.status = QX_ELEMENT_UNRECOVERABLE;
+  update_row(*db, element_model(), 1, slot);
+  expect(true, "a slot's status set by hand");
+  slot.status = kStatusFromReadings;
+  update_row(*db, element_model(), 1, slot);
+  Element fan = element("fan", 1);
+  fan.rpm = 0;
+  update_row(*db, element_model(), 1, fan);
+  expect(true, "a stopped fan");
 }
 
 }  // namespace

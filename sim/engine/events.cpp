@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "sim/engine/debug_dump.h"
 #include "sim/model/adapter.h"
 #include "sim/store/table.h"
 
@@ -40,6 +41,7 @@ uint32_t append_event(const Session& s, Event row) {
   Stmt trim = db.prepare("DELETE FROM events WHERE adapter = ?1 AND seq <= ?2");
   trim.bind(1, int64_t{adapter}).bind(2, seq - kEventLogCapacity);
   trim.run();
+  dump_event(s, row);
   return row.seq;
 }
 

@@ -34,6 +34,10 @@ std::vector<PdRaidView> views_of(const Session& s, const std::vector<Disk>& disk
   while (used.step()) arrays_with_vds.insert(static_cast<uint16_t>(used.column_int(0)));
   for (const Array& a : select_rows(db, array_model(), adapter))
     if (arrays_with_vds.count(a.id) == 0) members.insert(a.pds.begin(), a.pds.end());
+  // A disk a copy back writes to is as good as a member.
+  for (const Activity& a : select_rows(db, activity_model(), adapter,
+                                       "kind = 'copy_back' AND state IN ('running', 'paused', 'auto_paused')"))
+    members.insert(a.target_pd);
   std::set<uint16_t> patrolling;
   for (const Activity& a :
        select_rows(db, activity_model(), adapter,

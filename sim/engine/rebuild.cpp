@@ -8,6 +8,8 @@
 #include "sim/engine/activities.h"
 #include "sim/engine/allocate.h"
 #include "sim/engine/bga_control.h"
+#include "sim/engine/copy_back.h"
+#include "sim/engine/disk_activities.h"
 #include "sim/engine/disk_records.h"
 #include "sim/engine/events.h"
 #include "sim/engine/spares.h"
@@ -25,13 +27,6 @@ std::vector<Block> vd_blocks(Db& db, int adapter, uint16_t vd) {
   return select_rows(db, block_model(), adapter, "vd = ?1", {json(vd)}, "member");
 }
 
-// The size every member block of the VD has.
-uint64_t member_block_kb(const std::vector<Block>& blocks) {
-  uint64_t size = 0;
-  for (const Block& b : blocks) size = std::max(size, b.size_kb);
-  return size;
-}
-
 // A member disk that still serves the VD: the one new members must match.
 std::optional<Disk> serving_member(Db& db, int adapter, const std::vector<Block>& blocks) {
   for (const Block& b : blocks) {
@@ -42,17 +37,25 @@ std::optional<Disk> serving_member(Db& db, int adapter, const std::vector<Block>
   return std::nullopt;
 }
 
-void end_disk_activity(const Session& s, uint16_t pd) {
-  std::optional<Activity> a = pd_activity(s, pd);
-  if (!a) return;
-  delete_row(s.db(), activity_model(), s.adapter_id(), *a);
-  if (a->kind == ActivityKind::kMediaPatrol && is_active(*a))
-    log_event(s, NewEvent(events::kPdMediaPatrolAborted, pd));
-}
-
 bool is_rebuildable(uint8_t state) { return state == QX_VD_DEGRADED || state == QX_VD_PARTIALLY_OPTIMAL; }
 
 }  // namespace
+
+uint64_t member_block_kb(const std::vector<Block>& blocks) {
+  uint64_t size = 0;
+  for (const Block& b : blocks) size = std::max(size, b.size_kb);
+  return size;
+}
+
+uint8_t check_joins_members(const Session& s, const std::vector<Block>& blocks, const Disk& disk) {
+  std::optional<Disk> member = serving_member(s.db(), s.adapter_id(), blocks);
+  if (!member) return kOk;
+  if (member->sector_size != disk.sector_size) return kPdBlockSizeMismatch;
+  bool same_type =
+      (member->type_bits & kTransportBits) == (disk.type_bits & kTransportBits) && member->ssd == disk.ssd;
+  if ((s.adapter().features & QX_FEATURE_SAME_TYPE_ONLY) && !same_type) return kPdTypeMismatch;
+  return kOk;
+}
 
 uint8_t check_rebuild_target(const Session& s, const Vd& vd, uint16_t pd) {
   Db& db = s.db();
@@ -67,13 +70,8 @@ uint8_t check_rebuild_target(const Session& s, const Vd& vd, uint16_t pd) {
     return kTargetIsMember;
   const bool used = holds_vd_block(s, pd);
   if (used && disk->spare != SpareKind::kNone) return kSpareInUse;
-  if (used && !(a.adv_features & QX_ADV_MULTI_VD)) return kPdAssigned;
-  if (std::optional<Disk> member = serving_member(db, adapter, blocks)) {
-    if (member->sector_size != disk->sector_size) return kPdBlockSizeMismatch;
-    bool same_type = (member->type_bits & kTransportBits) == (disk->type_bits & kTransportBits) &&
-                     member->ssd == disk->ssd;
-    if ((a.features & QX_FEATURE_SAME_TYPE_ONLY) && !same_type) return kPdTypeMismatch;
-  }
+  if ((used && !(a.adv_features & QX_ADV_MULTI_VD)) || is_copy_back_target(s, pd)) return kPdAssigned;
+  if (uint8_t status = check_joins_members(s, blocks, *disk)) return status;
   if (!first_fit(disk_free_extents(s, *disk), member_block_kb(blocks))) return kTargetTooSmall;
   if (!free_block_ids(s, 1)) return kNoResource;
   return kOk;
@@ -120,13 +118,12 @@ uint8_t start_rebuild(const Session& s, uint16_t id, uint16_t pd) {
 void finish_rebuild(const Session& s, uint16_t vd) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
-  const Adapter& a = s.adapter();
-  const bool copies_back = (a.features & QX_FEATURE_COPY_BACK) && a.copy_back;
+  const bool keeps_spare = copies_back(s.adapter());
   for (Block b : select_rows(db, block_model(), adapter, "vd = ?1 AND rebuilding <> 0", {json(vd)})) {
     b.rebuilding = false;
     update_row(db, block_model(), adapter, b);
     std::optional<Disk> target = select_by_id(db, disk_model(), adapter, b.pd);
-    if (!target || target->spare == SpareKind::kNone || copies_back) continue;
+    if (!target || target->spare == SpareKind::kNone || keeps_spare) continue;
     target->spare = SpareKind::kNone;
     target->spare_array = 0;
     update_row(db, disk_model(), adapter, *target);

@@ -12,6 +12,14 @@
 
 namespace qx::sim {
 
+// The size every member block of a VD has, from its blocks.
+uint64_t member_block_kb(const std::vector<Block>& blocks);
+
+// Whether `disk` matches the members of a VD whose blocks are `blocks`: the
+// sector size of a member that still serves (74) and, where the adapter wants
+// one type of disk, its transport and kind (73). 0 when no member serves.
+uint8_t check_joins_members(const Session& s, const std::vector<Block>& blocks, const Disk& disk);
+
 // Whether disk `pd` can take the place of a missing member of `vd`. Answers
 // 0; 55 for a disk that is not there; 65 for a device that is no disk; 9 for
 // an offline or foreign disk; 51 for a disk that holds a block of `vd`; 89

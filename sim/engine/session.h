@@ -31,6 +31,13 @@ class Session {
   // The adapter the call names, read once per call. In a read-only call it
   // is the record the calls share, not a copy.
   const Adapter& adapter() const;
+  // A changing call commits only when it answers 0, unless its body asks to
+  // keep its changes: its answer then reports how an action ended (a
+  // pass-through command that ended in a check condition), or a refusal
+  // leaves the adapter's own trace (the event of a refused flash update)
+  // and changes nothing else.
+  void keep_changes() const { keep_changes_ = true; }
+  bool keeps_changes() const { return keep_changes_; }
 
  private:
   Db& db_;
@@ -38,6 +45,7 @@ class Session {
   int64_t now_ms_;
   mutable std::optional<Adapter> owned_;      // read by this call alone
   mutable const Adapter* adapter_ = nullptr;  // owned_, or the shared record
+  mutable bool keep_changes_ = false;
 };
 
 }  // namespace qx::sim

@@ -7,6 +7,7 @@
 #include "api/event_catalogue.h"
 #include "api/status.h"
 #include "sim/engine/control.h"
+#include "sim/engine/disk_records.h"
 #include "sim/engine/vd_health.h"
 #include "sim/model/record_text.h"
 #include "sim/model/fault.h"
@@ -219,6 +220,39 @@ bool has_locate_led(const Disk& disk) {
          disk.link_kind == QX_LINK_EXPANDER || disk.link_kind == QX_LINK_ENCLOSURE_HBA_PORT;
 }
 
+uint8_t set_locate_led(const Session& s, uint16_t pd, uint8_t on) {
+  std::optional<Disk> disk = present_disk(s, pd);
+  if (!disk) return kPdMissing;
+  if (!has_locate_led(*disk)) return kNotSupported;
+  if (on > 1) return kInvalidParameter;
+  disk->locate_led = on == 1;
+  update_row(s.db(), disk_model(), s.adapter_id(), *disk);
+  return kOk;
+}
+
+uint8_t locate_device(const Session& s, uint8_t kind, uint16_t id, uint8_t led) {
+  if (kind != QX_LOCATE_PD) return kInvalidParameter;
+  if (!(s.adapter().adv_features & QX_ADV_ENCLOSURE)) return kNotSupported;
+  return set_locate_led(s, id, led);
+}
+
+// The force-online call's own answer for a disk that is not offline (the
+// online switch answers 84 for the same case).
+constexpr uint8_t kNotOfflineDisk = 246;
+
+uint8_t force_disk_online(const Session& s, const QX_FORCE_ONLINE& request, uint8_t pd, uint8_t code) {
+  if (!(s.adapter().adv_features & QX_ADV_AES_PARTITION)) return kNotSupported;
+  if (request.command != QX_FORCE_ONLINE_COMMAND) return kInvalidParameter;
+  if (code > 10 && code != QX_FORCE_ONLINE_NO_PERCENTAGE) return kInvalidParameter;
+  std::optional<Disk> disk = present_disk(s, pd);
+  if (!disk) return kPdMissing;
+  if (!disk->offline) return kNotOfflineDisk;
+  NewEvent up(events::kPdLinkUp, pd);
+  up.params[0] = code;
+  regain_disk(s, *disk, up);
+  return kOk;
+}
+
 namespace {
 
 // Whether taking the disk out of its VDs leaves one of them offline.
@@ -243,9 +277,7 @@ uint8_t set_disk_state(const Session& s, uint16_t pd, uint8_t state) {
   if (!disk || !disk->present) return kPdMissing;
   if (state == 0) {
     if (!disk->offline) return kPdNotOffline;
-    disk->offline = false;
-    update_row(s.db(), disk_model(), s.adapter_id(), *disk);
-    log_event(s, NewEvent(events::kPdSetFree, pd));
+    regain_disk(s, *disk, NewEvent(events::kPdSetFree, pd));
     return kOk;
   }
   if (disk->offline) return kOk;

@@ -57,6 +57,21 @@ uint8_t set_disk_state(const Session& s, uint16_t pd, uint8_t state);
 // Whether a disk shows a locate LED (its own, or one of its enclosure).
 bool has_locate_led(const Disk& disk);
 
+// Switches the locate LED of disk `pd` on (1) or off (0). Answers 0; 55 for
+// a disk that is not there; 19 for one without a locate LED; 7 for another
+// value.
+uint8_t set_locate_led(const Session& s, uint16_t pd, uint8_t on);
+
+// QX_LocateArrayDevice: kind 1, a PD (else 7); the adapter's enclosure
+// support (19); then set_locate_led().
+uint8_t locate_device(const Session& s, uint8_t kind, uint16_t id, uint8_t led);
+
+// QX_AES_ForcePDOnline: the adapter's AES partition support (19); the
+// request's command byte (7); a percentage code 0-10 or 100 (7); the disk is
+// there (55) and offline (246). It comes online as with the online switch,
+// and logs PD event 1 with the code in parameter 0.
+uint8_t force_disk_online(const Session& s, const QX_FORCE_ONLINE& request, uint8_t pd, uint8_t code);
+
 }  // namespace qx::sim
 
 #endif  // QX_SIM_ENGINE_SETTINGS_H

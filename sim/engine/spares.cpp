@@ -9,6 +9,7 @@
 #include "sim/engine/allocate.h"
 #include "sim/engine/array_rebuild.h"
 #include "sim/engine/bga_control.h"
+#include "sim/engine/copy_back.h"
 #include "sim/engine/disk_records.h"
 #include "sim/engine/events.h"
 #include "sim/engine/rebuild.h"
@@ -76,8 +77,7 @@ uint8_t spare_to_free(const Session& s, uint16_t pd) {
   if (!disk) return kPdMissing;
   if (disk->spare == SpareKind::kNone) return kPdNotSpare;
   if (holds_vd_block(s, pd)) return kSpareInUse;  // it stands in for a member
-  if (std::optional<Activity> a = pd_activity(s, pd); a && a->kind == ActivityKind::kMediaPatrol && is_active(*a))
-    abort_activity(s, *a);
+  if (std::optional<Activity> a = pd_activity(s, pd); a && is_active(*a)) abort_activity(s, *a);  // a patrol or scrub
   unset_spare(s, *disk);
   return kOk;
 }
@@ -85,7 +85,7 @@ uint8_t spare_to_free(const Session& s, uint16_t pd) {
 uint8_t make_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t array) {
   std::optional<Disk> disk = present_disk(s, pd);
   if (!disk) return kPdMissing;
-  if (holds_any_block(s, pd)) return kPdAssigned;
+  if (holds_any_block(s, pd) || is_copy_back_target(s, pd)) return kPdAssigned;
   if (kind == SpareKind::kNone) {
     if (disk->spare != SpareKind::kNone) unset_spare(s, *disk);
     return kOk;
@@ -112,7 +112,7 @@ uint8_t assign_spare(const Session& s, uint16_t pd, SpareKind kind, uint16_t arr
   const bool member = std::any_of(arrays.begin(), arrays.end(), [pd](const Array& r) {
     return std::find(r.pds.begin(), r.pds.end(), pd) != r.pds.end();
   });
-  if (member || holds_any_block(s, pd)) return kPdAssigned;
+  if (member || holds_any_block(s, pd) || is_copy_back_target(s, pd)) return kPdAssigned;
   if (kind == SpareKind::kDedicated) {
     std::optional<ArrayView> view = array_view(s, array);
     if (!view) return kInvalidArrayId;

@@ -7,9 +7,11 @@
 #include "api/status.h"
 #include "sim/engine/bga_control.h"
 #include "sim/engine/capacity.h"
+#include "sim/engine/copy_back.h"
 #include "sim/engine/disk_records.h"
 #include "sim/engine/smart_records.h"
 #include "sim/engine/vd_events.h"
+#include "sim/engine/wipe.h"
 #include "sim/model/disk.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
@@ -63,10 +65,12 @@ uint8_t read_members(const Session& s, const QX_CREATE_VD_REQUEST& r, std::vecto
     std::optional<Disk> d = present_disk(s, r.pd_ids[i]);
     if (!d) return kPdMissing;
     if (!is_data_disk(*d)) return kAtapiInVd;
+    if (wipe_running(s, d->id)) return kBgaRunning;
     if (d->offline || d->foreign) return kInvalidPdId;
     if (!smart_healthy(disk_smart(s, d->id))) return kSmartOverThreshold;
     if (d->spare != SpareKind::kNone) return kPdIsSpare;
     if (!(a.adv_features & QX_ADV_MULTI_VD) && holds_vd_block(s, d->id)) return kPdAssigned;
+    if (is_copy_back_target(s, d->id)) return kPdAssigned;
     members.push_back(*d);
   }
   return kOk;
@@ -107,6 +111,8 @@ uint64_t requested_kb(const Adapter& a, const QX_CREATE_VD_REQUEST& r) {
   return r.size_mb;
 }
 
+}  // namespace
+
 std::optional<uint16_t> next_vd_id(const Session& s) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
@@ -128,8 +134,6 @@ std::optional<uint16_t> next_vd_id(const Session& s) {
   if (id >= kVdIdLimit) return std::nullopt;
   return static_cast<uint16_t>(id);
 }
-
-}  // namespace
 
 bool valid_name(const char (&name)[QX_NAME_SIZE], bool may_fill) {
   size_t length = std::find(name, name + QX_NAME_SIZE, '\0') - name;

@@ -6,6 +6,7 @@
 #define QX_SIM_ENGINE_VD_CREATE_H
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "api/records.h"
@@ -39,6 +40,10 @@ uint8_t max_vd_size(const Session& s, const QX_CREATE_VD_REQUEST& request, uint6
 // status of the first check that fails, having written nothing. Needs a
 // write transaction.
 uint8_t create_vd(const Session& s, const QX_CREATE_VD_REQUEST& request, uint16_t* new_id);
+
+// The lowest VD id not in use, within the adapter's VD limit; none when the
+// adapter holds as many VDs as it can.
+std::optional<uint16_t> next_vd_id(const Session& s);
 
 // The settings of a new VD as the adapter checks them, in order: rounding
 // (7, or 19 without rounding), cache bits (7, or 19 for what it lacks; the

@@ -7,6 +7,7 @@
 #include "api/raid_levels.h"
 #include "sim/engine/activities.h"
 #include "sim/engine/bga_control.h"
+#include "sim/engine/disk_activities.h"
 #include "sim/engine/spares.h"
 #include "sim/engine/vd_events.h"
 #include "sim/model/activity.h"
@@ -117,6 +118,22 @@ bool refresh_vd_state(const Session& s, uint16_t id) {
   return true;
 }
 
+void regain_disk(const Session& s, Disk disk, const NewEvent& event) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  disk.offline = false;
+  update_row(db, disk_model(), adapter, disk);
+  log_event(s, event);
+  std::set<uint16_t> vds;
+  for (const Block& b : select_rows(db, block_model(), adapter, "pd = ?1 AND vd <> ?2", {json(disk.id), json(kNoId)}))
+    vds.insert(b.vd);
+  for (uint16_t id : vds) {
+    std::optional<Vd> before = select_by_id(db, vd_model(), adapter, id);
+    if (!before || !refresh_vd_state(s, id) || before->state != QX_VD_OFFLINE) continue;
+    if (std::optional<Vd> after = select_by_id(db, vd_model(), adapter, id)) log_vd_event(s, *after, events::kVdOnline);
+  }
+}
+
 void lose_disk(const Session& s, uint16_t pd, bool keep_blocks) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
@@ -125,15 +142,24 @@ void lose_disk(const Session& s, uint16_t pd, bool keep_blocks) {
   for (const Block& b : blocks) {
     if (b.vd == kNoId) continue;
     vds.insert(b.vd);
-    // A rebuild cannot finish writing onto a disk that is gone.
-    if (b.rebuilding)
-      if (std::optional<Activity> a = vd_activity(s, b.vd); a && a->kind == ActivityKind::kRebuild)
-        end_activity(s, *a, ActivityStep::kFailed);
+    // A rebuild cannot finish writing onto a disk that is gone, nor a copy
+    // back reading from it.
+    std::optional<Activity> a = vd_activity(s, b.vd);
+    if (a && is_active(*a) &&
+        ((b.rebuilding && a->kind == ActivityKind::kRebuild) || a->kind == ActivityKind::kCopyBack))
+      end_activity(s, *a, ActivityStep::kFailed);
+    // Nor a migration onto a new disk of the VD it builds.
+    if (std::optional<Vd> owner = select_by_id(db, vd_model(), adapter, b.vd); owner && owner->target_of != kNoId)
+      if (std::optional<Activity> m = vd_activity(s, owner->target_of); m && m->kind == ActivityKind::kMigration)
+        end_activity(s, *m, ActivityStep::kFailed);
   }
+  for (const Activity& a :
+       select_rows(db, activity_model(), adapter, "kind = 'copy_back' AND target_pd = ?1", {json(pd)}))
+    if (is_active(a)) end_activity(s, a, ActivityStep::kFailed);
   if (!keep_blocks)
     for (const Block& b : select_rows(db, block_model(), adapter, "pd = ?1", {json(pd)}))
       delete_row(db, block_model(), adapter, b);
-  if (std::optional<Activity> own = pd_activity(s, pd)) delete_row(db, activity_model(), adapter, *own);
+  end_disk_activity(s, pd);
   for (uint16_t id : vds) refresh_vd_state(s, id);
   rebuild_onto_spares(s);
 }

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "sim/engine/events.h"
 #include "sim/engine/session.h"
+#include "sim/model/disk.h"
 #include "sim/model/vd.h"
 #include "sim/store/db.h"
 
@@ -33,6 +35,11 @@ bool refresh_vd_state(const Session& s, uint16_t vd);
 // rebuild writing onto it fails, its own patrol or scrub ends, the VDs take
 // their new states, and degraded VDs take spares where the adapter allows.
 void lose_disk(const Session& s, uint16_t pd, bool keep_blocks);
+
+// Disk `disk`, offline until now, comes online: it is marked online and
+// `event` logged, its stale blocks serve again and the VDs that hold them
+// take their states; a VD back from offline logs VD event 1.
+void regain_disk(const Session& s, Disk disk, const NewEvent& event);
 
 }  // namespace qx::sim
 

@@ -83,7 +83,17 @@ std::optional<VdView> migration_target(const Session& s, uint16_t source) {
   std::vector<VdView> views =
       with_parts(s, select_rows(db, vd_model(), adapter, "target_of = ?1", {json(source)}, "id", 1));
   if (views.empty()) return std::nullopt;
-  return std::move(views.front());
+  // The members' blocks are the source's until the migration ends; the
+  // target shows them in the slots they will take.
+  VdView& target = views.front();
+  for (Block b : select_rows(db, block_model(), adapter, "vd = ?1 AND target_member <> ?2",
+                             {json(source), json(kNoSlot)})) {
+    b.member = b.target_member;
+    target.blocks.push_back(b);
+  }
+  std::sort(target.blocks.begin(), target.blocks.end(),
+            [](const Block& x, const Block& y) { return x.member < y.member; });
+  return std::move(target);
 }
 
 uint8_t member_slots(const VdView& view) {

@@ -35,7 +35,8 @@ std::optional<VdView> listed_vd(const Session& s, int64_t id);
 // Whether a VD with the id exists, listed or the target of a migration.
 bool vd_exists(const Session& s, uint16_t id);
 
-// The VD that the migration of `source` builds, if `source` is migrating.
+// The VD that the migration of `source` builds, if `source` is migrating,
+// with the members' blocks in the slots they take in it.
 std::optional<VdView> migration_target(const Session& s, uint16_t source);
 
 // Member slots the VD's records show: its `members`, or one per owned block

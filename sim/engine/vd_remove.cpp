@@ -5,6 +5,7 @@
 #include "sim/engine/activities.h"
 #include "sim/engine/allocate.h"
 #include "sim/engine/bga_control.h"
+#include "sim/engine/tier_tables.h"
 #include "sim/engine/vd_events.h"
 #include "sim/model/activity.h"
 #include "sim/model/vd.h"
@@ -22,6 +23,7 @@ void remove_vd(const Session& s, uint16_t vd) {
   for (const Activity& a : select_rows(db, activity_model(), adapter, "vd = ?1", {json(vd)}))
     delete_row(db, activity_model(), adapter, a);
   release_blocks(s, vd);
+  forget_tier_tables(s, vd);
   for (const Vd& target : select_rows(db, vd_model(), adapter, "target_of = ?1", {json(vd)}))
     remove_vd(s, target.id);
 }

@@ -4,6 +4,7 @@
 #include "api/status.h"
 #include "sim/engine/activities.h"
 #include "sim/engine/bga_control.h"
+#include "sim/engine/disk_activities.h"
 #include "sim/engine/disk_records.h"
 #include "sim/engine/events.h"
 #include "sim/engine/vd_records.h"
@@ -30,12 +31,7 @@ std::vector<uint16_t> member_disks(const Session& s, uint16_t vd) {
 }
 
 void stop_member_patrols(const Session& s, uint16_t vd) {
-  for (uint16_t pd : member_disks(s, vd)) {
-    std::optional<Activity> a = pd_activity(s, pd);
-    if (!a || a->kind != ActivityKind::kMediaPatrol || !is_active(*a)) continue;
-    delete_row(s.db(), activity_model(), s.adapter_id(), *a);
-    log_event(s, NewEvent(events::kPdMediaPatrolAborted, pd));
-  }
+  for (uint16_t pd : member_disks(s, vd)) end_disk_activity(s, pd);
 }
 
 }  // namespace

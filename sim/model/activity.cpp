@@ -15,7 +15,7 @@ const Model<Activity>& activity_model() {
         integer_field<T>("id", &T::id, 0, "", "activity id, unique on the adapter", 0, 0xFFFE),
         enum_field<T>("kind", &T::kind,
                       {"rebuild", "synchronize", "redundancy_check", "init_foreground", "init_background", "migration",
-                       "init_quick", "copy_back", "media_patrol", "data_scrub"},
+                       "init_quick", "copy_back", "media_patrol", "data_scrub", "wipe"},
                       ActivityKind::kInitBackground, "VD status BGA type (1), PD BGA status activity (4)",
                       "what the activity does"),
         integer_field<T>("vd", &T::vd, kNoId, "VD status", "target VD; 65535 for a disk activity"),
@@ -36,6 +36,8 @@ const Model<Activity>& activity_model() {
     m.fields.push_back(integer_field<T>("bga_state", &T::bga_state, kOwnCode,
                                         "BGA state (VD information 3, VD status 4, PD BGA status 6)",
                                         "raw code reported instead of the state's own; -1: the state's", kOwnCode, 255));
+    m.fields.push_back(integer_field<T>("target_pd", &T::target_pd, kNoId, "PD RAID status (flag 0x02)",
+                                        "the disk a copy back writes the spare's data to; 65535 = none"));
     Field<T> since =
         integer_field<T>("since_ms", &T::since_ms, 0, "", "simulated time of the progress value", INT64_MIN, INT64_MAX);
     since.in_scenario = false;
@@ -57,6 +59,7 @@ uint8_t bga_type(ActivityKind kind) {
     case ActivityKind::kCopyBack: return QX_BGA_COPY_BACK;
     case ActivityKind::kMediaPatrol: return QX_PD_BGA_MEDIA_PATROL;
     case ActivityKind::kDataScrub: return QX_PD_BGA_DATA_SCRUB;
+    case ActivityKind::kWipe: return 0;  // the status records have no code for it
   }
   return 0;
 }
@@ -74,7 +77,7 @@ uint8_t reported_bga_state(const Activity& a) {
 }
 
 bool is_disk_activity(ActivityKind kind) {
-  return kind == ActivityKind::kMediaPatrol || kind == ActivityKind::kDataScrub;
+  return kind == ActivityKind::kMediaPatrol || kind == ActivityKind::kDataScrub || kind == ActivityKind::kWipe;
 }
 
 }  // namespace qx::sim

@@ -1,5 +1,5 @@
 // Background activities: initialization, consistency check, rebuild,
-// migration, copy back on VDs; media patrol and data scrub on disks.
+// migration, copy back on VDs; media patrol, data scrub and wipe on disks.
 #ifndef QX_SIM_MODEL_ACTIVITY_H
 #define QX_SIM_MODEL_ACTIVITY_H
 
@@ -22,6 +22,7 @@ enum class ActivityKind : uint8_t {
   kCopyBack,
   kMediaPatrol,
   kDataScrub,
+  kWipe,  // erasing a disk's configuration data
 };
 
 // The states a VD or disk activity can be in; the numbers are the BGA state
@@ -49,6 +50,7 @@ struct Activity {
   // activity still behaves by its kind and state.
   int16_t bga_type = kOwnCode;
   int16_t bga_state = kOwnCode;
+  uint16_t target_pd = kNoId;  // the disk a copy back writes to, or kNoId
 };
 
 const Model<Activity>& activity_model();

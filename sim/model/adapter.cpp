@@ -95,14 +95,18 @@ const Model<Adapter>& adapter_model() {
                          "maximum SSDs in one hybrid-tier VD"),
         integer_field<A>("max_ssd_segments", &A::max_ssd_segments, 0, "maximum SSD segments (114)",
                          "maximum SSD segments"),
-        list_field<A>("image_health", &A::image_health, json::array({1, 1, 1, 1, 1, 1}), "image health (276)",
-                      "health of the image, autoload, boot loader, firmware, boot ROM and HBA info images; "
-                      "1 = healthy"),
+        vector_field<A>("pd_page", &A::pd_page, 65536, "flash PD page",
+                        "ids of the disks whose entries the flash PD page holds; left out: every disk of the "
+                        "adapter", 0, 0xFFFF),
         integer_field<A>("disk_reserved_kb", &A::disk_reserved_kb, 262144, "PD free space",
                          "space at the start of every disk kept for configuration data; not usable for VDs", 0,
                          int64_t{1} << 40),
         integer_field<A>("bga_rate_mb_s", &A::bga_rate_mb_s, 400, "background activity progress",
                          "MB of a VD that a background activity covers per simulated second", 1, 1000000),
+        integer_field<A>("wipe_rate_mb_s", &A::wipe_rate_mb_s, 4, "wipe progress",
+                         "MB of a disk's reserved area that a wipe covers per simulated second", 1, 1000000),
+        integer_field<A>("rct_capacity", &A::rct_capacity, 64, "error table",
+                         "entries each disk's error table holds; 80 % full and full are logged", 1, 4096),
         bool_field<A>("auto_rebuild", &A::auto_rebuild, true, "adapter configuration (1)",
                       "a degraded VD starts a rebuild onto a spare by itself; obeyed only with feature bit 0"),
         bool_field<A>("copy_back", &A::copy_back, true, "adapter configuration (5)",
@@ -161,6 +165,15 @@ const Model<Adapter>& adapter_model() {
                       AesEntryInfo::kLinks, "AES entry information",
                       "how the entry information is filled: ten (port, entry) pairs, the entries' has-key flags, "
                       "or not at all (the call answers 19)"),
+        bool_field<A>("dump_enabled", &A::dump_enabled, false, "debug dump configuration (0)",
+                      "the debug-message dump is enabled"),
+        bool_field<A>("dump_started", &A::dump_started, false, "debug dump configuration (1)",
+                      "the debug-message dump is started: each event and each changing call adds a message"),
+        integer_field<A>("dump_buffer_kb", &A::dump_buffer_kb, 64, "debug dump status (0)",
+                         "size of the debug-message ring in KB; the oldest messages make room for new ones", 4,
+                         1024),
+        integer_field<A>("tier_table_entries", &A::tier_table_entries, 1024, "tier entry table (0)",
+                         "file-system entries a hybrid-tier VD's entry table holds", 1, 65535),
     };
     return m;
   }();
@@ -209,7 +222,6 @@ QX_ADAPTER_INFO to_record(const Adapter& a) {
   r.pcie_current_speed = a.pcie_current_speed;
   r.pcie_max_width = a.pcie_max_width;
   r.pcie_current_width = a.pcie_current_width;
-  std::copy(a.image_health.begin(), a.image_health.end(), r.image_health);
   copy_text(r.model, a.model);
   return r;
 }

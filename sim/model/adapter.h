@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "api/records.h"
 #include "sim/model/field.h"
@@ -67,10 +68,13 @@ struct Adapter {
   uint16_t max_buffer_kb = 0;
   uint8_t max_tier_ssds = 0;
   uint8_t max_ssd_segments = 0;
-  std::array<uint8_t, 6> image_health{};
+  // ids of the disks whose entries the flash PD page remembers
+  std::vector<uint16_t> pd_page;
   // behaviour of the simulation
   uint64_t disk_reserved_kb = 0;  // space at the start of every disk kept for configuration data
   uint32_t bga_rate_mb_s = 0;     // speed of background activities, MB of VD per simulated second
+  uint32_t wipe_rate_mb_s = 0;    // speed of a wipe over a disk's reserved area
+  uint16_t rct_capacity = 0;      // entries each disk's error table holds
   // switches the administrator sets (adapter configuration) and the controller obeys
   bool auto_rebuild = true;  // a degraded VD takes a spare by itself (needs feature bit 0)
   bool copy_back = true;     // a spare that stood in hands its data back to a replacement (needs feature bit 6)
@@ -101,6 +105,13 @@ struct Adapter {
   bool time_synced = true;
   int64_t booted_at = 0;  // seconds since 1970 at which the adapter booted
   AesEntryInfo aes_entry_info = AesEntryInfo::kLinks;
+  // the firmware's debug-message dump: a ring of dump_buffer_kb KB that takes
+  // a message per event and per changing call while started
+  bool dump_enabled = false;
+  bool dump_started = false;
+  uint16_t dump_buffer_kb = 64;
+  // hybrid tier: entries in each tier VD's file-system entry table
+  uint16_t tier_table_entries = 1024;
 };
 
 const Model<Adapter>& adapter_model();

@@ -79,6 +79,11 @@ const Model<Disk>& disk_model() {
         bool_field<D>("encrypted", &D::encrypted, false, "AES port checks", "the disk's data is encrypted"),
         integer_field<D>("key_entry", &D::key_entry, QX_AES_NO_ENTRY, "AES port checks",
                          "AES entry whose key encrypted the disk; 255 = none"),
+        integer_field<D>("ecc_bytes", &D::ecc_bytes, 8, "ECC size",
+                         "ECC bytes a SAS disk keeps with each sector (the block size it reports is the sector "
+                         "size plus these)"),
+        vector_field<D>("ecc_marks", &D::ecc_marks, kMaxEccMarks, "SCSI reads",
+                        "LBAs whose ECC was made wrong on purpose: reading one fails with a medium error"),
     };
     return m;
   }();

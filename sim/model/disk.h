@@ -17,6 +17,7 @@ enum class SpareKind : uint8_t { kNone, kGlobal, kDedicated };
 enum class SmartSet : uint8_t { kNone, kHdd, kSsd };  // the SMART attributes a scenario gives a disk
 
 inline constexpr uint8_t kNoAesPort = 0xFF;
+inline constexpr size_t kMaxEccMarks = 64;  // sectors a disk keeps wrong ECC for at once
 
 struct Disk {
   uint16_t id = 0;
@@ -58,6 +59,9 @@ struct Disk {
   uint8_t aes_port = kNoAesPort;      // the AES port it sits behind
   bool encrypted = false;                 // its data is encrypted
   uint8_t key_entry = QX_AES_NO_ENTRY;   // the entry whose key encrypted it
+  // diagnostics
+  uint8_t ecc_bytes = 0;               // ECC bytes a SAS disk keeps per sector
+  std::vector<uint32_t> ecc_marks;     // sectors whose ECC was made wrong: reading them fails
 };
 
 const Model<Disk>& disk_model();

@@ -191,6 +191,22 @@ Field<T> version_field(std::string name, std::array<E, 4> T::*member, std::strin
   return f;
 }
 
+// Bytes of any count up to `max_bytes`, as hexadecimal digits, two per byte.
+template <class T>
+Field<T> bytes_field(std::string name, std::vector<uint8_t> T::*member, size_t max_bytes, std::string feeds,
+                     std::string doc) {
+  Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kHex, "", std::move(feeds), std::move(doc), 0,
+                                static_cast<int64_t>(max_bytes));
+  f.get = [member](const T& o) { return json(format_hex((o.*member).data(), (o.*member).size())); };
+  f.set = [member, max_bytes](T& o, const json& v) {
+    const std::string& text = expect_string(v);
+    std::vector<uint8_t> bytes = parse_hex(text, max_bytes);
+    bytes.resize(text.size() / 2);
+    o.*member = std::move(bytes);
+  };
+  return f;
+}
+
 // A fixed-size array of small integers, written as a JSON array of exactly N numbers.
 template <class T, class E, size_t N>
 Field<T> list_field(std::string name, std::array<E, N> T::*member, json def, std::string feeds, std::string doc,

@@ -68,6 +68,8 @@ const Model<Block>& block_model() {
         integer_field<B>("size_kb", &B::size_kb, 0, "block size", "length in KB", 0, int64_t{1} << 50),
         bool_field<B>("rebuilding", &B::rebuilding, false, "VD state (2)",
                       "a rebuild is writing it: its slot counts as missing until the rebuild completes"),
+        integer_field<B>("target_member", &B::target_member, kNoSlot, "migration target block ids (48)",
+                         "position in the VD that the migration of its VD builds; 255 = none"),
     };
     return m;
   }();

@@ -12,6 +12,7 @@
 namespace qx::sim {
 
 inline constexpr uint16_t kNoId = 0xFFFF;
+inline constexpr uint8_t kNoSlot = 0xFF;
 
 struct Vd {
   uint16_t id = 0;
@@ -43,6 +44,7 @@ struct Block {
   uint64_t start_kb = 0;
   uint64_t size_kb = 0;
   bool rebuilding = false;  // a rebuild is writing it; its slot counts as missing until the rebuild ends
+  uint8_t target_member = kNoSlot;  // its slot in the VD a migration of its VD builds
 };
 
 const Model<Vd>& vd_model();

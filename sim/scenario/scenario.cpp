@@ -13,16 +13,21 @@
 #include "sim/engine/activities.h"
 #include "sim/engine/call_registry.h"
 #include "sim/engine/clock.h"
+#include "sim/engine/image_format.h"
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
 #include "sim/model/aes.h"
 #include "sim/model/array.h"
 #include "sim/model/battery.h"
 #include "sim/model/disk.h"
+#include "sim/model/disk_media.h"
 #include "sim/model/event.h"
 #include "sim/model/element.h"
 #include "sim/model/fault.h"
+#include "sim/model/flash_image.h"
+#include "sim/model/register.h"
 #include "sim/model/smart.h"
+#include "sim/model/tier.h"
 #include "sim/model/topology.h"
 #include "sim/model/vd.h"
 #include "sim/scenario/builtin.h"
@@ -50,6 +55,12 @@ struct AdapterData {
   std::vector<SmartAttribute> smart;
   std::vector<AesEntry> aes_entries;
   std::vector<AesPort> aes_ports;
+  std::vector<FlashImage> images;
+  std::vector<ErrorEntry> error_table;
+  std::vector<WrittenSector> written_sectors;
+  std::vector<RegisterValue> registers;
+  std::vector<TierEntry> tier_entries;
+  std::vector<SsdSegment> ssd_segments;
 };
 
 struct ScenarioData {
@@ -234,6 +245,18 @@ void check_adapter(const AdapterData& a, const std::string& path) {
     } else {
       if (x.pd != kNoId) fail(at + ".pd", "a VD activity has no disk");
       if (!vds.count(x.vd)) fail(at + ".vd", "value " + std::to_string(x.vd) + " names no VD");
+      const bool ended = x.state == ActivityState::kAborted || x.state == ActivityState::kInterrupted;
+      if (x.kind == ActivityKind::kMigration && !ended &&
+          std::none_of(a.vds.begin(), a.vds.end(), [&](const Vd& v) { return v.target_of == x.vd; }))
+        fail(at + ".vd", "value " + std::to_string(x.vd) + " has no VD for its migration to build (target_of)");
+    }
+    if (x.target_pd != kNoId) {
+      if (x.kind != ActivityKind::kCopyBack) fail(at + ".target_pd", "only a copy back has a target disk");
+      auto target = disks.find(x.target_pd);
+      if (target == disks.end() || !a.disks[target->second].present)
+        fail(at + ".target_pd", "value " + std::to_string(x.target_pd) + " names no present disk");
+      for (const Block& b : a.blocks)
+        if (b.pd == x.target_pd) fail(at + ".target_pd", "disk " + std::to_string(x.target_pd) + " holds a block");
     }
     bool on_disk = is_disk_activity(x.kind);
     if (!busy.emplace(on_disk, on_disk ? x.pd : x.vd).second)
@@ -331,8 +354,64 @@ void check_devices(const AdapterData& a, const std::string& path) {
   }
 }
 
+// Error entries and written sectors lie on a disk of the adapter, within its
+// size; a disk's table fits the adapter's capacity; registers sit where the
+// adapter has writable ones.
+void check_diagnostics(const AdapterData& a, const std::string& path) {
+  std::map<int64_t, const Disk*> disks;
+  for (const Disk& d : a.disks) disks[d.id] = &d;
+  auto disk_of = [&](const std::string& at, uint16_t pd) -> const Disk& {
+    auto it = disks.find(pd);
+    if (it == disks.end()) fail(at + ".pd", "value " + std::to_string(pd) + " names no disk");
+    return *it->second;
+  };
+  auto sectors_of = [](const Disk& d) { return d.sector_size == 0 ? 0 : d.size_kb * 1024 / d.sector_size; };
+  std::map<int64_t, int> per_disk;
+  for (size_t i = 0; i < a.error_table.size(); ++i) {
+    const ErrorEntry& e = a.error_table[i];
+    std::string at = entry(path, "error_table", i);
+    if (e.lba + e.sectors > sectors_of(disk_of(at, e.pd)))
+      fail(at + ".sectors", "the range passes the end of disk " + std::to_string(e.pd));
+    if (++per_disk[e.pd] > a.adapter.rct_capacity)
+      fail(at, "disk " + std::to_string(e.pd) + " has more entries than rct_capacity " +
+                   std::to_string(a.adapter.rct_capacity));
+  }
+  for (size_t i = 0; i < a.written_sectors.size(); ++i) {
+    const WrittenSector& w = a.written_sectors[i];
+    std::string at = entry(path, "written_sectors", i);
+    const Disk& d = disk_of(at, w.pd);
+    if (w.lba >= sectors_of(d)) fail(at + ".lba", "value " + std::to_string(w.lba) + " passes the end of the disk");
+    if (w.data.size() != d.sector_size)
+      fail(at + ".data", "holds " + std::to_string(w.data.size()) + " bytes, the disk's sectors " +
+                             std::to_string(d.sector_size));
+  }
+  for (size_t i = 0; i < a.registers.size(); ++i) {
+    const RegisterValue& r = a.registers[i];
+    const bool fits = r.space == RegisterSpace::kMailbox
+                          ? r.address < kMailboxRegisters
+                          : r.address % 4 == 0 && r.address >= kFirstWritableRegister;
+    if (!fits) fail(entry(path, "registers", i) + ".address", "value " + std::to_string(r.address) + " is no writable register");
+  }
+}
+
 // Entries and ports below the adapter's counts exist; those a scenario
 // leaves out are fresh (no key; unlinked and off).
+// Tier entries and segments belong to hybrid-tier VDs of the adapter; a
+// segment number is given once.
+void check_tier_tables(const AdapterData& a, const std::string& path) {
+  unique_ids(
+      a.ssd_segments, [](const SsdSegment& g) { return g.number; }, path, "ssd_segments");
+  auto tier_vd = [&](const std::string& at, uint16_t vd) {
+    for (const Vd& v : a.vds)
+      if (v.id == vd && is_tier_level(v.raid_level)) return;
+    fail(at, "value " + std::to_string(vd) + " is not a hybrid-tier VD of the adapter");
+  };
+  for (size_t i = 0; i < a.tier_entries.size(); ++i)
+    tier_vd(entry(path, "tier_entries", i) + ".vd", a.tier_entries[i].vd);
+  for (size_t i = 0; i < a.ssd_segments.size(); ++i)
+    tier_vd(entry(path, "ssd_segments", i) + ".vd", a.ssd_segments[i].vd);
+}
+
 void check_aes(const AdapterData& a, const std::string& path) {
   std::map<int64_t, size_t> entries = unique_ids(
       a.aes_entries, [](const AesEntry& e) { return e.id; }, path, "aes_entries");
@@ -365,6 +444,28 @@ void check_aes(const AdapterData& a, const std::string& path) {
 // What a disk's entry leaves out and its other fields decide: the slot is
 // the port, the port is the first parent PHY, and a named SMART set gives
 // the disk every attribute of the set that the scenario does not list for it.
+// Flash regions and the PD page an adapter starts with when the scenario
+// leaves them out: the adapter's own images, and an entry for every disk.
+void complete_flash(AdapterData& a, const json& object, const std::string& path) {
+  if (!object.contains("pd_page"))
+    for (const Disk& d : a.disks) a.adapter.pd_page.push_back(d.id);
+  if (!object.contains("images")) {
+    a.images = default_images(a.adapter);
+    return;
+  }
+  a.images = read_list(flash_image_model(), object, "images", path);
+  unique_ids(
+      a.images, [](const FlashImage& f) { return int64_t{f.code()}; }, path, "images", "type");
+  std::vector<uint8_t> bytes;
+  for (size_t i = 0; i < a.images.size(); ++i) {
+    const FlashImage& f = a.images[i];
+    if (!f.content.empty() && !from_base64(f.content, bytes))
+      fail(entry(path, "images", i) + ".content", "is not base64");
+    if (!f.content.empty() && bytes.size() > f.capacity)
+      fail(entry(path, "images", i) + ".content", "is larger than the region's capacity");
+  }
+}
+
 void complete_disks(AdapterData& a, const json& object) {
   const json& list = object.contains("disks") ? object.at("disks") : json::array();
   for (size_t i = 0; i < a.disks.size(); ++i) {
@@ -432,7 +533,8 @@ ScenarioData read_document(const json& doc) {
       a.adapter =
           read_object(adapter_model(), object, path,
                       {"disks", "vds", "blocks", "arrays", "activities", "events", "battery", "enclosures", "expanders",
-                       "pms", "elements", "smart_attributes", "aes_entries", "aes_ports"},
+                       "pms", "elements", "smart_attributes", "aes_entries", "aes_ports", "images", "error_table",
+                       "written_sectors", "registers", "tier_entries", "ssd_segments"},
                       static_cast<int64_t>(i));
       if (a.adapter.id != i)
         fail(path + ".id", "value " + std::to_string(a.adapter.id) + ", expected " + std::to_string(i) +
@@ -457,10 +559,18 @@ ScenarioData read_document(const json& doc) {
       a.smart = read_list(smart_model(), object, "smart_attributes", path);
       a.aes_entries = read_list(aes_entry_model(), object, "aes_entries", path);
       a.aes_ports = read_list(aes_port_model(), object, "aes_ports", path);
+      a.error_table = read_list(error_entry_model(), object, "error_table", path);
+      a.written_sectors = read_list(written_sector_model(), object, "written_sectors", path);
+      a.registers = read_list(register_model(), object, "registers", path);
+      a.tier_entries = read_list(tier_entry_model(), object, "tier_entries", path);
+      a.ssd_segments = read_list(ssd_segment_model(), object, "ssd_segments", path);
+      check_tier_tables(a, path);
       complete_disks(a, object);
+      complete_flash(a, object, path);
       check_adapter(a, path);
       check_devices(a, path);
       check_aes(a, path);
+      check_diagnostics(a, path);
       data.adapters.push_back(std::move(a));
     }
   }
@@ -595,6 +705,12 @@ void load_scenario(Db& db, const json& doc) {
     insert_all(db, element_model(), id, a.elements);
     insert_all(db, aes_entry_model(), id, a.aes_entries);
     insert_all(db, aes_port_model(), id, a.aes_ports);
+    insert_all(db, flash_image_model(), id, a.images);
+    insert_all(db, error_entry_model(), id, a.error_table);
+    insert_all(db, written_sector_model(), id, a.written_sectors);
+    insert_all(db, register_model(), id, a.registers);
+    insert_all(db, tier_entry_model(), id, a.tier_entries);
+    insert_all(db, ssd_segment_model(), id, a.ssd_segments);
     for (SmartAttribute m : a.smart) {
       m.since_ms = now;
       insert_row(db, smart_model(), id, m);
@@ -635,6 +751,12 @@ json export_scenario(Db& db) {
     put_list("elements", element_model());
     put_list("aes_entries", aes_entry_model());
     put_list("aes_ports", aes_port_model());
+    put_list("images", flash_image_model());
+    put_list("error_table", error_entry_model());
+    put_list("written_sectors", written_sector_model());
+    put_list("registers", register_model());
+    put_list("tier_entries", tier_entry_model());
+    put_list("ssd_segments", ssd_segment_model());
     json smart = json::array();
     for (SmartAttribute m : select_rows(db, smart_model(), id)) {
       m.raw = raw_now(m, now);

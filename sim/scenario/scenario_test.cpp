@@ -126,6 +126,8 @@ TEST(Scenario, RefusalsNameTheKeyAndTheValue) {
        "adapters[0].vds[0].target_of: value 1 leads round a cycle of migration targets"},
       {R"({"adapters": [{"vds": [{"id": 0, "target_of": 0}]}]})",
        "adapters[0].vds[0].target_of: value 0 names no other VD"},
+      {R"({"adapters": [{"vds": [{"id": 0}], "activities": [{"kind": "migration", "vd": 0}]}]})",
+       "adapters[0].activities[0].vd: value 0 has no VD for its migration to build (target_of)"},
       {R"({"adapters": [{"max_arrays": 4, "disks": [{}, {}], "arrays": [{"pds": [0, 1, 0]}]}]})",
        "adapters[0].arrays[0].pds: value 0 is listed twice"},
       {R"({"adapters": [{"max_arrays": 4, "disks": [{"spare": "dedicated", "spare_array": 3}], "arrays": [{"pds": []}]}]})",

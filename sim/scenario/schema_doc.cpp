@@ -11,7 +11,9 @@
 #include "sim/model/element.h"
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
+#include "sim/model/flash_image.h"
 #include "sim/model/smart.h"
+#include "sim/model/tier.h"
 #include "sim/model/topology.h"
 #include "sim/model/vd.h"
 
@@ -73,6 +75,9 @@ std::string schema_markdown() {
   out += table(smart_model(), "`adapters[i].smart_attributes`");
   out += table(aes_entry_model(), "`adapters[i].aes_entries`");
   out += table(aes_port_model(), "`adapters[i].aes_ports`");
+  out += table(flash_image_model(), "`adapters[i].images`");
+  out += table(tier_entry_model(), "`adapters[i].tier_entries`");
+  out += table(ssd_segment_model(), "`adapters[i].ssd_segments`");
   out += table(fault_model(), "the top-level list `faults`");
   return out;
 }

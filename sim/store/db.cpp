@@ -206,14 +206,38 @@ uint64_t Db::state_version() {
   // connection's own commits are counted here. Every call asks, so the
   // statement is kept at hand rather than looked up by its text.
   if (deferred_read_) open_deferred_read();
+  // Asking SQLite takes and drops a read lock. Outside a transaction, a log
+  // index header unchanged since the last time says no one has committed
+  // since: the answer is the same. The header is taken before SQLite is
+  // asked, so a commit in between shows as a change next time.
+  const bool outside = sqlite3_get_autocommit(db_) != 0;
+  std::optional<WalIndexHeader> header;
+  if (outside && log_index_) {
+    header = log_index_->header();
+    if (header && header == known_header_) return (known_data_version_ << 32) ^ own_commits_;
+  }
   if (data_version_ == nullptr) {
     static const std::string kDataVersion = "PRAGMA data_version";
     prepare(kDataVersion);
     data_version_ = statements_.at(kDataVersion);
   }
-  Stmt stmt(db_, data_version_);
-  stmt.step();
-  return (static_cast<uint64_t>(stmt.column_int(0)) << 32) ^ own_commits_;
+  uint64_t data_version = 0;
+  {
+    Stmt stmt(db_, data_version_);
+    stmt.step();
+    data_version = static_cast<uint64_t>(stmt.column_int(0));
+  }
+  if (outside) {
+    known_header_ = header;
+    known_data_version_ = data_version;
+    // The journal mode is known once the state has been read.
+    if (!journal_mode_known_) {
+      journal_mode_known_ = true;
+      Stmt mode = prepare("PRAGMA journal_mode");
+      if (mode.step() && mode.column_text(0) == "wal") log_index_.emplace(db_);
+    }
+  }
+  return (data_version << 32) ^ own_commits_;
 }
 
 void Db::open_deferred_read() {

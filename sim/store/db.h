@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "sim/store/read_memo.h"
+#include "sim/store/wal_index.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -113,6 +114,13 @@ class Db {
   std::string path_;
   std::unordered_map<std::string, sqlite3_stmt*> statements_;
   sqlite3_stmt* data_version_ = nullptr;  // one of statements_
+  // The log index's header as it was just before the last look at the
+  // version outside a transaction, and SQLite's data version that look
+  // found; unused until the state is known to be in write-ahead log mode.
+  bool journal_mode_known_ = false;
+  std::optional<WalIndex> log_index_;
+  std::optional<WalIndexHeader> known_header_;
+  uint64_t known_data_version_ = 0;
   uint64_t own_commits_ = 0;
   int busy_timeout_ms_;
   ReadMemo memo_;

@@ -64,6 +64,23 @@ TEST(ReadMemo, OutsideAReadCallEveryReadReachesTheDatabase) {
   EXPECT_EQ(db->memo().find<int>("key"), nullptr) << "nothing is kept while a call may write";
 }
 
+// The version is read outside a transaction without asking SQLite while
+// nothing was committed; every commit, another connection's or its own,
+// still moves it at the very next look.
+TEST(ReadMemo, TheVersionMovesAtEveryCommitAndOnlyThen) {
+  testing::TempState state("empty");
+  std::unique_ptr<Db> reader = state.open();
+  std::unique_ptr<Db> writer = state.open();
+  uint64_t version = reader->state_version();
+  for (int i = 1; i <= 4; ++i) {
+    for (int look = 0; look < 3; ++look) EXPECT_EQ(reader->state_version(), version) << "nothing committed";
+    write_probe(i % 2 == 0 ? *reader : *writer, i);
+    const uint64_t moved = reader->state_version();
+    EXPECT_NE(moved, version) << "after commit " << i;
+    version = moved;
+  }
+}
+
 // A read-only call takes one value from the memo, then another process
 // commits, then the call reads a value the memo does not hold. Answering with
 // both would mix two states; the call must start again and answer from the

@@ -9,11 +9,16 @@
 #include "sim/model/array.h"
 #include "sim/model/battery.h"
 #include "sim/model/disk.h"
+#include "sim/model/disk_media.h"
+#include "sim/model/dump.h"
 #include "sim/model/element.h"
 #include "sim/model/event.h"
 #include "sim/model/fault.h"
+#include "sim/model/flash_image.h"
 #include "sim/model/host.h"
+#include "sim/model/register.h"
 #include "sim/model/smart.h"
+#include "sim/model/tier.h"
 #include "sim/model/topology.h"
 #include "sim/model/vd.h"
 #include "sim/store/table.h"
@@ -39,7 +44,10 @@ const std::vector<TableShape>& tables() {
       shape_of(event_model()),   shape_of(battery_model()), shape_of(fault_model()),
       shape_of(enclosure_model()), shape_of(expander_model()), shape_of(pm_model()),
       shape_of(element_model()), shape_of(smart_model()), shape_of(aes_entry_model()), shape_of(aes_port_model()),
+      shape_of(flash_image_model()),
+      shape_of(error_entry_model()), shape_of(written_sector_model()), shape_of(register_model()),
       shape_of(host_model()), shape_of(host_disk_model()),
+      shape_of(dump_message_model()), shape_of(tier_entry_model()), shape_of(ssd_segment_model()),
   };
   return all;
 }

@@ -195,6 +195,28 @@ int pd_smart(const Options& o) {
   return 0;
 }
 
+int pd_error_add(const Options& o) {
+  static const std::pair<const char*, uint8_t> kKinds[] = {
+      {"read", QX_RCT_READ_ERROR}, {"write", QX_RCT_WRITE_ERROR}, {"media", QX_RCT_MEDIA_ERROR}, {"logical", QX_RCT_LOGICAL_ERROR}};
+  uint8_t kinds = 0;
+  for (const std::string& name : o.error_kinds) {
+    auto it = std::find_if(std::begin(kKinds), std::end(kKinds), [&](const auto& k) { return name == k.first; });
+    if (it == std::end(kKinds)) throw std::runtime_error("unknown error kind '" + name + "': read, write, media or logical");
+    kinds = static_cast<uint8_t>(kinds | it->second);
+  }
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
+    add_disk_error(s, static_cast<uint16_t>(o.pd), static_cast<uint64_t>(o.lba), static_cast<uint32_t>(o.sectors), kinds);
+  });
+  return 0;
+}
+
+int pd_ecc(const Options& o) {
+  with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {
+    add_ecc_error(s, static_cast<uint16_t>(o.pd), static_cast<uint32_t>(o.lba));
+  });
+  return 0;
+}
+
 int battery_set(const Options& o) {
   if (!o.battery_present && !o.battery_charge) throw std::runtime_error("say what changes: --present or --charge");
   with_state(Transaction::Kind::kWrite, o.pd_adapter, [&](const Session& s) {

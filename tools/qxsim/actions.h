@@ -41,9 +41,23 @@ struct Options {
   int expander = 0;
   int attribute = 0;
   std::optional<int64_t> current, raw, worst, threshold;
+  // error table and ECC
+  int64_t lba = 0;
+  int64_t sectors = 1;
+  std::vector<std::string> error_kinds{"read", "media"};
   // foreign configurations
   int vd = 0;
   std::string foreign_state = "importable";
+  // flash images
+  std::string image_file;
+  std::string image_type;
+  std::optional<int> image_adapter;
+  std::optional<std::string> image_version;
+  std::optional<int> device_id, sub_device_id, sub_vendor_id;
+  int64_t image_size = 65536;
+  std::string corrupt;
+  bool damage_header = false;
+  bool damage_data = false;
   // battery
   std::optional<bool> battery_present;
   std::optional<int> battery_charge;
@@ -78,11 +92,19 @@ int enc_element(const Options& o);
 enum class ExpanderStep { kPull, kInsert };
 int enc_expander(ExpanderStep step, const Options& o);
 int pd_smart(const Options& o);
+int pd_error_add(const Options& o);
+int pd_ecc(const Options& o);
 // Makes a VD and its array a foreign configuration.
 int foreign(const Options& o);
 // Fits, removes or recharges an adapter's battery.
 int battery_set(const Options& o);
 
+// Flash: image files, the adapter's regions, and a reboot.
+int image_make(const Options& o);
+int image_show(const Options& o);
+int flash_show(const Options& o);
+int flash_damage(const Options& o);
+int adapter_reboot(const Options& o);
 // Shows the adapters' VDs and free exposed disks to a host whose disk tree
 // lives under a folder, renumbers and rewrites it, or stops.
 enum class HostStep { kPresent, kRescan, kForget };

@@ -97,6 +97,23 @@ int main(int argc, char** argv) {
   smart->add_option("--threshold", opt.threshold, "Threshold (0: none)");
   smart->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
 
+  CLI::App* error = pd->add_subcommand("error", "A disk's error table");
+  error->require_subcommand(1);
+  CLI::App* error_add =
+      bind(error->add_subcommand("add", "Record a bad range in a disk's error table"), [&] { return qxsim::pd_error_add(opt); });
+  error_add->add_option("id", opt.pd, "PD id")->required()->check(CLI::Range(0, 65534));
+  error_add->add_option("--lba", opt.lba, "First sector")->required()->check(CLI::Range(int64_t{0}, (int64_t{1} << 48) - 1));
+  error_add->add_option("--sectors", opt.sectors, "Number of sectors")
+      ->check(CLI::Range(int64_t{1}, int64_t{2147483647}))
+      ->capture_default_str();
+  error_add->add_option("--kind", opt.error_kinds, "Error kinds: read, write, media, logical (default: read,media)")
+      ->delimiter(',');
+  error_add->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  CLI::App* ecc = bind(pd->add_subcommand("ecc", "Make a sector's ECC wrong, so that reading it fails"),
+                       [&] { return qxsim::pd_ecc(opt); });
+  ecc->add_option("id", opt.pd, "PD id")->required()->check(CLI::Range(0, 65534));
+  ecc->add_option("--lba", opt.lba, "The sector")->required()->check(CLI::Range(int64_t{0}, int64_t{4294967295}));
+  ecc->add_option("-a,--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
   CLI::App* foreign = bind(app.add_subcommand("foreign", "Make a VD (and its array) a foreign configuration"),
                            [&] { return qxsim::foreign(opt); });
   foreign->add_option("vd", opt.vd, "VD id")->required()->check(CLI::Range(0, 65534));
@@ -161,6 +178,38 @@ int main(int argc, char** argv) {
   event_add->add_option("--time", opt.event_time, "Time in seconds (default: now, as the adapter stamps it)")
       ->check(CLI::Range(int64_t{0}, int64_t{4294967295}));
 
+  CLI::App* image = app.add_subcommand("image", "Image files for the flash command");
+  image->require_subcommand(1);
+  CLI::App* image_make = bind(image->add_subcommand("make", "Write an image file"), [&] { return qxsim::image_make(opt); });
+  image_make->add_option("file", opt.image_file, "File to write")->required();
+  image_make->add_option("--type", opt.image_type, "Image type name or code")->required();
+  image_make->add_option("--adapter", opt.image_adapter, "Adapter whose identity and version the image takes")
+      ->check(CLI::Range(0, 15));
+  image_make->add_option("--version", opt.image_version, "Version A.B.C.D");
+  image_make->add_option("--device-id", opt.device_id, "Device id")->check(CLI::Range(0, 65535));
+  image_make->add_option("--sub-device-id", opt.sub_device_id, "Sub device id")->check(CLI::Range(0, 65535));
+  image_make->add_option("--sub-vendor-id", opt.sub_vendor_id, "Sub vendor id")->check(CLI::Range(0, 65535));
+  image_make->add_option("--size", opt.image_size, "Payload bytes")
+      ->check(CLI::Range(int64_t{0}, int64_t{32} << 20))->capture_default_str();
+  image_make->add_option("--corrupt", opt.corrupt, "Spoil the header or the payload")
+      ->check(CLI::IsMember({"header", "payload"}));
+  CLI::App* image_show = bind(image->add_subcommand("show", "Print an image file's header"), [&] { return qxsim::image_show(opt); });
+  image_show->add_option("file", opt.image_file, "Image file")->required();
+
+  CLI::App* flash = app.add_subcommand("flash", "An adapter's flash regions");
+  flash->require_subcommand(1);
+  CLI::App* flash_show = bind(flash->add_subcommand("show", "List the regions and the PD page"), [&] { return qxsim::flash_show(opt); });
+  flash_show->add_option("--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  CLI::App* flash_damage = bind(flash->add_subcommand("damage", "Spoil a region's header or data"), [&] { return qxsim::flash_damage(opt); });
+  flash_damage->add_option("type", opt.image_type, "Image type name or code")->required();
+  flash_damage->add_option("--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
+  CLI::Option* header_flag = flash_damage->add_flag("--header", opt.damage_header, "Spoil the header");
+  flash_damage->add_flag("--data", opt.damage_data, "Spoil the data (the default)")->excludes(header_flag);
+
+  CLI::App* adapter = app.add_subcommand("adapter", "Adapter events");
+  adapter->require_subcommand(1);
+  CLI::App* reboot = bind(adapter->add_subcommand("reboot", "Restart: written images start to run"), [&] { return qxsim::adapter_reboot(opt); });
+  reboot->add_option("--adapter", opt.pd_adapter, "Adapter id")->check(CLI::Range(0, 15))->capture_default_str();
   CLI::App* host = app.add_subcommand("host", "The host's view of the VDs and disks (OS disk numbers)");
   host->require_subcommand(1);
   CLI::App* present = bind(host->add_subcommand("present", "Show the VDs and exposed free disks as OS disks"),

@@ -126,6 +126,7 @@ $ qxsim events
 4  2026-01-01 00:00:00 UTC  class 2 code 2 device 1 severity 5 params 0 0 0 0
 5  2026-01-01 00:00:00 UTC  class 1 code 0 device 0 severity 6 params 0 0 0 0
 6  2026-01-01 00:00:00 UTC  class 2 code 54 device 0 severity 2 params 0 0 0 0
+7  2026-01-01 00:00:00 UTC  class 1 code 1 device 0 severity 2 params 0 0 0 0
 <<< status 0
 
 === adapter settings are read, changed and written back

@@ -26,7 +26,7 @@ Maximum supported VD:                32
 Max total blocks:                    200
 Advanced features:                   image health,vd wcache,vd rcache,smart poll,rounding,hd set free,hd cache,enc,bga rate
 Advanced features 2:                 
-Image health:                        Healthy
+Image health:                        Unhealthy
 Autoload image health:               Unhealthy
 Boot loader image health:            Healthy
 Firmware image health:               Healthy

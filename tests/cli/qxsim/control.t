@@ -101,10 +101,6 @@ $ qxsim fault add GetInfo
 <<< stderr
 qxsim: 'GetInfo' is not the name of a library function
 <<< status 1
-$ qxsim fault add QX_Adapter_Write_Register
-<<< stderr
-qxsim: 'QX_Adapter_Write_Register' is not implemented by the library yet, so a fault on it would never fire
-<<< status 1
 $ qxsim fault add QX_API_Version
 <<< stderr
 qxsim: 'QX_API_Version' answers without the state, so a fault on it would never fire

@@ -1,0 +1,76 @@
+// The adapter's flash regions as the library calls and qxsim use them: the
+// bytes a region holds, the checks an update meets, and the page-by-page
+// transfers of an update (staged in the process until its last page) and of
+// a backup (served from a copy taken at its first page).
+#ifndef QX_SIM_ENGINE_FLASH_STORE_H
+#define QX_SIM_ENGINE_FLASH_STORE_H
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "api/records.h"
+#include "sim/engine/events.h"
+#include "sim/engine/image_format.h"
+#include "sim/engine/session.h"
+#include "sim/model/flash_image.h"
+
+namespace qx::sim {
+
+std::optional<FlashImage> find_image(Db& db, int adapter, uint8_t type);
+void save_image(Db& db, int adapter, const FlashImage& image);
+
+// The image file a region holds: what was written, or the generated image.
+std::vector<uint8_t> image_bytes(const FlashImage& image);
+
+// A region that takes the image `bytes` (checked whole): valid, with the
+// header's version and identities.
+FlashImage with_content(FlashImage region, const std::vector<uint8_t>& bytes, const ImageInfo& info);
+
+// The image health bytes of an adapter, from its regions' states.
+std::array<uint8_t, 6> adapter_image_health(Db& db, int adapter);
+
+// Whether an image with `header` may be written to the region of
+// `call_type` on `adapter`: kInvalidFlashType for a header of another type
+// (the second firmware copy takes a firmware image); kAdapterIdMismatch for
+// sub ids that are stated and not the adapter's, unless the adapter's sub
+// ids are its own ids. A device id that differs is no refusal.
+uint8_t check_update_header(const ImageInfo& header, uint8_t call_type, const Adapter& adapter);
+
+// Whether the adapter takes images of `type` at all: kNotSupported for raw
+// images without raw support or with raw update switched off;
+// kInvalidFlashType for a type the adapter holds no region of.
+uint8_t check_update_type(Db& db, const Adapter& adapter, uint8_t type, std::optional<FlashImage>& region);
+
+// The pages of one update into a region of some capacity, from page 0 in
+// order.
+class ImageUpload {
+ public:
+  // kWrongData for a page out of order (page 0 is taken only right after
+  // clear()); kInvalidParameter for a length outside 1..QX_FLASH_PAGE_SIZE;
+  // kOutOfRange when the image grows past the capacity. A refused page
+  // leaves what was staged.
+  uint8_t add(const QX_FLASH_PAGE& page);
+  const std::vector<uint8_t>& bytes() const { return bytes_; }
+  // Starts again, for a region of `capacity` bytes (0: takes nothing).
+  void clear(uint32_t capacity = 0);
+
+ private:
+  std::optional<uint16_t> next_page_;
+  uint32_t capacity_ = 0;
+  std::vector<uint8_t> bytes_;
+};
+
+// Fills `page` with page `page_number` of `bytes`: its length, data and
+// last-page flag. kWrongData for a page past the end.
+uint8_t fill_page(const std::vector<uint8_t>& bytes, uint16_t page_number, QX_FLASH_PAGE& page);
+
+// A reboot: the adapter runs the versions of its valid BIOS, firmware and
+// boot-loader images. Returns the events of the boot: the adapter detected,
+// and one for each region that holds no usable image.
+std::vector<NewEvent> reboot_adapter(Db& db, Adapter& adapter);
+
+}  // namespace qx::sim
+
+#endif  // QX_SIM_ENGINE_FLASH_STORE_H
