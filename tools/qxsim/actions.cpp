@@ -43,7 +43,8 @@ void with_state(Transaction::Kind kind, int adapter, const std::function<void(co
   std::unique_ptr<Db> db = open_state(state_directory());
   Transaction txn(*db, kind);
   const Session session(*db, adapter, read_clock(*db).now_ms());
-  if (adapter >= 0 && kind == Transaction::Kind::kWrite) bring_up_to_date(session);
+  if (adapter >= 0 && kind == Transaction::Kind::kWrite && select_by_id(*db, adapter_model(), kAnyAdapter, adapter))
+    bring_up_to_date(session);
   work(session);
   if (kind == Transaction::Kind::kWrite) {
     refresh_host(*db, session.now_ms());

@@ -1,5 +1,5 @@
-# The battery's moments happen when simulated time reaches them, whoever
-# calls next; while it is low, automatic-cache VDs write through.
+# The battery's moments and the media-patrol schedule happen when simulated
+# time reaches them, whoever calls next.
 
 === a discharge below 30 % switches automatic-cache VDs to write-through until the charge is back
 $ qxsim clock freeze
