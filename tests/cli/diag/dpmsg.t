@@ -21,7 +21,7 @@ AdapterID 0 dump msg cfg=1 (Enable/Disable)
 AdapterID 0 dump msg cfg=1 (Start/Stop)
 AdapterID 0 dump msg buffer size=65536
 >>AdapterID 0 dump msg data length=152
-<<< file dump.txt (no eol)
+<<< file dump.txt (no eol, as written)
 [1767225600.000] debug dump started, ring of 64 KB
  [1767225600.000] event 6 kPdRemoved device 1 params 0 0 0 0
  [1767225600.000] call QX_LD_SetConfig
@@ -30,7 +30,7 @@ $ qxcli set -o vd -i 1 -n data_2
 $ qxcli dpmsg -d dump.txt
 <<< stdout (only Failed)
 Failed to open file 'dump.txt' to AdapterID 0, error 0: No error
-<<< file dump.txt (no eol)
+<<< file dump.txt (no eol, as written)
 [1767225600.000] debug dump started, ring of 64 KB
  [1767225600.000] event 6 kPdRemoved device 1 params 0 0 0 0
  [1767225600.000] call QX_LD_SetConfig
@@ -38,7 +38,7 @@ Failed to open file 'dump.txt' to AdapterID 0, error 0: No error
 $ qxcli dpmsg -i 0 --dump "\"again.txt\""
 <<< stdout (only length)
 >>AdapterID 0 dump msg data length=39
-<<< file again.txt (no eol)
+<<< file again.txt (no eol, as written)
 [1767225600.000] call QX_LD_SetConfig
  
 $ qxcli dpmsg -s disable

@@ -33,9 +33,10 @@ std::string quoteWord(const std::string& word) {
 }
 
 void appendSection(std::vector<std::string>& lines, const std::string& header, const std::string& text,
-                   const std::vector<std::string>& only = {}) {
+                   const std::vector<std::string>& only = {}, bool as_written = false) {
   EncodedSection section = encodeSection(only.empty() ? text : linesContaining(text, only));
   section.flags.only = only;
+  section.flags.asWritten = as_written;
   lines.push_back("<<< " + header + sectionFlagsSuffix(section.flags));
   lines.insert(lines.end(), section.lines.begin(), section.lines.end());
 }
@@ -53,7 +54,8 @@ std::vector<std::string> rewrittenBlock(const Step& step, const StepActual& actu
   for (std::size_t i = 0; i < step.files.size(); ++i) {
     const FileCheck& check = step.files[i];
     const bool written = i < actual.files.size() && actual.files[i].has_value();
-    appendSection(lines, "file " + quoteWord(check.name), written ? *actual.files[i] : check.content);
+    appendSection(lines, "file " + quoteWord(check.name), written ? *actual.files[i] : check.content, {},
+                  check.asWritten);
   }
   if (r.code != 0 || step.expectedStatus) lines.push_back("<<< status " + std::to_string(r.code));
   lines.insert(lines.end(), step.trailingLines.begin(), step.trailingLines.end());

@@ -95,11 +95,13 @@ SectionFlags parseSectionFlags(std::string_view list) {
       flags.noEol = true;
     } else if (item == "escaped") {
       flags.escaped = true;
+    } else if (item == "as written") {
+      flags.asWritten = true;
     } else if (item.starts_with("only ") && item.size() > 5) {
       flags.only.emplace_back(item.substr(5));
     } else {
       throw FormatError("unknown section flag '" + std::string(item) +
-                        "' (known: no eol, escaped, only TEXT)");
+                        "' (known: no eol, escaped, as written, only TEXT)");
     }
   }
   return flags;
@@ -110,6 +112,7 @@ std::string sectionFlagsSuffix(const SectionFlags& flags) {
   auto add = [&list](const std::string& item) { list += (list.empty() ? "" : ", ") + item; };
   if (flags.noEol) add("no eol");
   if (flags.escaped) add("escaped");
+  if (flags.asWritten) add("as written");
   for (const std::string& text : flags.only) add("only " + text);
   return list.empty() ? "" : " (" + list + ")";
 }

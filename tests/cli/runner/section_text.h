@@ -12,6 +12,9 @@ namespace qxt {
 struct SectionFlags {
   bool noEol = false;
   bool escaped = false;
+  // A file whose bytes are data rather than lines the program printed (a
+  // dump the adapter handed over): its line ends stay "\n" under --crlf.
+  bool asWritten = false;
   // Not empty: the stream is compared by its lines that contain one of
   // these texts ("only PD valid size:", once per text), so that a case
   // checks the lines it is about. A text cannot hold a comma.

@@ -39,6 +39,7 @@ TEST(SectionFlags, ParseAndPrint) {
   EXPECT_THROW(parseSectionFlags("no eol, binary"), FormatError);
   EXPECT_EQ(sectionFlagsSuffix({}), "");
   EXPECT_EQ(sectionFlagsSuffix({.noEol = true, .escaped = true}), " (no eol, escaped)");
+  EXPECT_EQ(sectionFlagsSuffix(parseSectionFlags("as written, no eol")), " (no eol, as written)");
   const SectionFlags only = parseSectionFlags("escaped, only PD valid size:, only name:");
   EXPECT_EQ(only.only, (std::vector<std::string>{"PD valid size:", "name:"}));
   EXPECT_EQ(sectionFlagsSuffix(only), " (escaped, only PD valid size:, only name:)");

@@ -321,7 +321,7 @@ class Parser {
         s.stderrOnly = section_.flags.only;
         break;
       case SectionKind::File:
-        s.files.push_back({section_.fileName, std::move(text)});
+        s.files.push_back({section_.fileName, std::move(text), section_.flags.asWritten});
         break;
       case SectionKind::Status:
         break;

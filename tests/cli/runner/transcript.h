@@ -14,6 +14,7 @@ enum class Tool { Qxcli, Qxsim };
 struct FileCheck {
   std::string name;
   std::string content;
+  bool asWritten = false;  // the bytes are data: no line-end translation under --crlf
 };
 
 struct Step {
