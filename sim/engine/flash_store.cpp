@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "api/event_catalogue.h"
 #include "api/image_types.h"
+#include "sim/engine/image_files.h"
 #include "api/status.h"
 #include "sim/store/table.h"
 
@@ -22,9 +24,14 @@ void save_image(Db& db, int adapter, const FlashImage& image) {
   update_row(db, flash_image_model(), adapter, image);
 }
 
-std::vector<uint8_t> image_bytes(const FlashImage& image) {
+std::vector<uint8_t> image_bytes(const Db& db, const FlashImage& image) {
   std::vector<uint8_t> bytes;
-  if (!image.content.empty() && from_base64(image.content, bytes)) return bytes;
+  if (!image.file.empty()) {
+    if (!read_image_file(db, image.file, bytes))
+      throw ImageFileMissing("the " + std::string(image_type_name(image.code())) + " image file " +
+                             image_directory(db) + "/" + image.file + " is missing");
+    return bytes;
+  }
   ImageInfo info;
   info.type = image.code();
   info.version = image.version;
@@ -34,14 +41,14 @@ std::vector<uint8_t> image_bytes(const FlashImage& image) {
   return write_image(info, generated_payload(image.code(), image.version, image.size));
 }
 
-FlashImage with_content(FlashImage region, const std::vector<uint8_t>& bytes, const ImageInfo& info) {
+FlashImage with_content(FlashImage region, const std::string& file, const ImageInfo& info) {
   region.state = ImageState::kValid;
   region.version = info.version;
   region.device_id = info.device_id;
   region.sub_device_id = info.sub_device_id;
   region.sub_vendor_id = info.sub_vendor_id;
   region.size = info.payload_length;
-  region.content = to_base64(bytes);
+  region.file = file;
   return region;
 }
 
@@ -88,10 +95,18 @@ uint8_t ImageUpload::add(const QX_FLASH_PAGE& page) {
   return kOk;
 }
 
+std::vector<uint8_t> ImageUpload::take() {
+  std::vector<uint8_t> bytes = std::move(bytes_);
+  announced_ = 0;
+  clear(capacity_);
+  return bytes;
+}
+
 void ImageUpload::clear(uint32_t capacity) {
   capacity_ = capacity;
   next_page_.reset();
   bytes_.clear();
+  if (capacity > 0) bytes_.reserve(std::min(announced_, capacity));
 }
 
 uint8_t fill_page(const std::vector<uint8_t>& bytes, uint16_t page_number, QX_FLASH_PAGE& page) {

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "api/records.h"
@@ -21,12 +23,19 @@ namespace qx::sim {
 std::optional<FlashImage> find_image(Db& db, int adapter, uint8_t type);
 void save_image(Db& db, int adapter, const FlashImage& image);
 
-// The image file a region holds: what was written, or the generated image.
-std::vector<uint8_t> image_bytes(const FlashImage& image);
+// A written region whose content file is not there.
+class ImageFileMissing : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
-// A region that takes the image `bytes` (checked whole): valid, with the
-// header's version and identities.
-FlashImage with_content(FlashImage region, const std::vector<uint8_t>& bytes, const ImageInfo& info);
+// The image file a region holds: what was written, or the generated image.
+// ImageFileMissing when the written file is gone.
+std::vector<uint8_t> image_bytes(const Db& db, const FlashImage& image);
+
+// A region that holds the image in the content file `file` (checked
+// whole): valid, with the header's version and identities.
+FlashImage with_content(FlashImage region, const std::string& file, const ImageInfo& info);
 
 // The image health bytes of an adapter, from its regions' states.
 std::array<uint8_t, 6> adapter_image_health(Db& db, int adapter);
@@ -53,12 +62,18 @@ class ImageUpload {
   // leaves what was staged.
   uint8_t add(const QX_FLASH_PAGE& page);
   const std::vector<uint8_t>& bytes() const { return bytes_; }
+  // What was staged, handed over; the upload starts again.
+  std::vector<uint8_t> take();
   // Starts again, for a region of `capacity` bytes (0: takes nothing).
   void clear(uint32_t capacity = 0);
+  // The size the sender announced for the next image: room for it is taken
+  // at its first page, so that a large image is not copied as it grows.
+  void announce(uint32_t size) { announced_ = size; }
 
  private:
   std::optional<uint16_t> next_page_;
   uint32_t capacity_ = 0;
+  uint32_t announced_ = 0;
   std::vector<uint8_t> bytes_;
 };
 
