@@ -37,8 +37,8 @@ std::map<TransferKey, qx::sim::ImageUpload>& uploads() {
   static std::map<TransferKey, qx::sim::ImageUpload> all;
   return all;
 }
-std::map<TransferKey, std::vector<uint8_t>>& backups() {
-  static std::map<TransferKey, std::vector<uint8_t>> all;
+std::map<TransferKey, qx::sim::ImageSnapshot>& backups() {
+  static std::map<TransferKey, qx::sim::ImageSnapshot> all;
   return all;
 }
 
@@ -129,37 +129,41 @@ StepResult update_page(const Session& s, uint8_t type, const QX_FLASH_PAGE& page
   return uint8_t{qx::kOk};
 }
 
-// The region's image for a backup. A content file that a region write in
-// another process removed after this call's snapshot began sends the call
-// back to start again once; missing a second time, the state is damaged.
-std::vector<uint8_t> snapshot(const Session& s, const FlashImage& region, bool& retried) {
-  try {
-    return qx::sim::image_bytes(s.db(), region);
-  } catch (const qx::sim::ImageFileMissing&) {
-    if (retried) throw;
+// Takes the snapshot of a backup. A content file that a region write in
+// another process removed after this call's transaction began sends the
+// call back to start again once; missing a second time, the state is
+// damaged.
+void take_snapshot(const Session& s, const FlashImage& region, qx::sim::ImageSnapshot& snapshot, bool& retried) {
+  if (region.file.empty()) {
+    snapshot.hold(qx::sim::image_bytes(s.db(), region));
+    return;
+  }
+  if (snapshot.hold_file(s.db(), region.file)) return;
+  if (!retried) {
     retried = true;
     throw qx::sim::StateMoved();
   }
+  throw qx::sim::ImageFileMissing(s.db(), region);
 }
 
 StepResult backup_page(const Session& s, uint8_t type, QX_FLASH_PAGE& page, bool can_write, bool& retried) {
-  std::vector<uint8_t>& copy = backups()[{s.adapter_id(), type}];
+  qx::sim::ImageSnapshot& snapshot = backups()[{s.adapter_id(), type}];
   if (page.page_number == 0) {
     std::optional<FlashImage> region = qx::sim::find_image(s.db(), s.adapter_id(), type);
     if (!region) return uint8_t{qx::kInvalidFlashType};
     if (region->state != qx::sim::ImageState::kValid) {
       if (!can_write) return std::nullopt;
-      copy.clear();
+      snapshot.clear();
       return refuse(s, qx::events::kFlashBackupFailed, type, qx::kImageHeaderInvalid);
     }
-    copy = snapshot(s, *region, retried);
-  } else if (copy.empty()) {
+    take_snapshot(s, *region, snapshot, retried);
+  } else if (!snapshot.held()) {
     return uint8_t{qx::kWrongData};  // no backup under way
   }
-  if (uint8_t status = qx::sim::fill_page(copy, page.page_number, page); status != qx::kOk) return status;
+  if (uint8_t status = snapshot.fill(page.page_number, page); status != qx::kOk) return status;
   if (page.last_page == 1) {
     if (!can_write) return std::nullopt;  // the event; the second run fills the same page
-    copy.clear();
+    snapshot.clear();
     qx::sim::log_event(s, NewEvent(qx::events::kFlashBackedUp, type));
   }
   return uint8_t{qx::kOk};

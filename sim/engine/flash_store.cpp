@@ -24,12 +24,14 @@ void save_image(Db& db, int adapter, const FlashImage& image) {
   update_row(db, flash_image_model(), adapter, image);
 }
 
+ImageFileMissing::ImageFileMissing(const Db& db, const FlashImage& region)
+    : std::runtime_error("the " + std::string(image_type_name(region.code())) + " image file " +
+                         image_directory(db) + "/" + region.file + " is missing") {}
+
 std::vector<uint8_t> image_bytes(const Db& db, const FlashImage& image) {
   std::vector<uint8_t> bytes;
   if (!image.file.empty()) {
-    if (!read_image_file(db, image.file, bytes))
-      throw ImageFileMissing("the " + std::string(image_type_name(image.code())) + " image file " +
-                             image_directory(db) + "/" + image.file + " is missing");
+    if (!read_image_file(db, image.file, bytes)) throw ImageFileMissing(db, image);
     return bytes;
   }
   ImageInfo info;
@@ -109,14 +111,41 @@ void ImageUpload::clear(uint32_t capacity) {
   if (capacity > 0) bytes_.reserve(std::min(announced_, capacity));
 }
 
-uint8_t fill_page(const std::vector<uint8_t>& bytes, uint16_t page_number, QX_FLASH_PAGE& page) {
-  const size_t offset = size_t{page_number} * QX_FLASH_PAGE_SIZE;
-  if (offset >= bytes.size() && !(offset == 0 && bytes.empty())) return kWrongData;
-  const size_t length = std::min<size_t>(QX_FLASH_PAGE_SIZE, bytes.size() - offset);
+void ImageSnapshot::hold(std::vector<uint8_t> bytes) {
+  clear();
+  bytes_ = std::move(bytes);
+  size_ = bytes_.size();
+  held_ = true;
+}
+
+bool ImageSnapshot::hold_file(const Db& db, const std::string& name) {
+  clear();
+  const int64_t size = open_image_file(db, name, file_);
+  if (size < 0) return false;
+  size_ = static_cast<uint64_t>(size);
+  held_ = true;
+  return true;
+}
+
+void ImageSnapshot::clear() {
+  held_ = false;
+  bytes_.clear();
+  file_.close();
+  size_ = 0;
+}
+
+uint8_t ImageSnapshot::fill(uint16_t page_number, QX_FLASH_PAGE& page) {
+  const uint64_t offset = uint64_t{page_number} * QX_FLASH_PAGE_SIZE;
+  if (offset >= size_ && !(offset == 0 && size_ == 0)) return kWrongData;
+  const size_t length = static_cast<size_t>(std::min<uint64_t>(QX_FLASH_PAGE_SIZE, size_ - offset));
+  if (!file_.is_open()) {
+    if (length > 0) std::memcpy(page.data, bytes_.data() + offset, length);
+  } else if (!file_.rewind_to(static_cast<int64_t>(offset)) || file_.read_fully(page.data, length) != length) {
+    throw std::runtime_error("cannot read the image being backed up");
+  }
   page.length = static_cast<uint32_t>(length);
   page.page_number = page_number;
-  page.last_page = offset + length == bytes.size() ? 1 : 0;
-  if (length > 0) std::memcpy(page.data, bytes.data() + offset, length);
+  page.last_page = offset + length == size_ ? 1 : 0;
   return kOk;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "api/records.h"
+#include "platform/file_routines.h"
 #include "sim/engine/events.h"
 #include "sim/engine/image_format.h"
 #include "sim/engine/session.h"
@@ -26,7 +27,7 @@ void save_image(Db& db, int adapter, const FlashImage& image);
 // A written region whose content file is not there.
 class ImageFileMissing : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  ImageFileMissing(const Db& db, const FlashImage& region);
 };
 
 // The image file a region holds: what was written, or the generated image.
@@ -77,9 +78,27 @@ class ImageUpload {
   std::vector<uint8_t> bytes_;
 };
 
-// Fills `page` with page `page_number` of `bytes`: its length, data and
-// last-page flag. kWrongData for a page past the end.
-uint8_t fill_page(const std::vector<uint8_t>& bytes, uint16_t page_number, QX_FLASH_PAGE& page);
+// What a backup serves, fixed at its first page: the region's content file,
+// kept open (a content file never changes once written, and an open one
+// stays readable when an update replaces it), or the generated image.
+class ImageSnapshot {
+ public:
+  void hold(std::vector<uint8_t> bytes);
+  // False when the file is not there.
+  bool hold_file(const Db& db, const std::string& name);
+  bool held() const { return held_; }
+  void clear();
+  // Fills `page` with page `page_number`: its length, data and last-page
+  // flag. kWrongData for a page past the end; std::runtime_error when the
+  // file cannot be read.
+  uint8_t fill(uint16_t page_number, QX_FLASH_PAGE& page);
+
+ private:
+  bool held_ = false;
+  std::vector<uint8_t> bytes_;
+  platform::File file_;
+  uint64_t size_ = 0;
+};
 
 // A reboot: the adapter runs the versions of its valid BIOS, firmware and
 // boot-loader images. Returns the events of the boot: the adapter detected,

@@ -61,18 +61,24 @@ std::string write_image_file(const Db& db, int adapter, uint8_t type, std::span<
   throw std::runtime_error(image_directory(db) + ": no free name for an image file");
 }
 
-bool read_image_file(const Db& db, const std::string& name, std::vector<uint8_t>& bytes) {
+int64_t open_image_file(const Db& db, const std::string& name, platform::File& file) {
   const std::string path = path_of(db, name);
-  platform::File file;
   if (!file.open(path, platform::FileMode::kRead)) {
-    if (errno == ENOENT) return false;
+    if (errno == ENOENT) return -1;
     throw std::runtime_error(path + ": cannot open the image");
   }
   const int64_t size = file.size();
   if (size < 0) throw std::runtime_error(path + ": cannot tell the image's size");
+  return size;
+}
+
+bool read_image_file(const Db& db, const std::string& name, std::vector<uint8_t>& bytes) {
+  platform::File file;
+  const int64_t size = open_image_file(db, name, file);
+  if (size < 0) return false;
   bytes.resize(static_cast<size_t>(size));
   if (file.read_fully(bytes.data(), bytes.size()) != bytes.size())
-    throw std::runtime_error(path + ": cannot read the image");
+    throw std::runtime_error(path_of(db, name) + ": cannot read the image");
   return true;
 }
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_routines.h"
 #include "sim/store/db.h"
 
 namespace qx::sim {
@@ -33,6 +34,10 @@ std::string write_image_file(const Db& db, int adapter, uint8_t type, std::span<
 // write removed it after this reader's snapshot, or the state is damaged);
 // std::runtime_error when it cannot be read.
 bool read_image_file(const Db& db, const std::string& name, std::vector<uint8_t>& bytes);
+
+// Opens the file `name` for reading: its size, or -1 when there is no such
+// file; std::runtime_error when it cannot be opened.
+int64_t open_image_file(const Db& db, const std::string& name, platform::File& file);
 
 // The file names the regions of the state hold, as the current transaction
 // sees them.
