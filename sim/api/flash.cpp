@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -85,7 +86,7 @@ uint8_t refuse(const Session& s, const qx::EventKind& kind, uint8_t type, uint8_
 
 // The region takes the staged image: a new content file, then the row that
 // names it and the event, in the call's transaction.
-void store_image(const Session& s, uint8_t type, const FlashImage& region, const std::vector<uint8_t>& bytes,
+void store_image(const Session& s, uint8_t type, const FlashImage& region, std::span<const uint8_t> bytes,
                  const qx::sim::ImageInfo& info) {
   qx::sim::remove_unnamed_image_files(s.db());
   const std::string file = qx::sim::write_image_file(s.db(), s.adapter_id(), type, bytes);
@@ -121,11 +122,11 @@ StepResult update_page(const Session& s, uint8_t type, const QX_FLASH_PAGE& page
     }
   }
   if (page.last_page != 1) return uint8_t{qx::kOk};
-  const std::vector<uint8_t> bytes = upload.take();
-  if (uint8_t status = qx::sim::check_image(bytes, info); status != qx::kOk)
+  const qx::platform::LargeBuffer bytes = upload.take();
+  if (uint8_t status = qx::sim::check_image(bytes.bytes(), info); status != qx::kOk)
     return refuse(s, qx::events::kFlashUpdateFailed, type, status);
   replaced.note(s, *region);
-  store_image(s, type, *region, bytes, info);
+  store_image(s, type, *region, bytes.bytes(), info);
   return uint8_t{qx::kOk};
 }
 

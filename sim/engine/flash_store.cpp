@@ -92,13 +92,13 @@ uint8_t ImageUpload::add(const QX_FLASH_PAGE& page) {
   if (page.page_number != next_page_.value_or(0)) return kWrongData;
   if (page.length == 0 || page.length > QX_FLASH_PAGE_SIZE) return kInvalidParameter;
   if (bytes_.size() + page.length > capacity_) return kOutOfRange;
-  bytes_.insert(bytes_.end(), page.data, page.data + page.length);
+  bytes_.append(page.data, page.length);
   next_page_ = static_cast<uint16_t>(page.page_number + 1);
   return kOk;
 }
 
-std::vector<uint8_t> ImageUpload::take() {
-  std::vector<uint8_t> bytes = std::move(bytes_);
+platform::LargeBuffer ImageUpload::take() {
+  platform::LargeBuffer bytes = std::move(bytes_);
   announced_ = 0;
   clear(capacity_);
   return bytes;

@@ -8,12 +8,14 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "api/records.h"
 #include "platform/file_routines.h"
+#include "platform/large_buffer.h"
 #include "sim/engine/events.h"
 #include "sim/engine/image_format.h"
 #include "sim/engine/session.h"
@@ -62,9 +64,9 @@ class ImageUpload {
   // kOutOfRange when the image grows past the capacity. A refused page
   // leaves what was staged.
   uint8_t add(const QX_FLASH_PAGE& page);
-  const std::vector<uint8_t>& bytes() const { return bytes_; }
+  std::span<const uint8_t> bytes() const { return bytes_.bytes(); }
   // What was staged, handed over; the upload starts again.
-  std::vector<uint8_t> take();
+  platform::LargeBuffer take();
   // Starts again, for a region of `capacity` bytes (0: takes nothing).
   void clear(uint32_t capacity = 0);
   // The size the sender announced for the next image: room for it is taken
@@ -75,7 +77,7 @@ class ImageUpload {
   std::optional<uint16_t> next_page_;
   uint32_t capacity_ = 0;
   uint32_t announced_ = 0;
-  std::vector<uint8_t> bytes_;
+  platform::LargeBuffer bytes_;
 };
 
 // What a backup serves, fixed at its first page: the region's content file,
