@@ -116,6 +116,13 @@ bool File::sync() {
 #endif
 }
 
+void File::start_sync() {
+  if (file_ == nullptr || std::fflush(file_) != 0) return;
+#if defined(__linux__)
+  ::sync_file_range(fileno(file_), 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+}
+
 bool File::rewind_to(int64_t offset) { return file_ != nullptr && seek64(file_, offset, SEEK_SET) == 0; }
 
 size_t File::read(void* data, size_t size) {

@@ -85,13 +85,19 @@ uint8_t refuse(const Session& s, const qx::EventKind& kind, uint8_t type, uint8_
 }
 
 // The region takes the staged image: a new content file, then the row that
-// names it and the event, in the call's transaction.
-void store_image(const Session& s, uint8_t type, const FlashImage& region, std::span<const uint8_t> bytes,
-                 const qx::sim::ImageInfo& info) {
+// names it and the event, in the call's transaction. The disk takes the
+// file while the payload's CRC is checked; a bad image's file is dropped.
+uint8_t store_image(const Session& s, uint8_t type, const FlashImage& region, std::span<const uint8_t> bytes,
+                    Replaced& replaced) {
   qx::sim::remove_unnamed_image_files(s.db());
-  const std::string file = qx::sim::write_image_file(s.db(), s.adapter_id(), type, bytes);
-  qx::sim::save_image(s.db(), s.adapter_id(), qx::sim::with_content(region, file, info));
+  qx::sim::NewImageFile file(s.db(), s.adapter_id(), type, bytes);
+  qx::sim::ImageInfo info;
+  if (uint8_t status = qx::sim::check_image(bytes, info); status != qx::kOk)
+    return refuse(s, qx::events::kFlashUpdateFailed, type, status);
+  replaced.note(s, region);
+  qx::sim::save_image(s.db(), s.adapter_id(), qx::sim::with_content(region, file.keep(), info));
   qx::sim::log_event(s, NewEvent(qx::events::kFlashUpdated, type));
+  return qx::kOk;
 }
 
 StepResult update_page(const Session& s, uint8_t type, const QX_FLASH_PAGE& page, bool can_write,
@@ -123,11 +129,7 @@ StepResult update_page(const Session& s, uint8_t type, const QX_FLASH_PAGE& page
   }
   if (page.last_page != 1) return uint8_t{qx::kOk};
   const qx::platform::LargeBuffer bytes = upload.take();
-  if (uint8_t status = qx::sim::check_image(bytes.bytes(), info); status != qx::kOk)
-    return refuse(s, qx::events::kFlashUpdateFailed, type, status);
-  replaced.note(s, *region);
-  store_image(s, type, *region, bytes.bytes(), info);
-  return uint8_t{qx::kOk};
+  return store_image(s, type, *region, bytes.bytes(), replaced);
 }
 
 // Takes the snapshot of a backup. A content file that a region write in

@@ -31,34 +31,51 @@ std::string image_directory(const Db& db) {
   return (directory / "images").string();
 }
 
-std::string write_image_file(const Db& db, int adapter, uint8_t type, std::span<const uint8_t> bytes) {
+NewImageFile::NewImageFile(const Db& db, int adapter, uint8_t type, std::span<const uint8_t> bytes) {
   std::error_code ec;
   fs::create_directories(image_directory(db), ec);
   if (ec) throw std::runtime_error(image_directory(db) + ": cannot create the image directory: " + ec.message());
   static std::random_device entropy;
   const std::string stem = "a" + std::to_string(adapter) + "-" + image_type_name(type) + "-" +
                            std::to_string(platform::process_id()) + "-";
-  for (int tries = 0; tries < 100; ++tries) {
+  for (int tries = 0; tries < 100 && path_.empty(); ++tries) {
     const std::string name = stem + std::to_string(entropy()) + kSuffix;
-    const std::string path = path_of(db, name);
-    platform::File file;
-    switch (file.create_new(path)) {
+    switch (file_.create_new(path_of(db, name))) {
       case platform::File::Created::kExists:
         continue;
       case platform::File::Created::kFailed:
-        throw std::runtime_error(path + ": cannot create the file");
+        throw std::runtime_error(path_of(db, name) + ": cannot create the file");
       case platform::File::Created::kOk:
+        name_ = name;
+        path_ = path_of(db, name);
         break;
     }
-    const bool written = (bytes.empty() || file.write(bytes.data(), bytes.size())) && file.sync();
-    file.close();
-    if (!written) {
-      std::remove(path.c_str());
-      throw std::runtime_error(path + ": cannot write the image");
-    }
-    return name;
   }
-  throw std::runtime_error(image_directory(db) + ": no free name for an image file");
+  if (path_.empty()) throw std::runtime_error(image_directory(db) + ": no free name for an image file");
+  if (!bytes.empty() && !file_.write(bytes.data(), bytes.size())) {
+    file_.close();
+    std::remove(path_.c_str());
+    throw std::runtime_error(path_ + ": cannot write the image");
+  }
+  file_.start_sync();
+}
+
+NewImageFile::~NewImageFile() {
+  if (kept_) return;
+  file_.close();
+  std::remove(path_.c_str());
+}
+
+std::string NewImageFile::keep() {
+  const bool synced = file_.sync();
+  file_.close();
+  if (!synced) throw std::runtime_error(path_ + ": cannot write the image to the disk");
+  kept_ = true;
+  return name_;
+}
+
+std::string write_image_file(const Db& db, int adapter, uint8_t type, std::span<const uint8_t> bytes) {
+  return NewImageFile(db, adapter, type, bytes).keep();
 }
 
 int64_t open_image_file(const Db& db, const std::string& name, platform::File& file) {

@@ -25,9 +25,28 @@ namespace qx::sim {
 // (std::logic_error for a database in memory).
 std::string image_directory(const Db& db);
 
-// Writes `bytes` to a new file for the region of `type` on `adapter` and
-// returns its name; throws std::runtime_error, leaving no file, when the
-// file cannot be written whole.
+// A new content file: created under a name no file had and filled, then
+// kept (on the disk) or dropped.
+class NewImageFile {
+ public:
+  // Writes `bytes` to a new file for the region of `type` on `adapter`, and
+  // lets the disk start taking it; std::runtime_error, leaving no file, when
+  // it cannot be written whole.
+  NewImageFile(const Db& db, int adapter, uint8_t type, std::span<const uint8_t> bytes);
+  ~NewImageFile();  // removes the file unless it was kept
+  NewImageFile(const NewImageFile&) = delete;
+  NewImageFile& operator=(const NewImageFile&) = delete;
+  // Waits until the file is on the disk, and gives its name; the file stays.
+  std::string keep();
+
+ private:
+  std::string name_;
+  std::string path_;
+  platform::File file_;
+  bool kept_ = false;
+};
+
+// A new content file holding `bytes`, on the disk: its name.
 std::string write_image_file(const Db& db, int adapter, uint8_t type, std::span<const uint8_t> bytes);
 
 // Reads the file `name` whole. False when there is no such file (a region
