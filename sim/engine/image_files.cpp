@@ -36,8 +36,10 @@ NewImageFile::NewImageFile(const Db& db, int adapter, uint8_t type, std::span<co
   fs::create_directories(image_directory(db), ec);
   if (ec) throw std::runtime_error(image_directory(db) + ": cannot create the image directory: " + ec.message());
   static std::random_device entropy;
-  const std::string stem = "a" + std::to_string(adapter) + "-" + image_type_name(type) + "-" +
-                           std::to_string(platform::process_id()) + "-";
+  // Built by appending: MinGW's g++ 12 sees a false overlap in `"a" + std::string&&`.
+  std::string stem = "a";
+  stem.append(std::to_string(adapter)).append("-").append(image_type_name(type)).append("-");
+  stem.append(std::to_string(platform::process_id())).append("-");
   for (int tries = 0; tries < 100 && path_.empty(); ++tries) {
     const std::string name = stem + std::to_string(entropy()) + kSuffix;
     switch (file_.create_new(path_of(db, name))) {
