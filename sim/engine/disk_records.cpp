@@ -109,7 +109,7 @@ std::set<uint16_t> vds_with_os(const Session& s) {
   const int adapter = s.adapter_id();
   return memoized<std::set<uint16_t>>(db, memo_key("os_vds", adapter), [&] {
     std::set<uint16_t> ids;
-    for (const Vd& v : select_rows(db, vd_model(), adapter, "has_os <> 0")) ids.insert(v.id);
+    for (const Vd& v : select_fields(db, vd_model(), adapter, {"id"}, "has_os <> 0")) ids.insert(v.id);
     return ids;
   });
 }

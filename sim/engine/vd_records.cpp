@@ -146,17 +146,21 @@ QX_VD_STATUS vd_status_record(const VdView& view, int64_t now_ms, bool member_pa
   return r;
 }
 
-std::set<uint16_t> vds_with_patrolling_member(const Session& s, uint16_t first, uint16_t last) {
+std::set<uint16_t> disks_under_patrol(const Session& s) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
-  Stmt stmt = db.prepare(
-      "SELECT DISTINCT blocks.vd FROM blocks JOIN activities ON activities.adapter = blocks.adapter AND "
-      "activities.pd = blocks.pd WHERE blocks.adapter = ?1 AND blocks.vd BETWEEN ?2 AND ?3 AND "
-      "activities.kind = 'media_patrol' AND activities.state = 'running'");
-  stmt.bind(1, int64_t{adapter}).bind(2, int64_t{first}).bind(3, int64_t{last});
-  std::set<uint16_t> vds;
-  while (stmt.step()) vds.insert(static_cast<uint16_t>(stmt.column_int(0)));
-  return vds;
+  return memoized<std::set<uint16_t>>(db, memo_key("patrolled_disks", adapter), [&] {
+    Stmt stmt = db.prepare("SELECT pd FROM activities WHERE adapter = ?1 AND kind = 'media_patrol' AND state = 'running'");
+    stmt.bind(1, int64_t{adapter});
+    std::set<uint16_t> pds;
+    while (stmt.step()) pds.insert(static_cast<uint16_t>(stmt.column_int(0)));
+    return pds;
+  });
+}
+
+bool has_patrolling_member(const VdView& view, const std::set<uint16_t>& patrolled) {
+  return std::any_of(view.blocks.begin(), view.blocks.end(),
+                     [&](const Block& b) { return patrolled.count(b.pd) != 0; });
 }
 
 }  // namespace qx::sim
