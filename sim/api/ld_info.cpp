@@ -7,6 +7,7 @@
 #include "api/status.h"
 #include "sim/api/library.h"
 #include "sim/engine/battery_power.h"
+#include "sim/engine/disk_records.h"
 #include "sim/engine/paging.h"
 #include "sim/engine/settings.h"
 #include "sim/engine/vd_records.h"

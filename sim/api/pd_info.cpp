@@ -37,7 +37,7 @@ ListSource<Disk, Record> disk_source(Session& s, std::function<Record(const Disk
 
 uint8_t serve_pd_info(Call call, uint8_t adapter, QX_QUERY_HEADER* query, qx::sim::PdForm form) {
   return qx::sim::api_call(call, adapter, [&](Session& s) {
-    const std::vector<qx::sim::Expander> expanders = qx::sim::adapter_expanders(s);
+    const std::vector<qx::sim::Expander> expanders = qx::sim::expander_addresses(s);
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_PD_INFO>(s, [&](const Disk& d) {
                                  return qx::sim::pd_info_record(
                                      d, static_cast<uint8_t>(s.adapter_id()), form,

@@ -82,16 +82,16 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   std::optional<Prelude> read_now;
   const Prelude& prelude =
       memoized_in_place(db, memo_key("prelude", adapter), read_now, [&] { return read_prelude(db, adapter); });
-  // A changing call reads the adapter when first asked: its body may have
-  // changed the record by then.
-  Session session(db, adapter, prelude.now_ms, can_write || !prelude.adapter ? nullptr : &*prelude.adapter);
+  // What happens by itself reads the adapter afresh when first asked: it may
+  // change the record.
+  Session engine(db, adapter, prelude.now_ms, can_write || !prelude.adapter ? nullptr : &*prelude.adapter);
 
   // The engine's own changes (what happened by itself, spent faults) are
   // committed on their own, so that a failing body cannot undo them.
   bool engine_wrote = false;
   if (prelude.next_due && *prelude.next_due <= prelude.now_ms) {
     if (!can_write) return std::nullopt;
-    bring_up_to_date(session);
+    bring_up_to_date(engine);
     refresh_host(db, prelude.now_ms);  // a completed activity may show or hide a disk
     engine_wrote = true;
   }
@@ -110,6 +110,10 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   }
   if (adapter >= 0 && !prelude.adapter) return kInvalidAdapterId;
 
+  // The body sees the adapter as its call found it (read in this very
+  // transaction), as it would on its first ask, unless the engine has changed
+  // it since: then it reads the record when first asked.
+  Session session(db, adapter, prelude.now_ms, engine_wrote || !prelude.adapter ? nullptr : &*prelude.adapter);
   uint8_t status = body(session);
   if ((status == kOk || session.keeps_changes()) && can_write) {
     refresh_host(db, prelude.now_ms);  // the host sees what the change shows or hides

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "sim/engine/block_records.h"
+#include "sim/engine/copy_back.h"
 #include "sim/engine/disk_records.h"
 #include "sim/model/activity.h"
 #include "sim/model/array.h"
@@ -35,14 +36,9 @@ std::vector<PdRaidView> views_of(const Session& s, const std::vector<Disk>& disk
   for (const Array& a : select_rows(db, array_model(), adapter))
     if (arrays_with_vds.count(a.id) == 0) members.insert(a.pds.begin(), a.pds.end());
   // A disk a copy back writes to is as good as a member.
-  for (const Activity& a : select_rows(db, activity_model(), adapter,
-                                       "kind = 'copy_back' AND state IN ('running', 'paused', 'auto_paused')"))
-    members.insert(a.target_pd);
-  std::set<uint16_t> patrolling;
-  for (const Activity& a :
-       select_rows(db, activity_model(), adapter,
-                   "kind = 'media_patrol' AND state = 'running' AND pd BETWEEN ?1 AND ?2", {json(first), json(last)}))
-    patrolling.insert(a.pd);
+  const std::set<uint16_t> copy_back = copy_back_targets(s);
+  members.insert(copy_back.begin(), copy_back.end());
+  const std::set<uint16_t> patrolling = disks_under_patrol(s);
   for (const Disk& d : disks) out.push_back({d, members.count(d.id) != 0, patrolling.count(d.id) != 0});
   return out;
 }

@@ -146,18 +146,6 @@ QX_VD_STATUS vd_status_record(const VdView& view, int64_t now_ms, bool member_pa
   return r;
 }
 
-std::set<uint16_t> disks_under_patrol(const Session& s) {
-  Db& db = s.db();
-  const int adapter = s.adapter_id();
-  return memoized<std::set<uint16_t>>(db, memo_key("patrolled_disks", adapter), [&] {
-    Stmt stmt = db.prepare("SELECT pd FROM activities WHERE adapter = ?1 AND kind = 'media_patrol' AND state = 'running'");
-    stmt.bind(1, int64_t{adapter});
-    std::set<uint16_t> pds;
-    while (stmt.step()) pds.insert(static_cast<uint16_t>(stmt.column_int(0)));
-    return pds;
-  });
-}
-
 bool has_patrolling_member(const VdView& view, const std::set<uint16_t>& patrolled) {
   return std::any_of(view.blocks.begin(), view.blocks.end(),
                      [&](const Block& b) { return patrolled.count(b.pd) != 0; });

@@ -51,11 +51,7 @@ QX_VD_INFO vd_info_record(const VdView& view);
 // disk runs a media patrol.
 QX_VD_STATUS vd_status_record(const VdView& view, int64_t now_ms, bool member_patrol);
 
-// The disks of the call's adapter that run a media patrol; one query, kept
-// for the calls that follow while the state stays the same.
-std::set<uint16_t> disks_under_patrol(const Session& s);
-
-// Whether one of the VD's member disks is in `patrolled` (disks_under_patrol).
+// Whether one of the VD's member disks is in `patrolled` (disks_under_patrol()).
 bool has_patrolling_member(const VdView& view, const std::set<uint16_t>& patrolled);
 
 }  // namespace qx::sim
