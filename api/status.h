@@ -78,6 +78,7 @@ enum Status : uint8_t {
   kAesCount = 243,
   kAesQueryType = 244,
   kAesKeyLength = 245,
+  kNotOfflineDisk = 246,  // force online of a disk that is online (the online switch answers 84)
   kAesKeyMismatch = 247,
   kAesPasswordMismatch = 248,
   kAesNoKey = 250,

@@ -35,8 +35,9 @@ trap 'rm -rf "$work"' EXIT
 
 # 256 disks, each busy: a media patrol on every even one (a member of a
 # one-disk VD), data scrubbing on every odd one (a spare); the device id is one
-# whose PD listing shows each disk's activity.
-{
+# whose PD listing shows each disk's activity. With "idle", the same disks
+# without activities.
+patrols() {
   printf '{"clock": {"frozen": true, "time_ms": 1767225600000}, "adapters": [{"max_vds": 255, '
   printf '"max_total_blocks_wide": 255, "features": "0x3F", "device_id": "0x7230", "highest_pd_id": 255, "max_disks": 256, "disks": ['
   i=0; while [ $i -lt 256 ]; do
@@ -52,13 +53,16 @@ trap 'rm -rf "$work"' EXIT
     [ $i -gt 0 ] && printf ','
     printf '{"id": %d, "pd": %d, "vd": %d, "start_kb": 262144, "size_kb": 10223616}' $i $((2 * i)) $i; i=$((i + 1)); done
   printf '], "activities": ['
-  i=0; while [ $i -lt 256 ]; do
+  i=0; while [ "$1" = busy ] && [ $i -lt 256 ]; do
     [ $i -gt 0 ] && printf ','
     kind=media_patrol; [ $((i % 2)) -eq 1 ] && kind=data_scrub
     printf '{"id": %d, "kind": "%s", "pd": %d, "duration_s": 100000}' $i $kind $i; i=$((i + 1)); done
   printf ']}]}\n'
-} > "$work/patrols.json"
-QX_SIM_HOME=$work/patrols "$qxsim" init --scenario "$work/patrols.json" --force >/dev/null
+}
+for load in busy idle; do
+  patrols $load > "$work/patrols_$load.json"
+  QX_SIM_HOME=$work/patrols_$load "$qxsim" init --scenario "$work/patrols_$load.json" --force >/dev/null
+done
 
 # Each round loads the state afresh, so every advance completes all 500.
 cat > "$work/advance.sh" <<SCRIPT
@@ -81,6 +85,7 @@ QX_SIM_HOME=$work/default "$qxcli" rebuild -l 0 -d 10 >/dev/null
   --case "floor (default)" "QX_SIM_HOME=$work/default" "$floor" \
   --floor "floor (default)" \
   --case "info -o vd (default, every VD busy)" TZ=UTC "QX_SIM_HOME=$work/default" "$qxcli" info -o vd \
-  --case "floor (256 disks)" "QX_SIM_HOME=$work/patrols" "$floor" \
+  --case "floor (256 disks)" "QX_SIM_HOME=$work/patrols_busy" "$floor" \
   --floor "floor (256 disks)" \
-  --case "info -o pd (256 disks, each patrolled or scrubbed)" TZ=UTC "QX_SIM_HOME=$work/patrols" "$qxcli" info -o pd
+  --case "info -o pd (256 disks, each patrolled or scrubbed)" TZ=UTC "QX_SIM_HOME=$work/patrols_busy" "$qxcli" info -o pd \
+  --case "info -o pd (the 256 disks idle)" TZ=UTC "QX_SIM_HOME=$work/patrols_idle" "$qxcli" info -o pd

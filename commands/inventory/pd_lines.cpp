@@ -35,27 +35,31 @@ std::string_view field_trimmed(const char (&text)[N]) {
   return first == std::string_view::npos ? std::string_view() : view.substr(first);
 }
 
+// Written for every disk of a listing: the texts are joined rather than
+// formatted through printf, which costs several times as much.
 void print_link(const QX_PD_INFO& info) {
+  using std::to_string;
+  std::string at;
   switch (info.link_kind) {
     case QX_LINK_HBA_PORT:
-      shell::print_label_format(kWidth, "Linked at:", "HBA port %d", info.port);
+      at = "HBA port " + to_string(info.port);
       break;
     case QX_LINK_EXPANDER:
-      shell::print_label_format(kWidth, "Linked at:", "Expander %d, port %d", info.parent_id, info.port);
+      at = "Expander " + to_string(info.parent_id) + ", port " + to_string(info.port);
       break;
     case QX_LINK_PM:
-      shell::print_label_format(kWidth, "Linked at:", "PM %d, port %d", info.parent_id, info.port);
+      at = "PM " + to_string(info.parent_id) + ", port " + to_string(info.port);
       break;
     case QX_LINK_ENCLOSURE_HBA_PORT:
-      shell::print_label_format(kWidth, "Linked at:", "enclosure %d, HBA port %d", info.enclosure_id, info.port);
+      at = "enclosure " + to_string(info.enclosure_id) + ", HBA port " + to_string(info.port);
       break;
     default:
-      shell::print_label_format(kWidth, "Linked at:", "unknown device, type %d, id %d, port %d", info.link_kind,
-                                info.parent_id, info.port);
+      at = "unknown device, type " + to_string(info.link_kind) + ", id " + to_string(info.parent_id) + ", port " +
+           to_string(info.port);
       break;
   }
+  shell::print_label(kWidth, "Linked at:", at);
 }
-
 
 bool is_pata(const PdRecord& pd) {
   if (pd.form == shell::kPlainForm) return pd.info.type_bits == QX_PD_TYPE_PATA;
@@ -218,8 +222,9 @@ void print_pd_activity_line(const QX_PD_BGA_STATUS& status) {
   const int percent = status.percent;
   switch (status.state) {
     case QX_BGA_RUNNING:
-      if (percent <= 100) {
-        std::snprintf(text, sizeof text, "running, %d%% done", percent);
+      if (percent <= 100) {  // the line of every busy disk of a listing: no printf
+        shell::print_label(kWidth, label, "running, " + std::to_string(percent) + "% done");
+        return;
       } else if (percent == 255) {
         std::snprintf(text, sizeof text, " Percentage is %d%% ,Invalid,suggest updating PD LD or RCT", percent);
       } else {

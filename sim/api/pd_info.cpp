@@ -19,6 +19,8 @@ using qx::sim::Session;
 
 namespace {
 
+const std::vector<qx::sim::Expander> kNoExpanders;
+
 // The disks the call's adapter sees, each answered as `Record`. Reading a
 // page of disks also reads their blocks and activities, so the records cost
 // no query each.
@@ -37,11 +39,15 @@ ListSource<Disk, Record> disk_source(Session& s, std::function<Record(const Disk
 
 uint8_t serve_pd_info(Call call, uint8_t adapter, QX_QUERY_HEADER* query, qx::sim::PdForm form) {
   return qx::sim::api_call(call, adapter, [&](Session& s) {
-    const std::vector<qx::sim::Expander> expanders = qx::sim::expander_addresses(s);
+    // Read only when a disk hangs on an expander: most listings have none.
+    std::optional<std::vector<qx::sim::Expander>> expanders;
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_PD_INFO>(s, [&](const Disk& d) {
+                                 if (d.link_kind == QX_NODE_EXPANDER && !expanders)
+                                   expanders = qx::sim::expander_addresses(s);
                                  return qx::sim::pd_info_record(
                                      d, static_cast<uint8_t>(s.adapter_id()), form,
-                                     qx::sim::parent_address(s.adapter(), expanders, d.link_kind, d.parent_id,
+                                     qx::sim::parent_address(s.adapter(), expanders ? *expanders : kNoExpanders,
+                                                             d.link_kind, d.parent_id,
                                                              qx::sim::parent_phys(d).front()));
                                }));
   });

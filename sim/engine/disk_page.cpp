@@ -1,6 +1,7 @@
 #include "sim/engine/disk_page.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <string>
 
 #include "sim/engine/block_records.h"
@@ -18,8 +19,15 @@ std::string page_key(int adapter) {
 }  // namespace
 
 std::optional<size_t> DiskPage::position(int64_t id) const {
-  auto it = std::lower_bound(disks.begin(), disks.end(), id, [](const Disk& d, int64_t x) { return d.id < x; });
-  if (it == disks.end() || it->id != id) return std::nullopt;
+  if (disks.empty() || id < disks.front().id) return std::nullopt;
+  // Ids ascend without repeats, so disk `id` lies no further in than its
+  // distance from the first id, and exactly there when no id is missing
+  // before it (the common case, answered without a search).
+  const size_t bound = std::min(disks.size(), static_cast<size_t>(id - disks.front().id) + 1);
+  if (disks[bound - 1].id == id) return bound - 1;
+  auto end = disks.begin() + static_cast<std::ptrdiff_t>(bound);
+  auto it = std::lower_bound(disks.begin(), end, id, [](const Disk& d, int64_t x) { return d.id < x; });
+  if (it == end || it->id != id) return std::nullopt;
   return static_cast<size_t>(it - disks.begin());
 }
 

@@ -236,10 +236,6 @@ uint8_t locate_device(const Session& s, uint8_t kind, uint16_t id, uint8_t led) 
   return set_locate_led(s, id, led);
 }
 
-// The force-online call's own answer for a disk that is not offline (the
-// online switch answers 84 for the same case).
-constexpr uint8_t kNotOfflineDisk = 246;
-
 uint8_t force_disk_online(const Session& s, const QX_FORCE_ONLINE& request, uint8_t pd, uint8_t code) {
   if (!(s.adapter().adv_features & QX_ADV_AES_PARTITION)) return kNotSupported;
   if (request.command != QX_FORCE_ONLINE_COMMAND) return kInvalidParameter;
