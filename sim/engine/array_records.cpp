@@ -42,7 +42,9 @@ Surroundings read_surroundings(const Session& s, const std::vector<Array>& array
   }
   out.vds = select_rows(db, vd_model(), adapter, "array_id BETWEEN ?1 AND ?2",
                         {json(arrays.front().id), json(arrays.back().id)});
-  for (const Activity& x : select_rows(db, activity_model(), adapter, "vd <> ?1", {json(kNoId)}))
+  // A view shows its activity's kind and state only.
+  for (const Activity& x :
+       select_fields(db, activity_model(), adapter, {"vd", "kind", "state"}, "vd <> ?1", {json(kNoId)}))
     out.activities.emplace(x.vd, x);
   return out;
 }
