@@ -17,11 +17,6 @@ namespace qx::sim {
 
 namespace {
 
-// SQL for the completion time of a running activity, matching completion_ms().
-const char* const kCompletionSql = "(since_ms + ((10000 - progress) * duration_s * 1000 + 9999) / 10000)";
-// Running activities that move: not those stuck at a progress beyond 100 %.
-const char* const kMovingSql = "state = 'running' AND progress <= 10000";
-
 // The VD as the completed activity leaves it; none when it is gone.
 std::optional<Vd> apply_vd_completion(const Session& s, const Activity& a) {
   Db& db = s.db();

@@ -1,5 +1,7 @@
 #include "sim/model/activity.h"
 
+#include <string>
+
 namespace qx::sim {
 
 const Model<Activity>& activity_model() {
@@ -42,6 +44,7 @@ const Model<Activity>& activity_model() {
         integer_field<T>("since_ms", &T::since_ms, 0, "", "simulated time of the progress value", INT64_MIN, INT64_MAX);
     since.in_scenario = false;
     m.fields.push_back(since);
+    m.indexes = {{"activities_due", std::string("(adapter, ") + kCompletionSql + ") WHERE " + kMovingSql}};
     return m;
   }();
   return model;

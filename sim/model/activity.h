@@ -34,7 +34,15 @@ inline constexpr int64_t kFullProgress = 10000;  // progress is counted in 1/100
 // "invalid" marker. Progress above kFullProgress is a firmware's bad report:
 // shown as it is, it never moves and never completes.
 inline constexpr int64_t kMostReportedProgress = 25500;
-inline constexpr int16_t kOwnCode = -1;  // bga_type / bga_state: the kind's or state's own code
+inline constexpr int16_t kOwnCode = -1;
+
+// SQL for the moment a running activity reaches 100 %, as completion_ms()
+// computes it, and for the running activities that move (not those stuck at
+// a progress beyond 100 %). The activities table keeps an index on the one
+// for the rows of the other, so that finding what is due next reads one
+// index entry however many activities run.
+inline constexpr const char* kCompletionSql = "(since_ms + ((10000 - progress) * duration_s * 1000 + 9999) / 10000)";
+inline constexpr const char* kMovingSql = "state = 'running' AND progress <= 10000";  // bga_type / bga_state: the kind's or state's own code
 
 struct Activity {
   uint16_t id = 0;

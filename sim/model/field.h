@@ -68,6 +68,13 @@ struct Model {
   std::vector<std::string> key;  // key columns (besides "adapter" for per-adapter tables)
   bool per_adapter = true;       // rows belong to an adapter (an "adapter" column)
   std::vector<Field<T>> fields;
+  // Indexes beside the key, for the queries that run on every call: each a
+  // name and what follows "ON table" in its CREATE INDEX statement.
+  struct Index {
+    std::string name;
+    std::string definition;
+  };
+  std::vector<Index> indexes;
 
   const Field<T>* find(std::string_view name) const {
     for (const Field<T>& f : fields)

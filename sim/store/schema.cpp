@@ -30,11 +30,12 @@ namespace {
 struct TableShape {
   std::string name;
   std::string create_sql;
+  std::vector<std::pair<std::string, std::string>> indexes;  // name, CREATE INDEX statement
 };
 
 template <class T>
 TableShape shape_of(const Model<T>& model) {
-  return TableShape{model.table, create_table_sql(model)};
+  return TableShape{model.table, create_table_sql(model), create_index_sql(model)};
 }
 
 const std::vector<TableShape>& tables() {
@@ -58,15 +59,18 @@ const char* const kMetaTable = "meta";
 
 void create_schema(Db& db) {
   db.exec(std::string("CREATE TABLE ") + kMetaTable + " (key TEXT PRIMARY KEY, value INTEGER NOT NULL)");
-  for (const TableShape& t : tables()) db.exec(t.create_sql);
+  for (const TableShape& t : tables()) {
+    db.exec(t.create_sql);
+    for (const auto& [name, sql] : t.indexes) db.exec(sql);
+  }
   set_meta_int(db, "schema_version", kSchemaVersion);
 }
 
 std::string check_schema(Db& db) {
-  // SQLite keeps each table's CREATE statement as written, so comparing those
-  // texts with the ones this build would write checks every column and key
-  // in one query.
-  Stmt tables_stmt = db.prepare("SELECT name, sql FROM sqlite_schema WHERE type = 'table'");
+  // SQLite keeps each table's and index's CREATE statement as written, so
+  // comparing those texts with the ones this build would write checks every
+  // column, key and index in one query.
+  Stmt tables_stmt = db.prepare("SELECT name, sql FROM sqlite_schema WHERE type IN ('table', 'index') AND sql IS NOT NULL");
   std::map<std::string, std::string> present;
   while (tables_stmt.step()) present.emplace(tables_stmt.column_text(0), tables_stmt.column_text(1));
   if (!present.count(kMetaTable)) return "not a qxraid state (no meta table)";
@@ -77,6 +81,10 @@ std::string check_schema(Db& db) {
     auto it = present.find(t.name);
     if (it == present.end()) return "table " + t.name + " is missing";
     if (it->second != t.create_sql) return "table " + t.name + " does not have the expected columns";
+    for (const auto& [name, sql] : t.indexes) {
+      auto index = present.find(name);
+      if (index == present.end() || index->second != sql) return "index " + name + " of table " + t.name + " is missing";
+    }
   }
   return {};
 }

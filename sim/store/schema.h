@@ -10,7 +10,7 @@
 
 namespace qx::sim {
 
-inline constexpr int64_t kSchemaVersion = 2;
+inline constexpr int64_t kSchemaVersion = 3;
 
 void create_schema(Db& db);
 

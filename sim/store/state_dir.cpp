@@ -109,9 +109,10 @@ void build_and_place(const std::string& file, const nlohmann::ordered_json& scen
 enum class Found { kNothing, kState, kNotOurs };
 
 // What is at `file`: nothing, a state of ours (opened into `db`), or a file
-// that is not one. Anything else (a directory, a locked or unreadable
-// state) is refused with a message naming the file.
-Found look_at(const std::string& file, std::unique_ptr<Db>& db) {
+// that is not one (`problem` says why, where the file is a database).
+// Anything else (a directory, a locked or unreadable state) is refused with
+// a message naming the file.
+Found look_at(const std::string& file, std::unique_ptr<Db>& db, std::string& problem) {
   struct stat st;
   if (::stat(file.c_str(), &st) != 0) {
     if (errno == ENOENT) return Found::kNothing;
@@ -120,7 +121,7 @@ Found look_at(const std::string& file, std::unique_ptr<Db>& db) {
   if (!S_ISREG(st.st_mode)) throw StateError(file + ": not a regular file, so not a state; it is left alone");
   try {
     db = std::make_unique<Db>(file, Db::Mode::kOpenExisting);
-    std::string problem = check_schema(*db);
+    problem = check_schema(*db);
     if (problem.empty()) return Found::kState;
     db.reset();
     return Found::kNotOurs;
@@ -203,7 +204,8 @@ void init_state(const std::string& directory, const std::string& scenario_name, 
   std::string file = state_file(directory);
   make_directory(directory);
   std::unique_ptr<Db> db;
-  switch (look_at(file, db)) {
+  std::string problem;
+  switch (look_at(file, db, problem)) {
     case Found::kNothing:
       break;
     case Found::kState:
@@ -220,7 +222,9 @@ void init_state(const std::string& directory, const std::string& scenario_name, 
       }
       return;
     case Found::kNotOurs:
-      if (!replace) throw StateError(file + ": a file that is not a state is there (use --force to replace it)");
+      if (!replace)
+        throw StateError(file + ": " + (problem.empty() ? "a file that is not a state is there" : problem) +
+                         " (use --force to replace it)");
       remove_state_files(file);
       break;
   }

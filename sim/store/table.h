@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sim/model/field.h"
@@ -44,6 +45,15 @@ std::string create_table_sql(const Model<T>& model) {
   for (const std::string& k : model.key) key += (key.empty() ? "\"" : ", \"") + k + "\"";
   sql += key + ")) WITHOUT ROWID";
   return sql;
+}
+
+// The CREATE INDEX statement of each of the model's indexes, by name.
+template <class T>
+std::vector<std::pair<std::string, std::string>> create_index_sql(const Model<T>& model) {
+  std::vector<std::pair<std::string, std::string>> out;
+  for (const typename Model<T>::Index& i : model.indexes)
+    out.emplace_back(i.name, "CREATE INDEX " + i.name + " ON " + model.table + " " + i.definition);
+  return out;
 }
 
 // Reads one column into its field of `row`.
