@@ -1,28 +1,22 @@
 #include "api/crc32.h"
 
-#include <array>
+#include <zlib.h>
+
+#include <algorithm>
 
 namespace qx {
-namespace {
 
-constexpr std::array<uint32_t, 256> make_table() {
-  std::array<uint32_t, 256> table{};
-  for (uint32_t n = 0; n < 256; ++n) {
-    uint32_t c = n;
-    for (int k = 0; k < 8; ++k) c = (c & 1) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    table[n] = c;
+uint32_t crc32(std::span<const uint8_t> data, uint32_t crc) {
+  uLong value = crc;
+  // zlib takes a 32-bit length: larger buffers go in pieces.
+  constexpr size_t kPiece = size_t{1} << 30;
+  for (size_t at = 0; at < data.size(); at += kPiece) {
+    const size_t length = std::min(kPiece, data.size() - at);
+    value = ::crc32(value, data.data() + at, static_cast<uInt>(length));
   }
-  return table;
+  return static_cast<uint32_t>(value);
 }
 
-constexpr std::array<uint32_t, 256> kTable = make_table();
-
-}  // namespace
-
-uint32_t data_checksum(const uint8_t* data, uint16_t length) {
-  uint32_t crc = 0xFFFFFFFFu;
-  for (uint16_t i = 0; i < length; ++i) crc = kTable[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-  return crc;
-}
+uint32_t data_checksum(const uint8_t* data, uint16_t length) { return ~crc32({data, length}); }
 
 }  // namespace qx

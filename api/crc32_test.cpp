@@ -21,5 +21,12 @@ TEST(DataChecksum, MatchesTheComplementOfTheUsualCrc) {
   EXPECT_NE(data_checksum(zeros, 512), data_checksum(zeros, 511));
 }
 
+TEST(Crc32, IsTheStandardOneAndGoesOnOverPieces) {
+  const uint8_t text[] = {'1', '2', '3', '4', '5', '6', '7', '8', '9'};
+  EXPECT_EQ(crc32(text), 0xCBF43926u);
+  EXPECT_EQ(crc32({}), 0u);
+  EXPECT_EQ(crc32(std::span(text).subspan(4), crc32(std::span(text).first(4))), 0xCBF43926u);
+}
+
 }  // namespace
 }  // namespace qx

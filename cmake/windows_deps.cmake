@@ -6,6 +6,7 @@
 # - nlohmann-json and CLI11: header-only; the host's headers, seen through a
 #   folder that holds only them, so no other host header reaches the compiler.
 # - GoogleTest: built from the host's sources.
+# - zlib: the static MinGW-w64 library of libz-mingw-w64-dev.
 set(QX_SQLITE_SOURCE "" CACHE PATH "Folder with the SQLite amalgamation (sqlite3.c, sqlite3.h)")
 if(NOT EXISTS "${QX_SQLITE_SOURCE}/sqlite3.c" OR NOT EXISTS "${QX_SQLITE_SOURCE}/sqlite3.h")
   message(FATAL_ERROR "QX_SQLITE_SOURCE must name a folder with sqlite3.c and sqlite3.h "
@@ -34,6 +35,14 @@ set_target_properties(CLI11::CLI11 PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${he
 set_target_properties(CLI11::CLI11 PROPERTIES INTERFACE_SYSTEM_INCLUDE_DIRECTORIES ${header_dir})
 
 find_package(Threads REQUIRED)
+
+# zlib: MinGW-w64's static library (Debian libz-mingw-w64-dev), so that the
+# folder needs no zlib DLL.
+find_library(QX_ZLIB_STATIC NAMES libz.a REQUIRED)
+find_path(QX_ZLIB_INCLUDE zlib.h REQUIRED)
+add_library(ZLIB::ZLIB STATIC IMPORTED)
+set_target_properties(ZLIB::ZLIB PROPERTIES IMPORTED_LOCATION ${QX_ZLIB_STATIC}
+                      INTERFACE_INCLUDE_DIRECTORIES ${QX_ZLIB_INCLUDE})
 
 if(QX_TESTS)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

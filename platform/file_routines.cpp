@@ -107,6 +107,22 @@ int64_t File::size() {
   return end;
 }
 
+bool File::sync() {
+  if (file_ == nullptr || std::fflush(file_) != 0) return false;
+#if defined(_WIN32)
+  return _commit(_fileno(file_)) == 0;
+#else
+  return ::fsync(fileno(file_)) == 0;
+#endif
+}
+
+void File::start_sync() {
+  if (file_ == nullptr || std::fflush(file_) != 0) return;
+#if defined(__linux__)
+  ::sync_file_range(fileno(file_), 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+}
+
 bool File::rewind_to(int64_t offset) { return file_ != nullptr && seek64(file_, offset, SEEK_SET) == 0; }
 
 size_t File::read(void* data, size_t size) {

@@ -39,6 +39,13 @@ class File {
   bool write_at(int64_t offset, const void* data, size_t size);
   // At the current position, up to three attempts; true when every byte went.
   bool write(const void* data, size_t size);
+  // Hands what was written to the disk itself, past the system's cache, so
+  // that nothing written later can be on the disk before it; true when done.
+  bool sync();
+  // Asks the system to start writing to the disk what was written, without
+  // waiting for it (on Linux; elsewhere nothing): a sync() after other work
+  // then waits less.
+  void start_sync();
   // The file's size in bytes; -1 when it cannot be told.
   int64_t size();
   // Moves to `offset` from the start; false when it cannot.

@@ -7,13 +7,13 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 
-packages=(cmake make g++ pkg-config libsqlite3-dev nlohmann-json3-dev libcli11-dev libgtest-dev libgmock-dev)
+packages=(cmake make g++ pkg-config libsqlite3-dev nlohmann-json3-dev libcli11-dev libgtest-dev libgmock-dev zlib1g-dev)
 windows=0
 for arg in "$@"; do
   case $arg in
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --windows)
-      packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
+      packages+=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 googletest)
       # npm may come with a Node.js that is not Debian's; any npm will do.
       command -v npm >/dev/null || packages+=(npm)
       windows=1 ;;

@@ -29,11 +29,14 @@ std::mutex& connection_mutex() {
 }  // namespace
 
 uint8_t api_call(Call call, int adapter, const CallBody& body) {
+  return api_call(call, adapter, call_info(call).access, body);
+}
+
+uint8_t api_call(Call call, int adapter, Access access, const CallBody& body) {
   std::lock_guard<std::mutex> lock(connection_mutex());
   Db* db = connection().get();
   if (db == nullptr) return kFailed;
-  const CallInfo& info = call_info(call);
-  return run_call(*db, info.name, adapter, info.access, body);
+  return run_call(*db, call_info(call).name, adapter, access, body);
 }
 
 }  // namespace qx::sim

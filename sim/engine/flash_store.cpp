@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "api/event_catalogue.h"
 #include "api/image_types.h"
+#include "sim/engine/image_files.h"
 #include "api/status.h"
 #include "sim/store/table.h"
 
@@ -22,9 +24,16 @@ void save_image(Db& db, int adapter, const FlashImage& image) {
   update_row(db, flash_image_model(), adapter, image);
 }
 
-std::vector<uint8_t> image_bytes(const FlashImage& image) {
+ImageFileMissing::ImageFileMissing(const Db& db, const FlashImage& region)
+    : std::runtime_error("the " + std::string(image_type_name(region.code())) + " image file " +
+                         image_directory(db) + "/" + region.file + " is missing") {}
+
+std::vector<uint8_t> image_bytes(const Db& db, const FlashImage& image) {
   std::vector<uint8_t> bytes;
-  if (!image.content.empty() && from_base64(image.content, bytes)) return bytes;
+  if (!image.file.empty()) {
+    if (!read_image_file(db, image.file, bytes)) throw ImageFileMissing(db, image);
+    return bytes;
+  }
   ImageInfo info;
   info.type = image.code();
   info.version = image.version;
@@ -34,14 +43,14 @@ std::vector<uint8_t> image_bytes(const FlashImage& image) {
   return write_image(info, generated_payload(image.code(), image.version, image.size));
 }
 
-FlashImage with_content(FlashImage region, const std::vector<uint8_t>& bytes, const ImageInfo& info) {
+FlashImage with_content(FlashImage region, const std::string& file, const ImageInfo& info) {
   region.state = ImageState::kValid;
   region.version = info.version;
   region.device_id = info.device_id;
   region.sub_device_id = info.sub_device_id;
   region.sub_vendor_id = info.sub_vendor_id;
   region.size = info.payload_length;
-  region.content = to_base64(bytes);
+  region.file = file;
   return region;
 }
 
@@ -83,25 +92,60 @@ uint8_t ImageUpload::add(const QX_FLASH_PAGE& page) {
   if (page.page_number != next_page_.value_or(0)) return kWrongData;
   if (page.length == 0 || page.length > QX_FLASH_PAGE_SIZE) return kInvalidParameter;
   if (bytes_.size() + page.length > capacity_) return kOutOfRange;
-  bytes_.insert(bytes_.end(), page.data, page.data + page.length);
+  bytes_.append(page.data, page.length);
   next_page_ = static_cast<uint16_t>(page.page_number + 1);
   return kOk;
+}
+
+platform::LargeBuffer ImageUpload::take() {
+  platform::LargeBuffer bytes = std::move(bytes_);
+  announced_ = 0;
+  clear(capacity_);
+  return bytes;
 }
 
 void ImageUpload::clear(uint32_t capacity) {
   capacity_ = capacity;
   next_page_.reset();
   bytes_.clear();
+  if (capacity > 0) bytes_.reserve(std::min(announced_, capacity));
 }
 
-uint8_t fill_page(const std::vector<uint8_t>& bytes, uint16_t page_number, QX_FLASH_PAGE& page) {
-  const size_t offset = size_t{page_number} * QX_FLASH_PAGE_SIZE;
-  if (offset >= bytes.size() && !(offset == 0 && bytes.empty())) return kWrongData;
-  const size_t length = std::min<size_t>(QX_FLASH_PAGE_SIZE, bytes.size() - offset);
+void ImageSnapshot::hold(std::vector<uint8_t> bytes) {
+  clear();
+  bytes_ = std::move(bytes);
+  size_ = bytes_.size();
+  held_ = true;
+}
+
+bool ImageSnapshot::hold_file(const Db& db, const std::string& name) {
+  clear();
+  const int64_t size = open_image_file(db, name, file_);
+  if (size < 0) return false;
+  size_ = static_cast<uint64_t>(size);
+  held_ = true;
+  return true;
+}
+
+void ImageSnapshot::clear() {
+  held_ = false;
+  bytes_.clear();
+  file_.close();
+  size_ = 0;
+}
+
+uint8_t ImageSnapshot::fill(uint16_t page_number, QX_FLASH_PAGE& page) {
+  const uint64_t offset = uint64_t{page_number} * QX_FLASH_PAGE_SIZE;
+  if (offset >= size_ && !(offset == 0 && size_ == 0)) return kWrongData;
+  const size_t length = static_cast<size_t>(std::min<uint64_t>(QX_FLASH_PAGE_SIZE, size_ - offset));
+  if (!file_.is_open()) {
+    if (length > 0) std::memcpy(page.data, bytes_.data() + offset, length);
+  } else if (!file_.rewind_to(static_cast<int64_t>(offset)) || file_.read_fully(page.data, length) != length) {
+    throw std::runtime_error("cannot read the image being backed up");
+  }
   page.length = static_cast<uint32_t>(length);
   page.page_number = page_number;
-  page.last_page = offset + length == bytes.size() ? 1 : 0;
-  if (length > 0) std::memcpy(page.data, bytes.data() + offset, length);
+  page.last_page = offset + length == size_ ? 1 : 0;
   return kOk;
 }
 

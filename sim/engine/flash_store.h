@@ -8,9 +8,14 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "api/records.h"
+#include "platform/file_routines.h"
+#include "platform/large_buffer.h"
 #include "sim/engine/events.h"
 #include "sim/engine/image_format.h"
 #include "sim/engine/session.h"
@@ -21,12 +26,19 @@ namespace qx::sim {
 std::optional<FlashImage> find_image(Db& db, int adapter, uint8_t type);
 void save_image(Db& db, int adapter, const FlashImage& image);
 
-// The image file a region holds: what was written, or the generated image.
-std::vector<uint8_t> image_bytes(const FlashImage& image);
+// A written region whose content file is not there.
+class ImageFileMissing : public std::runtime_error {
+ public:
+  ImageFileMissing(const Db& db, const FlashImage& region);
+};
 
-// A region that takes the image `bytes` (checked whole): valid, with the
-// header's version and identities.
-FlashImage with_content(FlashImage region, const std::vector<uint8_t>& bytes, const ImageInfo& info);
+// The image file a region holds: what was written, or the generated image.
+// ImageFileMissing when the written file is gone.
+std::vector<uint8_t> image_bytes(const Db& db, const FlashImage& image);
+
+// A region that holds the image in the content file `file` (checked
+// whole): valid, with the header's version and identities.
+FlashImage with_content(FlashImage region, const std::string& file, const ImageInfo& info);
 
 // The image health bytes of an adapter, from its regions' states.
 std::array<uint8_t, 6> adapter_image_health(Db& db, int adapter);
@@ -52,19 +64,43 @@ class ImageUpload {
   // kOutOfRange when the image grows past the capacity. A refused page
   // leaves what was staged.
   uint8_t add(const QX_FLASH_PAGE& page);
-  const std::vector<uint8_t>& bytes() const { return bytes_; }
+  std::span<const uint8_t> bytes() const { return bytes_.bytes(); }
+  // What was staged, handed over; the upload starts again.
+  platform::LargeBuffer take();
   // Starts again, for a region of `capacity` bytes (0: takes nothing).
   void clear(uint32_t capacity = 0);
+  // The size the sender announced for the next image: room for it is taken
+  // at its first page, so that a large image is not copied as it grows.
+  void announce(uint32_t size) { announced_ = size; }
 
  private:
   std::optional<uint16_t> next_page_;
   uint32_t capacity_ = 0;
-  std::vector<uint8_t> bytes_;
+  uint32_t announced_ = 0;
+  platform::LargeBuffer bytes_;
 };
 
-// Fills `page` with page `page_number` of `bytes`: its length, data and
-// last-page flag. kWrongData for a page past the end.
-uint8_t fill_page(const std::vector<uint8_t>& bytes, uint16_t page_number, QX_FLASH_PAGE& page);
+// What a backup serves, fixed at its first page: the region's content file,
+// kept open (a content file never changes once written, and an open one
+// stays readable when an update replaces it), or the generated image.
+class ImageSnapshot {
+ public:
+  void hold(std::vector<uint8_t> bytes);
+  // False when the file is not there.
+  bool hold_file(const Db& db, const std::string& name);
+  bool held() const { return held_; }
+  void clear();
+  // Fills `page` with page `page_number`: its length, data and last-page
+  // flag. kWrongData for a page past the end; std::runtime_error when the
+  // file cannot be read.
+  uint8_t fill(uint16_t page_number, QX_FLASH_PAGE& page);
+
+ private:
+  bool held_ = false;
+  std::vector<uint8_t> bytes_;
+  platform::File file_;
+  uint64_t size_ = 0;
+};
 
 // A reboot: the adapter runs the versions of its valid BIOS, firmware and
 // boot-loader images. Returns the events of the boot: the adapter detected,

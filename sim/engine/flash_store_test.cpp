@@ -37,6 +37,12 @@ TEST(ImageUpload, TakesPagesInOrderWithinCapacity) {
   EXPECT_EQ(upload.bytes().size(), 5u);
 }
 
+uint8_t fill_page(const std::vector<uint8_t>& bytes, uint16_t page_number, QX_FLASH_PAGE& page) {
+  ImageSnapshot snapshot;
+  snapshot.hold(bytes);
+  return snapshot.fill(page_number, page);
+}
+
 TEST(FillPage, FlagsTheLastPageAlsoWhenItIsFull) {
   std::vector<uint8_t> bytes(2 * QX_FLASH_PAGE_SIZE, 7);
   auto page = std::make_unique<QX_FLASH_PAGE>();

@@ -2,21 +2,11 @@
 
 #include <cstring>
 
+#include "api/crc32.h"
 #include "api/status.h"
 
 namespace qx::sim {
 namespace {
-
-constexpr std::array<uint32_t, 256> make_crc_table() {
-  std::array<uint32_t, 256> table{};
-  for (uint32_t i = 0; i < 256; ++i) {
-    uint32_t c = i;
-    for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    table[i] = c;
-  }
-  return table;
-}
-constexpr std::array<uint32_t, 256> kCrcTable = make_crc_table();
 
 // The bytes the header CRC covers: everything in front of it.
 constexpr size_t kHeaderCrcCovers = offsetof(QX_IMAGE_FILE_HEADER, header_crc);
@@ -28,12 +18,6 @@ uint32_t header_crc(const QX_IMAGE_FILE_HEADER& h) {
 constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 }  // namespace
-
-uint32_t crc32(std::span<const uint8_t> data, uint32_t crc) {
-  crc = ~crc;
-  for (uint8_t byte : data) crc = kCrcTable[(crc ^ byte) & 0xFF] ^ (crc >> 8);
-  return ~crc;
-}
 
 uint8_t parse_image_header(std::span<const uint8_t> bytes, ImageInfo& info) {
   QX_IMAGE_FILE_HEADER h;

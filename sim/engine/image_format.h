@@ -29,7 +29,7 @@ inline constexpr uint8_t kImageHeaderInvalid = 185;  // header CRC wrong, or an 
 // The header in front of every image file the simulated controller reads and
 // writes: the library's own format, not the command's business. The header
 // CRC covers bytes 0 to 43; the payload CRC covers the payload that follows
-// the header. CRCs are the standard CRC-32.
+// the header. CRCs are the standard CRC-32 (api/crc32.h).
 #define QX_IMAGE_SIGNATURE "QXIMAGE"
 enum { QX_IMAGE_HEADER_VERSION = 1 };
 typedef struct QX_IMAGE_FILE_HEADER {
@@ -65,10 +65,6 @@ QX_FIELD_AT(QX_IMAGE_FILE_HEADER, payload_crc, 36);
 QX_FIELD_AT(QX_IMAGE_FILE_HEADER, header_crc, 44);
 
 namespace qx::sim {
-
-// The standard CRC-32 (reflected 0xEDB88320, inverted in and out); pass the
-// previous result to go on over more bytes.
-uint32_t crc32(std::span<const uint8_t> data, uint32_t crc = 0);
 
 // What a header says about its image.
 struct ImageInfo {

@@ -17,14 +17,6 @@ ImageInfo firmware_info() {
   return info;
 }
 
-TEST(ImageFormat, Crc32IsTheStandardOne) {
-  const uint8_t text[] = {'1', '2', '3', '4', '5', '6', '7', '8', '9'};
-  EXPECT_EQ(crc32(text), 0xCBF43926u);
-  EXPECT_EQ(crc32({}), 0u);
-  // Going on over a second piece gives the CRC of the whole.
-  EXPECT_EQ(crc32(std::span(text).subspan(4), crc32(std::span(text).first(4))), 0xCBF43926u);
-}
-
 TEST(ImageFormat, WrittenImagesParseBackAndEveryDamageIsTold) {
   const std::vector<uint8_t> payload = generated_payload(QX_IMAGE_FIRMWARE, {3, 2, 1, 1044}, 1000);
   std::vector<uint8_t> image = write_image(firmware_info(), payload);

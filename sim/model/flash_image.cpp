@@ -16,48 +16,68 @@ std::vector<std::string> type_names() {
 constexpr uint32_t kLargeRegion = 32u << 20;  // firmware and raw images
 constexpr uint32_t kSmallRegion = 256u << 10;
 
+// What both views of a region share: everything but where its content is.
+Model<FlashImage> region_model() {
+  using F = FlashImage;
+  Model<F> m;
+  m.table = "images";
+  m.doc =
+      "The images the adapter holds in flash, one region per type. Without `images` an adapter gets "
+      "config, bin, bios, firmware and autoload regions, raw with advanced feature bit 31 and fw_backup "
+      "with advanced feature bit 2.0, carrying its identity and versions. The adapter's image health "
+      "follows from the regions' states.";
+  m.key = {"type"};
+  // A type left out is the entry's position in the list, as an id would be.
+  Field<F> type = enum_field<F>("type", &F::type, type_names(), ImageType{0}, "flash image type",
+                                "image type; left out: the entry's position (0 config, 1 bin, ...)");
+  type.set = [by_name = type.set](F& o, const json& v) {
+    if (v.is_number_integer()) {
+      o.type = ImageType{static_cast<uint8_t>(expect_integer(v, 0, kImageTypeCount - 1))};
+      return;
+    }
+    by_name(o, v);
+  };
+  m.fields = {
+      type,
+      enum_field<F>("state", &F::state, {"valid", "header_corrupt", "data_corrupt", "erased"}, ImageState::kValid,
+                    "image health (276), backup",
+                    "valid, or why the region holds no usable image; only a valid region can be backed up"),
+      version_field<F>("version", &F::version, "1.0.0.0", "image header",
+                       "the image's version; running versions take it at the next reboot"),
+      integer_field<F>("device_id", &F::device_id, 0, "image header", "device id the image is made for; 0 = any"),
+      integer_field<F>("sub_device_id", &F::sub_device_id, 0, "image header",
+                       "subsystem id the image is made for; 0 = any"),
+      integer_field<F>("sub_vendor_id", &F::sub_vendor_id, 0, "image header",
+                       "subsystem vendor id the image is made for; 0 = any"),
+      integer_field<F>("size", &F::size, 65536, "backup", "payload bytes of the image while nothing is written", 0,
+                       kLargeRegion),
+      integer_field<F>("capacity", &F::capacity, kLargeRegion, "update",
+                       "the largest image file (header included) the region takes", 1, 0xFFFFFFFFll),
+  };
+  return m;
+}
+
 }  // namespace
 
 const Model<FlashImage>& flash_image_model() {
-  using F = FlashImage;
   static const Model<FlashImage> model = [] {
-    Model<F> m;
-    m.table = "images";
-    m.doc =
-        "The images the adapter holds in flash, one region per type. Without `images` an adapter gets "
-        "config, bin, bios, firmware and autoload regions, raw with advanced feature bit 31 and fw_backup "
-        "with advanced feature bit 2.0, carrying its identity and versions. The adapter's image health "
-        "follows from the regions' states.";
-    m.key = {"type"};
-    // A type left out is the entry's position in the list, as an id would be.
-    Field<F> type = enum_field<F>("type", &F::type, type_names(), ImageType{0}, "flash image type",
-                                  "image type; left out: the entry's position (0 config, 1 bin, ...)");
-    type.set = [by_name = type.set](F& o, const json& v) {
-      if (v.is_number_integer()) {
-        o.type = ImageType{static_cast<uint8_t>(expect_integer(v, 0, kImageTypeCount - 1))};
-        return;
-      }
-      by_name(o, v);
-    };
-    m.fields = {
-        type,
-        enum_field<F>("state", &F::state, {"valid", "header_corrupt", "data_corrupt", "erased"},
-                      ImageState::kValid, "image health (276), backup",
-                      "valid, or why the region holds no usable image; only a valid region can be backed up"),
-        version_field<F>("version", &F::version, "1.0.0.0", "image header",
-                         "the image's version; running versions take it at the next reboot"),
-        integer_field<F>("device_id", &F::device_id, 0, "image header", "device id the image is made for; 0 = any"),
-        integer_field<F>("sub_device_id", &F::sub_device_id, 0, "image header",
-                         "subsystem id the image is made for; 0 = any"),
-        integer_field<F>("sub_vendor_id", &F::sub_vendor_id, 0, "image header",
-                         "subsystem vendor id the image is made for; 0 = any"),
-        integer_field<F>("size", &F::size, 65536, "backup",
-                         "payload bytes of the image while `content` is empty", 0, kLargeRegion),
-        integer_field<F>("capacity", &F::capacity, kLargeRegion, "update",
-                         "the largest image file (header included) the region takes", 1, 0xFFFFFFFFll),
-        text_field<F>("content", &F::content, (size_t{kLargeRegion} + 2) / 3 * 4 + 4, "", "update, backup",
-                      "the image file last written, in base64; empty = generated from the fields above"),
-    };
+    Model<FlashImage> m = region_model();
+    Field<FlashImage> file = text_field<FlashImage>("file", &FlashImage::file, 64, "", "update, backup",
+                                                    "the content file in the state's images directory");
+    file.in_scenario = false;
+    m.fields.push_back(std::move(file));
+    return m;
+  }();
+  return model;
+}
+
+const Model<FlashImage>& flash_image_scenario_model() {
+  static const Model<FlashImage> model = [] {
+    Model<FlashImage> m = region_model();
+    m.fields.push_back(text_field<FlashImage>("content", &FlashImage::content, (size_t{kLargeRegion} + 2) / 3 * 4 + 4,
+                                              "", "update, backup",
+                                              "the image file last written, in base64; empty = generated from the "
+                                              "fields above"));
     return m;
   }();
   return model;

@@ -13,6 +13,8 @@
 #include "sim/engine/activities.h"
 #include "sim/engine/call_registry.h"
 #include "sim/engine/clock.h"
+#include "sim/engine/flash_store.h"
+#include "sim/engine/image_files.h"
 #include "sim/engine/image_format.h"
 #include "sim/model/activity.h"
 #include "sim/model/adapter.h"
@@ -453,7 +455,7 @@ void complete_flash(AdapterData& a, const json& object, const std::string& path)
     a.images = default_images(a.adapter);
     return;
   }
-  a.images = read_list(flash_image_model(), object, "images", path);
+  a.images = read_list(flash_image_scenario_model(), object, "images", path);
   unique_ids(
       a.images, [](const FlashImage& f) { return int64_t{f.code()}; }, path, "images", "type");
   std::vector<uint8_t> bytes;
@@ -681,6 +683,29 @@ json parse_scenario(const std::string& text) {
   }
 }
 
+namespace {
+
+// A written image goes to a content file of its own; the row names it.
+void insert_images(Db& db, int adapter, std::vector<FlashImage> images) {
+  std::vector<uint8_t> bytes;
+  for (FlashImage& image : images) {
+    if (!image.content.empty() && from_base64(image.content, bytes))
+      image.file = write_image_file(db, adapter, image.code(), bytes);
+    insert_row(db, flash_image_model(), adapter, image);
+  }
+}
+
+json export_images(Db& db, int adapter) {
+  json list = json::array();
+  for (FlashImage image : select_rows(db, flash_image_model(), adapter)) {
+    if (!image.file.empty()) image.content = to_base64(image_bytes(db, image));
+    list.push_back(write_object(flash_image_scenario_model(), image));
+  }
+  return list;
+}
+
+}  // namespace
+
 void load_scenario(Db& db, const json& doc) {
   ScenarioData data = read_document(doc);
   clear_state(db);
@@ -705,7 +730,7 @@ void load_scenario(Db& db, const json& doc) {
     insert_all(db, element_model(), id, a.elements);
     insert_all(db, aes_entry_model(), id, a.aes_entries);
     insert_all(db, aes_port_model(), id, a.aes_ports);
-    insert_all(db, flash_image_model(), id, a.images);
+    insert_images(db, id, a.images);
     insert_all(db, error_entry_model(), id, a.error_table);
     insert_all(db, written_sector_model(), id, a.written_sectors);
     insert_all(db, register_model(), id, a.registers);
@@ -751,7 +776,7 @@ json export_scenario(Db& db) {
     put_list("elements", element_model());
     put_list("aes_entries", aes_entry_model());
     put_list("aes_ports", aes_port_model());
-    put_list("images", flash_image_model());
+    object["images"] = export_images(db, id);
     put_list("error_table", error_entry_model());
     put_list("written_sectors", written_sector_model());
     put_list("registers", register_model());

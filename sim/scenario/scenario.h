@@ -31,7 +31,10 @@ inline constexpr size_t kMaxScenarioDepth = 32;
 nlohmann::ordered_json parse_scenario(const std::string& text);
 
 // Checks the whole document and writes it into the state, replacing what
-// was there. Needs a write transaction. Nothing is written when it throws.
+// was there. Needs a write transaction. Nothing is written when it throws
+// (images written to content files are named by no row then). The content
+// files of the images it replaces are the caller's to remove after the
+// commit.
 void load_scenario(Db& db, const nlohmann::ordered_json& scenario);
 
 // The state as a scenario document.

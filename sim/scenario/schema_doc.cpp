@@ -75,7 +75,7 @@ std::string schema_markdown() {
   out += table(smart_model(), "`adapters[i].smart_attributes`");
   out += table(aes_entry_model(), "`adapters[i].aes_entries`");
   out += table(aes_port_model(), "`adapters[i].aes_ports`");
-  out += table(flash_image_model(), "`adapters[i].images`");
+  out += table(flash_image_scenario_model(), "`adapters[i].images`");
   out += table(tier_entry_model(), "`adapters[i].tier_entries`");
   out += table(ssd_segment_model(), "`adapters[i].ssd_segments`");
   out += table(fault_model(), "the top-level list `faults`");

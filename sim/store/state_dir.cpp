@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "sim/engine/image_files.h"
 #include "sim/scenario/scenario.h"
 #include "sim/store/schema.h"
 
@@ -215,8 +216,11 @@ void init_state(const std::string& directory, const std::string& scenario_name, 
         // either the old or the new state, and one that holds it locked
         // keeps it.
         Transaction txn(*db, Transaction::Kind::kWrite);
+        remove_unnamed_image_files(*db);
+        const std::vector<std::string> replaced = named_image_files(*db);
         load_scenario(*db, scenario);
         txn.commit();
+        for (const std::string& name : replaced) remove_image_file(*db, name);
       } catch (const DbError& e) {
         throw StateError(e.about(file) + "; it is left as it was");
       }

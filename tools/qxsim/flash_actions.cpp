@@ -120,7 +120,7 @@ int flash_show(const Options& o) {
       std::printf("%-9s %-14s %-12s ids %04x/%04x/%04x  %u of %u bytes, %s\n", qx::image_type_name(r.code()),
                   flash_image_model().find("state")->get(r).get<std::string>().c_str(),
                   version_text(r.version).c_str(), r.device_id, r.sub_device_id, r.sub_vendor_id,
-                  static_cast<unsigned>(image_bytes(r).size()), r.capacity, r.content.empty() ? "generated" : "written");
+                  static_cast<unsigned>(image_bytes(db, r).size()), r.capacity, r.file.empty() ? "generated" : "written");
     }
     std::printf("pd page:");
     for (uint16_t id : a.pd_page) std::printf(" %u", id);
