@@ -13,10 +13,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
-#include <new>
 #include <optional>
 
 #include "api/records.h"
@@ -67,9 +67,10 @@ class ListBuffer {
 
   // Makes room for `count` records; false when the memory is not there.
   bool allocate(uint16_t count) {
-    bytes_.reset(new (std::nothrow) unsigned char[bytes_for(count)]);
+    // calloc hands out memory known to be zero without clearing it again.
+    bytes_.reset(static_cast<unsigned char*>(std::calloc(1, bytes_for(count))));
     capacity_ = bytes_ ? count : 0;
-    if (bytes_) std::memset(bytes_.get(), 0, bytes_for(count));
+    cleared_ = true;
     return bytes_ != nullptr;
   }
 
@@ -96,7 +97,8 @@ class ListBuffer {
 
  private:
   void ask(uint8_t type, uint16_t id, uint16_t count) {
-    std::memset(bytes_.get() + sizeof(QX_QUERY_HEADER), 0, size_t{capacity_} * sizeof(Record));
+    if (!cleared_) std::memset(bytes_.get() + sizeof(QX_QUERY_HEADER), 0, size_t{capacity_} * sizeof(Record));
+    cleared_ = false;  // the library may write anywhere in the records
     QX_QUERY_HEADER* h = header();
     h->query_type = type;
     h->start_id = id;
@@ -106,8 +108,12 @@ class ListBuffer {
     h->next_id = QX_NO_NEXT_ID;
   }
 
-  std::unique_ptr<unsigned char[]> bytes_;
+  struct Free {
+    void operator()(unsigned char* p) const { std::free(p); }
+  };
+  std::unique_ptr<unsigned char, Free> bytes_;
   uint16_t capacity_ = 0;
+  bool cleared_ = false;  // the records are all zero: nothing was asked since allocate()
   uint16_t requested_ = 0;  // by the last ask; the header's copy is the library's to overwrite
 };
 

@@ -7,6 +7,7 @@
 #include "api/status.h"
 #include "sim/api/library.h"
 #include "sim/engine/battery_power.h"
+#include "sim/engine/disk_records.h"
 #include "sim/engine/paging.h"
 #include "sim/engine/settings.h"
 #include "sim/engine/vd_records.h"
@@ -66,24 +67,10 @@ QX_API_EXPORT uint8_t QX_LD_GetConfig(uint8_t adapter, QX_QUERY_HEADER* query) {
 
 QX_API_EXPORT uint8_t QX_LD_GetStatus(uint8_t adapter, QX_QUERY_HEADER* query) {
   return qx::sim::api_call(Call::QX_LD_GetStatus, adapter, [&](Session& s) {
-    // Which of the answered VDs have a member disk under media patrol, read
-    // once for the whole answer.
-    std::set<uint16_t> patrolled;
-    auto source = vd_source<QX_VD_STATUS>(
-        s, [&](const VdView& v) { return qx::sim::vd_status_record(v, s.now_ms(), patrolled.count(v.vd.id) != 0); });
-    auto read_page = source.page;
-    source.page = [&, read_page](int64_t start, int64_t limit) {
-      std::vector<VdView> page = read_page(start, limit);
-      if (!page.empty())
-        patrolled = qx::sim::vds_with_patrolling_member(s, page.front().vd.id, page.back().vd.id);
-      return page;
-    };
-    auto read_one = source.one;
-    source.one = [&, read_one](int64_t id) {
-      std::optional<VdView> one = read_one(id);
-      if (one) patrolled = qx::sim::vds_with_patrolling_member(s, one->vd.id, one->vd.id);
-      return one;
-    };
+    const std::set<uint16_t> patrolled = qx::sim::disks_under_patrol(s);
+    auto source = vd_source<QX_VD_STATUS>(s, [&](const VdView& v) {
+      return qx::sim::vd_status_record(v, s.now_ms(), qx::sim::has_patrolling_member(v, patrolled));
+    });
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, source);
   });
 }

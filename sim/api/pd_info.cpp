@@ -43,7 +43,7 @@ uint8_t serve_pd_info(Call call, uint8_t adapter, QX_QUERY_HEADER* query, qx::si
     std::optional<std::vector<qx::sim::Expander>> expanders;
     return qx::sim::serve_list(query, s.adapter().max_buffer_kb, disk_source<QX_PD_INFO>(s, [&](const Disk& d) {
                                  if (d.link_kind == QX_NODE_EXPANDER && !expanders)
-                                   expanders = qx::sim::adapter_expanders(s);
+                                   expanders = qx::sim::expander_addresses(s);
                                  return qx::sim::pd_info_record(
                                      d, static_cast<uint8_t>(s.adapter_id()), form,
                                      qx::sim::parent_address(s.adapter(), expanders ? *expanders : kNoExpanders,

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "sim/engine/bga_control.h"
 #include "sim/engine/block_records.h"
 #include "sim/engine/capacity.h"
+#include "sim/engine/disk_records.h"
 #include "sim/model/disk.h"
 #include "sim/model/record_text.h"
 #include "sim/store/table.h"
@@ -20,7 +22,7 @@ struct Surroundings {
   std::map<uint16_t, std::vector<Block>> blocks;  // by disk
   std::vector<Vd> vds;
   std::map<uint16_t, Activity> activities;  // by VD
-  std::vector<uint16_t> patrolling;         // disks running a media patrol
+  std::set<uint16_t> patrolling;            // disks running a media patrol
 };
 
 Surroundings read_surroundings(const Session& s, const std::vector<Array>& arrays) {
@@ -34,18 +36,15 @@ Surroundings read_surroundings(const Session& s, const std::vector<Array>& array
       hi = std::max(hi, pd);
     }
   if (lo <= hi) {
-    for (const Disk& d :
-         select_rows(db, disk_model(), adapter, "present = 1 AND id BETWEEN ?1 AND ?2", {json(lo), json(hi)}))
-      out.disks[d.id] = d;
+    for (const Disk& d : present_disks_between(s, lo, hi)) out.disks[d.id] = d;
     for (const Block& b : blocks_on_disks(s, lo, hi)) out.blocks[b.pd].push_back(b);
-    for (const Activity& x :
-         select_rows(db, activity_model(), adapter,
-                     "kind = 'media_patrol' AND state = 'running' AND pd BETWEEN ?1 AND ?2", {json(lo), json(hi)}))
-      out.patrolling.push_back(x.pd);
+    out.patrolling = disks_under_patrol(s);
   }
   out.vds = select_rows(db, vd_model(), adapter, "array_id BETWEEN ?1 AND ?2",
                         {json(arrays.front().id), json(arrays.back().id)});
-  for (const Activity& x : select_rows(db, activity_model(), adapter, "vd <> ?1", {json(kNoId)}))
+  // A view shows its activity's kind and state only.
+  for (const Activity& x :
+       select_fields(db, activity_model(), adapter, {"vd", "kind", "state"}, "vd <> ?1", {json(kNoId)}))
     out.activities.emplace(x.vd, x);
   return out;
 }
@@ -86,7 +85,7 @@ ArrayView view_of(const Array& r, const Adapter& a, const Surroundings& s) {
           used += b.size_kb;
     v.member_used_kb.push_back(used);
     if (disk != s.disks.end()) disk_kb.push_back(disk->second.size_kb);
-    if (std::find(s.patrolling.begin(), s.patrolling.end(), pd) != s.patrolling.end()) v.patrolling = true;
+    if (s.patrolling.count(pd) != 0) v.patrolling = true;
   }
   v.slots = array_slots(array_geometry(r, a, disk_kb), regions_of(r, on_array, s), a.max_vds_per_array);
   for (const Vd& vd : v.vds) {

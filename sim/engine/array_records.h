@@ -25,7 +25,9 @@ struct ArrayView {
   std::vector<ArraySlot> slots;          // its VDs and free stretches, in member order
   std::vector<uint64_t> member_used_kb;  // space the array's VDs take on each member disk
   bool patrolling = false;               // a media patrol runs on a member disk
-  std::optional<Activity> activity;      // the first background activity of its VDs that has not ended
+  // The first background activity of its VDs that has not ended: its VD,
+  // kind and state (a view reads no more of it).
+  std::optional<Activity> activity;
 };
 
 // Up to `limit` arrays with ids from `start` on, in id order; a few queries

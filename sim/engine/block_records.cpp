@@ -25,9 +25,7 @@ std::vector<Block> blocks_on_disk(const Session& s, uint16_t pd) {
     if (std::optional<size_t> at = page->position(pd)) return page->blocks[*at];
   Db& db = s.db();
   const int adapter = s.adapter_id();
-  return memoized<std::vector<Block>>(db, disk_blocks_key(adapter, pd), [&] {
-    return select_rows(db, block_model(), adapter, "pd = ?1", {json(pd)}, "start_kb");
-  });
+  return memoized<std::vector<Block>>(db, disk_blocks_key(adapter, pd), [&] { return blocks_on_disks(s, pd, pd); });
 }
 
 std::optional<Block> block_by_id(const Session& s, uint16_t id) {

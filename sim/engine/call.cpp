@@ -22,25 +22,29 @@ namespace qx::sim {
 
 namespace {
 
-// What a call looks at before its body: the simulated time, when the
-// next thing happens by itself on the adapter, the injected faults and the adapter's
-// record (none when it does not exist). Read-only calls share one reading of
-// all four while the state stays the same.
-struct Prelude {
-  int64_t now_ms = 0;
-  std::optional<int64_t> next_due;
+// What a call looks at before its body, whatever adapter it names: the
+// simulated clock and the injected faults. Read-only calls share one reading
+// while the state stays the same; the time itself is taken at each call, so
+// a running clock runs on between calls that change nothing.
+struct Basis {
+  Clock clock;
   std::vector<Fault> faults;
+};
+
+// And for the adapter the call names: its record (none when it does not
+// exist) and when the next thing happens on it by itself (a moment, not a
+// span from now). Shared the same way, per adapter.
+struct Prelude {
+  std::optional<int64_t> next_due;
   std::optional<Adapter> adapter;
 };
 
-Prelude read_prelude(Db& db, int adapter) {
+Prelude read_prelude(Db& db, int adapter, int64_t now_ms) {
   Prelude p;
-  p.now_ms = read_clock(db).now_ms();
   if (adapter >= 0) {
     p.adapter = select_by_id(db, adapter_model(), adapter, adapter);
-    if (p.adapter) p.next_due = next_due_ms(Session(db, adapter, p.now_ms, &*p.adapter));
+    if (p.adapter) p.next_due = next_due_ms(Session(db, adapter, now_ms, &*p.adapter));
   }
-  p.faults = list_faults(db);
   return p;
 }
 
@@ -79,23 +83,27 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   }
   MemoScope memo(db, read_version);
   const bool can_write = kind == Transaction::Kind::kWrite;
+  std::optional<Basis> basis_now;
+  const Basis& basis = memoized_in_place(db, memo_key("call_basis", -1), basis_now,
+                                         [&] { return Basis{read_clock(db), list_faults(db)}; });
+  const int64_t now_ms = basis.clock.now_ms();
   std::optional<Prelude> read_now;
-  const Prelude& prelude =
-      memoized_in_place(db, memo_key("prelude", adapter), read_now, [&] { return read_prelude(db, adapter); });
-  // A changing call reads the adapter when first asked: its body may have
-  // changed the record by then.
-  Session session(db, adapter, prelude.now_ms, can_write || !prelude.adapter ? nullptr : &*prelude.adapter);
+  const Prelude& prelude = memoized_in_place(db, memo_key("prelude", adapter), read_now,
+                                             [&] { return read_prelude(db, adapter, now_ms); });
+  // What happens by itself reads the adapter afresh when first asked: it may
+  // change the record.
+  Session engine(db, adapter, now_ms, can_write || !prelude.adapter ? nullptr : &*prelude.adapter);
 
   // The engine's own changes (what happened by itself, spent faults) are
   // committed on their own, so that a failing body cannot undo them.
   bool engine_wrote = false;
-  if (prelude.next_due && *prelude.next_due <= prelude.now_ms) {
+  if (prelude.next_due && *prelude.next_due <= now_ms) {
     if (!can_write) return std::nullopt;
-    bring_up_to_date(session);
-    refresh_host(db, prelude.now_ms);  // a completed activity may show or hide a disk
+    bring_up_to_date(engine);
+    refresh_host(db, now_ms);  // a completed activity may show or hide a disk
     engine_wrote = true;
   }
-  if (std::optional<Fault> fault = find_fault(prelude.faults, function, adapter)) {
+  if (std::optional<Fault> fault = find_fault(basis.faults, function, adapter)) {
     if (fault_is_limited(*fault)) {
       if (!can_write) return std::nullopt;
       spend_fault(db, *fault);
@@ -110,9 +118,13 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   }
   if (adapter >= 0 && !prelude.adapter) return kInvalidAdapterId;
 
+  // The body sees the adapter as its call found it (read in this very
+  // transaction), as it would on its first ask, unless the engine has changed
+  // it since: then it reads the record when first asked.
+  Session session(db, adapter, now_ms, engine_wrote || !prelude.adapter ? nullptr : &*prelude.adapter);
   uint8_t status = body(session);
   if ((status == kOk || session.keeps_changes()) && can_write) {
-    refresh_host(db, prelude.now_ms);  // the host sees what the change shows or hides
+    refresh_host(db, now_ms);  // the host sees what the change shows or hides
     // The dump's own calls leave no message of themselves.
     if (prelude.adapter && prelude.adapter->dump_started && std::strncmp(function, "qx_dump_", 8) != 0)
       dump_call(session, function);

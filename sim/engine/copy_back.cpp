@@ -56,11 +56,22 @@ void hand_over_position(const Session& s, uint16_t spare, uint16_t target) {
 
 bool copies_back(const Adapter& a) { return (a.features & QX_FEATURE_COPY_BACK) && a.copy_back; }
 
+std::set<uint16_t> copy_back_targets(const Session& s) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  return memoized<std::set<uint16_t>>(db, memo_key("copy_back_targets", adapter), [&] {
+    Stmt stmt = db.prepare(
+        "SELECT target_pd FROM activities WHERE adapter = ?1 AND kind = 'copy_back' AND "
+        "state IN ('running', 'paused', 'auto_paused')");
+    stmt.bind(1, int64_t{adapter});
+    std::set<uint16_t> pds;
+    while (stmt.step()) pds.insert(static_cast<uint16_t>(stmt.column_int(0)));
+    return pds;
+  });
+}
+
 bool is_copy_back_target(const Session& s, uint16_t pd) {
-  for (const Activity& a : select_rows(s.db(), activity_model(), s.adapter_id(), "kind = 'copy_back' AND target_pd = ?1",
-                                       {json(pd)}))
-    if (is_active(a)) return true;
-  return false;
+  return copy_back_targets(s).count(pd) != 0;
 }
 
 void start_copy_back(const Session& s, uint16_t pd) {

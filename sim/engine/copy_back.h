@@ -5,6 +5,7 @@
 #define QX_SIM_ENGINE_COPY_BACK_H
 
 #include <cstdint>
+#include <set>
 
 #include "sim/engine/session.h"
 #include "sim/model/activity.h"
@@ -15,6 +16,10 @@ namespace qx::sim {
 // Whether the adapter copies a spare's data back (feature bit 6 and its
 // `copy_back` setting). Otherwise a rebuilt spare becomes a plain member.
 bool copies_back(const Adapter& adapter);
+
+// The disks that copy backs which have not ended write to; one query, kept
+// for the calls that follow while the state stays the same.
+std::set<uint16_t> copy_back_targets(const Session& s);
 
 // Whether a copy back that has not ended writes to disk `pd`: such a disk
 // counts as assigned.

@@ -34,9 +34,26 @@ std::optional<Disk> present_disk(const Session& s, int64_t id) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
   return memoized<std::optional<Disk>>(db, disk_key(adapter, id), [&]() -> std::optional<Disk> {
-    std::vector<Disk> rows = select_rows(db, disk_model(), adapter, "present = 1 AND id = ?1", {json(id)});
+    std::vector<Disk> rows = present_disks_between(s, id, id);
     if (rows.empty()) return std::nullopt;
     return rows.front();
+  });
+}
+
+std::vector<Disk> present_disks_between(const Session& s, int64_t first, int64_t last) {
+  return select_rows(s.db(), disk_model(), s.adapter_id(), "present = 1 AND id BETWEEN ?1 AND ?2",
+                     {json(first), json(last)});
+}
+
+std::set<uint16_t> disks_under_patrol(const Session& s) {
+  Db& db = s.db();
+  const int adapter = s.adapter_id();
+  return memoized<std::set<uint16_t>>(db, memo_key("patrolled_disks", adapter), [&] {
+    Stmt stmt = db.prepare("SELECT pd FROM activities WHERE adapter = ?1 AND kind = 'media_patrol' AND state = 'running'");
+    stmt.bind(1, int64_t{adapter});
+    std::set<uint16_t> pds;
+    while (stmt.step()) pds.insert(static_cast<uint16_t>(stmt.column_int(0)));
+    return pds;
   });
 }
 

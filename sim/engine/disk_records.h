@@ -24,6 +24,14 @@ namespace qx::sim {
 std::vector<Disk> present_disks(const Session& s, int64_t start, int64_t limit);
 std::optional<Disk> present_disk(const Session& s, int64_t id);
 
+// The disks the adapter sees with ids from `first` to `last`; one query (the
+// one present_disk() makes, so a process prepares it once).
+std::vector<Disk> present_disks_between(const Session& s, int64_t first, int64_t last);
+
+// The disks of the call's adapter that run a media patrol; one query, kept
+// for the calls that follow while the state stays the same.
+std::set<uint16_t> disks_under_patrol(const Session& s);
+
 // The media patrol or data scrub of a disk, if it has one.
 std::optional<Activity> disk_activity(const Session& s, uint16_t pd);
 

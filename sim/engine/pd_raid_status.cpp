@@ -4,45 +4,52 @@
 #include <set>
 
 #include "sim/engine/block_records.h"
+#include "sim/engine/copy_back.h"
 #include "sim/engine/disk_records.h"
 #include "sim/model/activity.h"
 #include "sim/model/array.h"
+#include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
 namespace qx::sim {
 
 namespace {
 
-// The views of `disks` (ascending ids), reading blocks, arrays and media
-// patrols of their id range at once (five queries).
-std::vector<PdRaidView> views_of(const Session& s, const std::vector<Disk>& disks) {
+// The disks of the arrays that hold no VD: such an array holds all its
+// disks. (An array with VDs counts as members the disks that hold their
+// blocks: a listed disk without one is a member come back, free to take its
+// place again.) Kept while the state stays the same.
+std::set<uint16_t> disks_of_arrays_without_vds(const Session& s) {
   Db& db = s.db();
   const int adapter = s.adapter_id();
+  return memoized<std::set<uint16_t>>(db, memo_key("vdless_array_disks", adapter), [&] {
+    std::set<uint16_t> arrays_with_vds;
+    Stmt used = db.prepare("SELECT DISTINCT array_id FROM vds WHERE adapter = ?1");
+    used.bind(1, int64_t{adapter});
+    while (used.step()) arrays_with_vds.insert(static_cast<uint16_t>(used.column_int(0)));
+    std::set<uint16_t> pds;
+    for (const Array& a : select_fields(db, array_model(), adapter, {"id", "pds"}))
+      if (arrays_with_vds.count(a.id) == 0) pds.insert(a.pds.begin(), a.pds.end());
+    return pds;
+  });
+}
+
+// The views of `disks` (ascending ids), reading the blocks of their id range
+// at once; what arrays, copy backs and patrols hold is read once per state.
+std::vector<PdRaidView> views_of(const Session& s, const std::vector<Disk>& disks) {
   std::vector<PdRaidView> out;
   if (disks.empty()) return out;
   const uint16_t first = disks.front().id;
   const uint16_t last = disks.back().id;
   std::set<uint16_t> members;
-  for (const Block& b : blocks_on_disks(s, first, last))
+  for (const Block& b : first == last ? blocks_on_disk(s, first) : blocks_on_disks(s, first, last))
     if (b.vd != kNoId) members.insert(b.pd);
-  // An array with VDs counts as members the disks that hold their blocks: a
-  // listed disk without one is a member come back, free to take its place
-  // again. An array without VDs holds all its disks.
-  std::set<uint16_t> arrays_with_vds;
-  Stmt used = db.prepare("SELECT DISTINCT array_id FROM vds WHERE adapter = ?1");
-  used.bind(1, int64_t{adapter});
-  while (used.step()) arrays_with_vds.insert(static_cast<uint16_t>(used.column_int(0)));
-  for (const Array& a : select_rows(db, array_model(), adapter))
-    if (arrays_with_vds.count(a.id) == 0) members.insert(a.pds.begin(), a.pds.end());
+  const std::set<uint16_t> held = disks_of_arrays_without_vds(s);
+  members.insert(held.begin(), held.end());
   // A disk a copy back writes to is as good as a member.
-  for (const Activity& a : select_rows(db, activity_model(), adapter,
-                                       "kind = 'copy_back' AND state IN ('running', 'paused', 'auto_paused')"))
-    members.insert(a.target_pd);
-  std::set<uint16_t> patrolling;
-  for (const Activity& a :
-       select_rows(db, activity_model(), adapter,
-                   "kind = 'media_patrol' AND state = 'running' AND pd BETWEEN ?1 AND ?2", {json(first), json(last)}))
-    patrolling.insert(a.pd);
+  const std::set<uint16_t> copy_back = copy_back_targets(s);
+  members.insert(copy_back.begin(), copy_back.end());
+  const std::set<uint16_t> patrolling = disks_under_patrol(s);
   for (const Disk& d : disks) out.push_back({d, members.count(d.id) != 0, patrolling.count(d.id) != 0});
   return out;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sim/model/record_text.h"
+#include "sim/store/read_memo.h"
 #include "sim/store/table.h"
 
 namespace qx::sim {
@@ -21,6 +22,12 @@ SasAddress parent_address(const Adapter& adapter, const std::vector<Expander>& e
 
 std::vector<Expander> adapter_expanders(const Session& s) {
   return select_rows(s.db(), expander_model(), s.adapter_id(), "present = 1");
+}
+
+std::vector<Expander> expander_addresses(const Session& s) {
+  return memoized<std::vector<Expander>>(s.db(), memo_key("expander_addresses", s.adapter_id()), [&] {
+    return select_fields(s.db(), expander_model(), s.adapter_id(), {"id", "sas_address"}, "present = 1", {}, "id");
+  });
 }
 
 QX_ENCLOSURE_INFO enclosure_record(const Enclosure& e, uint8_t adapter_id, uint8_t status,

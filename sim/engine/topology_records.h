@@ -24,6 +24,11 @@ SasAddress parent_address(const Adapter& adapter, const std::vector<Expander>& e
 // The expanders the adapter sees (a pulled one is gone), in id order.
 std::vector<Expander> adapter_expanders(const Session& s);
 
+// The same expanders with only their ids and SAS addresses, all that
+// parent_address() reads; kept for the calls that follow while the state
+// stays the same.
+std::vector<Expander> expander_addresses(const Session& s);
+
 // `status` is QX_ENCLOSURE_OK or QX_ENCLOSURE_UNSTABLE; the expanders are
 // those of the adapter, of which the record lists the enclosure's own.
 QX_ENCLOSURE_INFO enclosure_record(const Enclosure& enclosure, uint8_t adapter_id, uint8_t status,

@@ -232,12 +232,11 @@ uint8_t record_new_vd(const Session& s, Vd vd, const std::vector<Placement>& pla
 
   if (init_mode != QX_INIT_NONE) {
     // Initialization overwrites what the disks held.
+    Stmt wipe = db.prepare("UPDATE disks SET has_file_system = 0 WHERE adapter = ?1 AND id = ?2 AND has_file_system <> 0");
     for (const Placement& p : placements) {
-      Disk d = select_by_id(db, disk_model(), adapter, p.pd).value();
-      if (d.has_file_system) {
-        d.has_file_system = false;
-        update_row(db, disk_model(), adapter, d);
-      }
+      wipe.bind(1, int64_t{adapter}).bind(2, int64_t{p.pd});
+      wipe.run();
+      wipe.reset();
     }
     if (init_mode == QX_INIT_QUICK)
       start_vd_activity(s, vd.id, ActivityKind::kInitQuick, kQuickInitSeconds);

@@ -146,17 +146,9 @@ QX_VD_STATUS vd_status_record(const VdView& view, int64_t now_ms, bool member_pa
   return r;
 }
 
-std::set<uint16_t> vds_with_patrolling_member(const Session& s, uint16_t first, uint16_t last) {
-  Db& db = s.db();
-  const int adapter = s.adapter_id();
-  Stmt stmt = db.prepare(
-      "SELECT DISTINCT blocks.vd FROM blocks JOIN activities ON activities.adapter = blocks.adapter AND "
-      "activities.pd = blocks.pd WHERE blocks.adapter = ?1 AND blocks.vd BETWEEN ?2 AND ?3 AND "
-      "activities.kind = 'media_patrol' AND activities.state = 'running'");
-  stmt.bind(1, int64_t{adapter}).bind(2, int64_t{first}).bind(3, int64_t{last});
-  std::set<uint16_t> vds;
-  while (stmt.step()) vds.insert(static_cast<uint16_t>(stmt.column_int(0)));
-  return vds;
+bool has_patrolling_member(const VdView& view, const std::set<uint16_t>& patrolled) {
+  return std::any_of(view.blocks.begin(), view.blocks.end(),
+                     [&](const Block& b) { return patrolled.count(b.pd) != 0; });
 }
 
 }  // namespace qx::sim

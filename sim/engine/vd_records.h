@@ -51,9 +51,8 @@ QX_VD_INFO vd_info_record(const VdView& view);
 // disk runs a media patrol.
 QX_VD_STATUS vd_status_record(const VdView& view, int64_t now_ms, bool member_patrol);
 
-// The VDs with ids from `first` to `last` that have a member disk running a
-// media patrol; one query.
-std::set<uint16_t> vds_with_patrolling_member(const Session& s, uint16_t first, uint16_t last);
+// Whether one of the VD's member disks is in `patrolled` (disks_under_patrol()).
+bool has_patrolling_member(const VdView& view, const std::set<uint16_t>& patrolled);
 
 }  // namespace qx::sim
 

@@ -141,15 +141,15 @@ void select_each(Db& db, const Model<T>& model, int adapter, const std::string& 
   while (stmt.step()) each(stmt);
 }
 
-// Rows of one adapter (or of the whole table when the model is not per
-// adapter) that satisfy `where` (SQL over the field names, parameters ?1,
-// ?2, ... taken from `binds`), in the order `order_by` gives.
+// Rows of one adapter (or of the whole table) that satisfy `where` (SQL over
+// the field names, ?1, ?2, ... from `binds`) in `order_by` order. "*" reads the
+// columns in field order: check_schema() holds each table to its model's text.
 template <class T>
 std::vector<T> select_rows(Db& db, const Model<T>& model, int adapter, const std::string& where = "1",
                            const std::vector<json>& binds = {}, const std::string& order_by = "", int64_t limit = -1) {
   std::vector<T> rows;
   const int first = model.per_adapter ? 1 : 0;
-  select_each(db, model, adapter, column_names(model), where, binds, order_by, limit,
+  select_each(db, model, adapter, "*", where, binds, order_by, limit,
               [&](const Stmt& stmt) { rows.push_back(read_row(model, stmt, first)); });
   return rows;
 }
