@@ -22,8 +22,7 @@ QX_API_EXPORT uint8_t QX_BLK_GetInfo(uint8_t adapter, QX_QUERY_HEADER* query) {
     ListSource<Block, QX_BLOCK_INFO> source;
     source.missing_status = qx::kInvalidBlockId;
     source.page = [&s](int64_t start, int64_t limit) {
-      return qx::sim::select_rows(s.db(), qx::sim::block_model(), s.adapter_id(), "id >= ?1", {json(start)}, "id",
-                                  limit);
+      return qx::sim::select_key_range(s.db(), qx::sim::block_model(), s.adapter_id(), start, qx::sim::kLastKey, limit);
     };
     source.one = [&s](int64_t id) { return qx::sim::block_by_id(s, static_cast<uint16_t>(id)); };
     source.id_of = [](const Block& b) { return int64_t{b.id}; };

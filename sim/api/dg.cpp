@@ -50,8 +50,7 @@ QX_API_EXPORT uint8_t QX_DG_GetConfig(uint8_t adapter, QX_QUERY_HEADER* query) {
     qx::sim::ListSource<Array, QX_ARRAY_CONFIG> source;
     source.missing_status = qx::kInvalidArrayId;
     source.page = [&s](int64_t start, int64_t limit) {
-      return qx::sim::select_rows(s.db(), qx::sim::array_model(), s.adapter_id(), "id >= ?1", {qx::sim::json(start)},
-                                  "id", limit);
+      return qx::sim::select_key_range(s.db(), qx::sim::array_model(), s.adapter_id(), start, qx::sim::kLastKey, limit);
     };
     source.one = [&s](int64_t id) { return qx::sim::select_by_id(s.db(), qx::sim::array_model(), s.adapter_id(), id); };
     source.id_of = [](const Array& a) { return int64_t{a.id}; };

@@ -1,6 +1,7 @@
 #include "sim/model/field.h"
 
 #include <cctype>
+#include <charconv>
 #include <optional>
 
 namespace qx::sim {
@@ -151,6 +152,22 @@ std::array<int64_t, 4> parse_version(const std::string& text, int64_t max_part) 
 std::string format_version(const std::array<int64_t, 4>& parts) {
   return std::to_string(parts[0]) + "." + std::to_string(parts[1]) + "." + std::to_string(parts[2]) + "." +
          std::to_string(parts[3]);
+}
+
+std::optional<std::vector<int64_t>> plain_integer_list(std::string_view text, int64_t min, int64_t max) {
+  if (text.size() < 2 || text.front() != '[' || text.back() != ']') return std::nullopt;
+  std::vector<int64_t> items;
+  const char* at = text.data() + 1;
+  const char* const end = text.data() + text.size() - 1;
+  while (at < end) {
+    int64_t value = 0;
+    const std::from_chars_result read = std::from_chars(at, end, value);
+    if (read.ec != std::errc() || value < min || value > max) return std::nullopt;
+    items.push_back(value);
+    at = read.ptr;
+    if (at < end && (*at != ',' || ++at == end)) return std::nullopt;
+  }
+  return items;
 }
 
 }  // namespace qx::sim

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -53,9 +54,10 @@ struct Field {
   bool in_scenario = true;  // false: kept in the database only (internal bookkeeping)
   std::function<json(const T&)> get;
   std::function<void(T&, const json&)> set;  // validates; throws FieldError
-  // Shortcuts for reading database columns of integer, boolean and text
-  // fields without a JSON value in between (rows are read far more often
-  // than scenarios); the same checks as `set`.
+  // Shortcuts for reading database columns without a JSON value in between
+  // (rows are read far more often than scenarios), with the same checks as
+  // `set`: set_integer for integer and boolean columns, set_text for the
+  // text of every other kind (a list's is its JSON text).
   std::function<void(T&, int64_t)> set_integer;
   std::function<void(T&, std::string&&)> set_text;
 };
@@ -101,6 +103,17 @@ std::vector<uint8_t> parse_hex(const std::string& text, size_t bytes);
 std::string format_hex(const uint8_t* data, size_t bytes);
 std::array<int64_t, 4> parse_version(const std::string& text, int64_t max_part);
 std::string format_version(const std::array<int64_t, 4>& parts);
+// The integers of a list as a column holds it ("[1,2,3]"), each within
+// [min, max]; nothing when the text is in another form or a number is out of
+// range, for the caller to read it as JSON and report what is wrong.
+std::optional<std::vector<int64_t>> plain_integer_list(std::string_view text, int64_t min, int64_t max);
+
+// The `set` of a field whose JSON value is a string: the string, checked,
+// to the field's set_text.
+template <class T>
+std::function<void(T&, const json&)> text_setter(std::function<void(T&, std::string&&)> set_text) {
+  return [set_text = std::move(set_text)](T& o, const json& v) { set_text(o, std::string(expect_string(v))); };
+}
 
 // --- builders ---------------------------------------------------------------
 
@@ -174,10 +187,11 @@ Field<T> hex_field(std::string name, std::array<uint8_t, N> T::*member, std::str
   Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kHex, def, std::move(feeds), std::move(doc), 0,
                                 static_cast<int64_t>(N));
   f.get = [member](const T& o) { return json(format_hex((o.*member).data(), N)); };
-  f.set = [member](T& o, const json& v) {
-    std::vector<uint8_t> bytes = parse_hex(expect_string(v), N);
+  f.set_text = [member](T& o, std::string&& text) {
+    std::vector<uint8_t> bytes = parse_hex(text, N);
     std::copy(bytes.begin(), bytes.end(), (o.*member).begin());
   };
+  f.set = text_setter(f.set_text);
   return f;
 }
 
@@ -191,10 +205,11 @@ Field<T> version_field(std::string name, std::array<E, 4> T::*member, std::strin
     for (size_t i = 0; i < 4; ++i) parts[i] = static_cast<int64_t>((o.*member)[i]);
     return json(format_version(parts));
   };
-  f.set = [member](T& o, const json& v) {
-    std::array<int64_t, 4> parts = parse_version(expect_string(v), static_cast<int64_t>(std::numeric_limits<E>::max()));
+  f.set_text = [member](T& o, std::string&& text) {
+    std::array<int64_t, 4> parts = parse_version(text, static_cast<int64_t>(std::numeric_limits<E>::max()));
     for (size_t i = 0; i < 4; ++i) (o.*member)[i] = static_cast<E>(parts[i]);
   };
+  f.set = text_setter(f.set_text);
   return f;
 }
 
@@ -205,12 +220,12 @@ Field<T> bytes_field(std::string name, std::vector<uint8_t> T::*member, size_t m
   Field<T> f = field_of_kind<T>(std::move(name), FieldKind::kHex, "", std::move(feeds), std::move(doc), 0,
                                 static_cast<int64_t>(max_bytes));
   f.get = [member](const T& o) { return json(format_hex((o.*member).data(), (o.*member).size())); };
-  f.set = [member, max_bytes](T& o, const json& v) {
-    const std::string& text = expect_string(v);
+  f.set_text = [member, max_bytes](T& o, std::string&& text) {
     std::vector<uint8_t> bytes = parse_hex(text, max_bytes);
     bytes.resize(text.size() / 2);
     o.*member = std::move(bytes);
   };
+  f.set = text_setter(f.set_text);
   return f;
 }
 
@@ -226,6 +241,11 @@ Field<T> list_field(std::string name, std::array<E, N> T::*member, json def, std
     if (!v.is_array() || v.size() != N)
       throw FieldError("expected a list of " + std::to_string(N) + " numbers, got " + describe(v));
     for (size_t i = 0; i < N; ++i) (o.*member)[i] = static_cast<E>(expect_integer(v[i], min, max));
+  };
+  f.set_text = [member, min, max, set = f.set](T& o, std::string&& text) {
+    std::optional<std::vector<int64_t>> items = plain_integer_list(text, min, max);
+    if (!items || items->size() != N) return set(o, json::parse(text));
+    for (size_t i = 0; i < N; ++i) (o.*member)[i] = static_cast<E>((*items)[i]);
   };
   return f;
 }
@@ -245,6 +265,11 @@ Field<T> vector_field(std::string name, std::vector<E> T::*member, size_t max_it
     for (const json& item : v) items.push_back(static_cast<E>(expect_integer(item, min, max)));
     o.*member = std::move(items);
   };
+  f.set_text = [member, max_items, min, max, set = f.set](T& o, std::string&& text) {
+    std::optional<std::vector<int64_t>> items = plain_integer_list(text, min, max);
+    if (!items || items->size() > max_items) return set(o, json::parse(text));
+    (o.*member).assign(items->begin(), items->end());
+  };
   return f;
 }
 
@@ -257,8 +282,7 @@ Field<T> enum_field(std::string name, E T::*member, std::vector<std::string> cho
                                 std::move(feeds), std::move(doc));
   f.choices = choices;
   f.get = [member, choices](const T& o) { return json(choices.at(static_cast<size_t>(o.*member))); };
-  f.set = [member, choices](T& o, const json& v) {
-    const std::string& s = expect_string(v);
+  f.set_text = [member, choices](T& o, std::string&& s) {
     for (size_t i = 0; i < choices.size(); ++i) {
       if (choices[i] == s) {
         o.*member = static_cast<E>(i);
@@ -267,8 +291,9 @@ Field<T> enum_field(std::string name, E T::*member, std::vector<std::string> cho
     }
     std::string all;
     for (const std::string& c : choices) all += (all.empty() ? "" : ", ") + c;
-    throw FieldError(describe(v) + " is not one of: " + all);
+    throw FieldError(describe(json(s)) + " is not one of: " + all);
   };
+  f.set = text_setter(f.set_text);
   return f;
 }
 

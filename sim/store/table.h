@@ -4,6 +4,7 @@
 #ifndef QX_SIM_STORE_TABLE_H
 #define QX_SIM_STORE_TABLE_H
 
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -141,12 +142,58 @@ void select_each(Db& db, const Model<T>& model, int adapter, const std::string& 
   while (stmt.step()) each(stmt);
 }
 
+// The model's first key, when it is an integer field: the one whose ranges
+// select_key_range reads.
+template <class T>
+const Field<T>* integer_first_key(const Model<T>& model) {
+  if (model.key.empty()) return nullptr;
+  const Field<T>* f = model.find(model.key.front());
+  return f != nullptr && f->kind == FieldKind::kInteger ? f : nullptr;
+}
+
+// The bound of a key range that leaves the range open upwards.
+inline constexpr int64_t kLastKey = std::numeric_limits<int64_t>::max();
+
+// Whole rows of one adapter (or of the whole table) whose first key lies
+// between `first` and `last`, in key order, at most `limit` of them (-1: all).
+// One row, a page and all rows are the same statement with other bounds.
+// Preparing a SELECT of whole rows costs SQLite thousands of instructions per
+// column (a column's names and its code), tens of thousands for a wide table,
+// and the connection keeps one prepared statement per text: reads of whole
+// rows by key share this text, so a run prepares each table's once.
+template <class T>
+std::vector<T> select_key_range(Db& db, const Model<T>& model, int adapter, int64_t first, int64_t last,
+                                int64_t limit = -1) {
+  const Field<T>* key = integer_first_key(model);
+  if (key == nullptr) throw std::logic_error("no integer key in " + model.table);
+  const std::string quoted = "\"" + key->name + "\"";
+  std::string sql = "SELECT * FROM " + model.table + " WHERE ";
+  int index = 1;
+  if (model.per_adapter) sql += "adapter = ?" + std::to_string(index++) + " AND ";
+  sql += quoted + " BETWEEN ?" + std::to_string(index) + " AND ?" + std::to_string(index + 1) + " ORDER BY " + quoted +
+         " LIMIT ?" + std::to_string(index + 2);
+  Stmt stmt = db.prepare(sql);
+  index = 1;
+  if (model.per_adapter) stmt.bind(index++, int64_t{adapter});
+  stmt.bind(index, first).bind(index + 1, last).bind(index + 2, limit);
+  std::vector<T> rows;
+  const int first_column = model.per_adapter ? 1 : 0;
+  while (stmt.step()) rows.push_back(read_row(model, stmt, first_column));
+  return rows;
+}
+
 // Rows of one adapter (or of the whole table) that satisfy `where` (SQL over
 // the field names, ?1, ?2, ... from `binds`) in `order_by` order. "*" reads the
 // columns in field order: check_schema() holds each table to its model's text.
+// All rows in key order are read as the range of every key.
 template <class T>
 std::vector<T> select_rows(Db& db, const Model<T>& model, int adapter, const std::string& where = "1",
                            const std::vector<json>& binds = {}, const std::string& order_by = "", int64_t limit = -1) {
+  if (const Field<T>* key = integer_first_key(model);
+      key != nullptr && where == "1" && binds.empty() &&
+      (order_by.empty() || order_by == key->name || order_by == "\"" + key->name + "\""))
+    return select_key_range(db, model, adapter, std::numeric_limits<int64_t>::min(), kLastKey,
+                            limit);
   std::vector<T> rows;
   const int first = model.per_adapter ? 1 : 0;
   select_each(db, model, adapter, "*", where, binds, order_by, limit,
@@ -178,12 +225,12 @@ std::vector<T> select_fields(Db& db, const Model<T>& model, int adapter, const s
   return rows;
 }
 
-// The row whose (single) key is `id`.
+// The row whose first key is `id`.
 template <class T>
 std::optional<T> select_by_id(Db& db, const Model<T>& model, int adapter, int64_t id) {
-  std::vector<T> rows = select_rows(db, model, adapter, "\"" + model.key.at(0) + "\" = ?1", {json(id)}, "", 1);
+  std::vector<T> rows = select_key_range(db, model, adapter, id, id, 1);
   if (rows.empty()) return std::nullopt;
-  return rows.front();
+  return std::move(rows.front());
 }
 
 }  // namespace qx::sim
