@@ -48,9 +48,8 @@ Prelude read_prelude(Db& db, int adapter, int64_t now_ms) {
   return p;
 }
 
-// Marks the calls of one read-only transaction as able to share what they
-// read with the calls that follow, as long as the state stays at `version`
-// (none for a call that may write).
+// Marks what a call reads, while the scope lasts, as shared with the calls
+// that follow, as long as the state stays at `version` (none: not shared).
 class MemoScope {
  public:
   MemoScope(Db& db, std::optional<uint64_t> version) : db_(db), on_(version.has_value()) {
@@ -79,9 +78,12 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
     txn.emplace(db, *read_version);
   } else {
     txn.emplace(db, kind);
-    if (kind == Transaction::Kind::kRead) read_version = db.state_version();
+    // A call that may write looks at the clock, the faults and its adapter
+    // through the memo as well: in its transaction it finds the version the
+    // memo holds when nothing has been committed since the calls before it.
+    read_version = db.state_version();
   }
-  MemoScope memo(db, read_version);
+  std::optional<MemoScope> memo(std::in_place, db, read_version);
   const bool can_write = kind == Transaction::Kind::kWrite;
   std::optional<Basis> basis_now;
   const Basis& basis = memoized_in_place(db, memo_key("call_basis", -1), basis_now,
@@ -90,6 +92,9 @@ std::optional<uint8_t> attempt(Db& db, const char* function, int adapter, Transa
   std::optional<Prelude> read_now;
   const Prelude& prelude = memoized_in_place(db, memo_key("prelude", adapter), read_now,
                                              [&] { return read_prelude(db, adapter, now_ms); });
+  // The rest of a call that may write reads the state itself: what it
+  // changes must show in what it reads next.
+  if (can_write) memo.reset();
   // What happens by itself reads the adapter afresh when first asked: it may
   // change the record.
   Session engine(db, adapter, now_ms, can_write || !prelude.adapter ? nullptr : &*prelude.adapter);

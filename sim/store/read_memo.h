@@ -7,7 +7,8 @@
 // already read, and the engine reads the clock, the faults and the adapter
 // on every call. The memo is valid for one state version: a change
 // committed by this connection or by another process drops it. It is used
-// only inside read-only calls; a call that writes always reads the
+// inside read-only calls, and by a call that may write only for what it
+// looks at before its body (clock, faults, adapter): the body reads the
 // database, so it never sees a value from before its own change.
 #ifndef QX_SIM_STORE_READ_MEMO_H
 #define QX_SIM_STORE_READ_MEMO_H
