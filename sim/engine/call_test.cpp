@@ -7,6 +7,7 @@
 
 #include "sim/engine/activities.h"
 #include "sim/engine/clock.h"
+#include "sim/model/adapter.h"
 #include "sim/model/fault.h"
 #include "sim/model/vd.h"
 #include "sim/scenario/scenario.h"
@@ -46,6 +47,35 @@ TEST(Call, FaultsFailOnceNTimesOrAlways) {
   for (int adapter : {0, 1, -1}) EXPECT_EQ(ok_call(*db, "QX_Always", adapter), 9);
   EXPECT_EQ(ok_call(*db, "QX_Always"), 9);
   EXPECT_EQ(ok_call(*db, "QX_Other"), 0);
+}
+
+// A call that may write takes what the calls before it read only while no
+// one has committed since: here another process adds a fault, and renames
+// the adapter, between a read and a change.
+TEST(Call, AChangingCallSeesWhatAnotherProcessCommittedAfterTheLastRead) {
+  TempState state("default");
+  std::unique_ptr<Db> db = state.open();
+  std::unique_ptr<Db> other = state.open();
+  std::string seen;
+  auto model_seen = [&](Access access) {
+    return run_call(*db, "QX_Change", 0, access, [&](Session& s) {
+      seen = s.adapter().model;
+      return uint8_t{0};
+    });
+  };
+  ASSERT_EQ(model_seen(Access::kRead), 0);
+  {
+    Transaction txn(*other, Transaction::Kind::kWrite);
+    Adapter a = *select_by_id(*other, adapter_model(), 0, 0);
+    a.model = "renamed meanwhile";
+    update_row(*other, adapter_model(), 0, a);
+    txn.commit();
+  }
+  EXPECT_EQ(model_seen(Access::kWrite), 0);
+  EXPECT_EQ(seen, "renamed meanwhile");
+  ASSERT_EQ(model_seen(Access::kRead), 0) << "the memo now holds the renamed adapter";
+  add_fault(*other, "QX_Change", 0, kVdNotReady, kAlways);
+  EXPECT_EQ(model_seen(Access::kWrite), kVdNotReady);
 }
 
 TEST(Call, UnknownAdapterAnswersInvalidAdapterId) {
