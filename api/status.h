@@ -71,6 +71,14 @@ enum Status : uint8_t {
   kOneMigration = 161,
   kWrongData = 163,
   kBufferTooBig = 164,
+  // Flash calls.
+  kAdapterIdMismatch = 151,   // an image made for another subsystem
+  kInvalidFlashType = 155,
+  kInvalidFlashAction = 156,
+  kInvalidFileInput = 165,
+  kNoImage = 166,             // a file or page without an image header
+  kImageDataInvalid = 184,    // payload length or CRC wrong
+  kImageHeaderInvalid = 185,  // header CRC wrong, or an image that is not intact
   kAesKeyPresent = 21,
   kAesKeyAbsent = 22,
   kAesEntryRange = 241,

@@ -1,6 +1,7 @@
-// The simulated controller's image files: a fixed header
-// (QX_IMAGE_FILE_HEADER, below) followed by the payload. One parser and one writer
-// serve every library call and qxsim.
+// The simulated controller's image files: a fixed header (QX_IMAGE_FILE_HEADER,
+// in api/records.h) followed by the payload. One parser and one writer serve
+// every library call and qxsim; what they refuse, they answer with the flash
+// statuses of api/status.h.
 #ifndef QX_SIM_ENGINE_IMAGE_FORMAT_H
 #define QX_SIM_ENGINE_IMAGE_FORMAT_H
 
@@ -12,57 +13,7 @@
 #include <vector>
 
 #include "api/records.h"
-
-namespace qx {
-
-// Statuses of the flash calls (their texts are in the status table).
-inline constexpr uint8_t kAdapterIdMismatch = 151;   // an image made for another subsystem
-inline constexpr uint8_t kInvalidFlashType = 155;
-inline constexpr uint8_t kInvalidFlashAction = 156;
-inline constexpr uint8_t kInvalidFileInput = 165;
-inline constexpr uint8_t kNoImage = 166;             // a file or page without an image header
-inline constexpr uint8_t kImageDataInvalid = 184;    // payload length or CRC wrong
-inline constexpr uint8_t kImageHeaderInvalid = 185;  // header CRC wrong, or an image that is not intact
-
-}  // namespace qx
-
-// The header in front of every image file the simulated controller reads and
-// writes: the library's own format, not the command's business. The header
-// CRC covers bytes 0 to 43; the payload CRC covers the payload that follows
-// the header. CRCs are the standard CRC-32 (api/crc32.h).
-#define QX_IMAGE_SIGNATURE "QXIMAGE"
-enum { QX_IMAGE_HEADER_VERSION = 1 };
-typedef struct QX_IMAGE_FILE_HEADER {
-  char signature[8];           // QX_IMAGE_SIGNATURE with its NUL
-  uint16_t header_version;     // QX_IMAGE_HEADER_VERSION
-  uint16_t header_length;      // sizeof(QX_IMAGE_FILE_HEADER)
-  uint8_t image_type;          // QX_IMAGE_...
-  uint8_t reserved13[3];
-  uint16_t major;
-  uint16_t minor;
-  uint16_t revision;
-  uint16_t build;
-  uint16_t device_id;          // 0: fits any device
-  uint16_t sub_device_id;      // 0: fits any subsystem
-  uint16_t sub_vendor_id;      // 0: fits any subsystem vendor
-  uint16_t reserved30;
-  uint32_t payload_length;
-  uint32_t payload_crc;
-  uint8_t reserved40[4];
-  uint32_t header_crc;
-} QX_IMAGE_FILE_HEADER;
-QX_RECORD_SIZE(QX_IMAGE_FILE_HEADER, 48);
-QX_FIELD_AT(QX_IMAGE_FILE_HEADER, header_version, 8);
-QX_FIELD_AT(QX_IMAGE_FILE_HEADER, header_length, 10);
-QX_FIELD_AT(QX_IMAGE_FILE_HEADER, image_type, 12);
-QX_FIELD_AT(QX_IMAGE_FILE_HEADER, major, 16);
-QX_FIELD_AT(QX_IMAGE_FILE_HEADER, build, 22);
-QX_FIELD_AT(QX_IMAGE_FILE_HEADER, device_id, 24);
-QX_FIELD_AT(QX_IMAGE_FILE_HEADER, sub_device_id, 26);
-QX_FIELD_AT(QX_IMAGE_FILE_HEADER, sub_vendor_id, 28);
-QX_FIELD_AT(QX_IMAGE_FILE_HEADER, payload_length, 32);
-QX_FIELD_AT(QX_IMAGE_FILE_HEADER, payload_crc, 36);
-QX_FIELD_AT(QX_IMAGE_FILE_HEADER, header_crc, 44);
+#include "api/status.h"
 
 namespace qx::sim {
 
