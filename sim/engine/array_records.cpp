@@ -101,8 +101,7 @@ ArrayView view_of(const Array& r, const Adapter& a, const Surroundings& s) {
 }  // namespace
 
 std::vector<ArrayView> array_views(const Session& s, int64_t start, int64_t limit) {
-  std::vector<Array> arrays =
-      select_key_range(s.db(), array_model(), s.adapter_id(), start, kLastKey, limit);
+  std::vector<Array> arrays = select_key_range(s.db(), array_model(), s.adapter_id(), start, kLastKey, limit);
   std::vector<ArrayView> out;
   if (arrays.empty()) return out;
   Surroundings around = read_surroundings(s, arrays);

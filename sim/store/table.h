@@ -192,8 +192,7 @@ std::vector<T> select_rows(Db& db, const Model<T>& model, int adapter, const std
   if (const Field<T>* key = integer_first_key(model);
       key != nullptr && where == "1" && binds.empty() &&
       (order_by.empty() || order_by == key->name || order_by == "\"" + key->name + "\""))
-    return select_key_range(db, model, adapter, std::numeric_limits<int64_t>::min(), kLastKey,
-                            limit);
+    return select_key_range(db, model, adapter, std::numeric_limits<int64_t>::min(), kLastKey, limit);
   std::vector<T> rows;
   const int first = model.per_adapter ? 1 : 0;
   select_each(db, model, adapter, "*", where, binds, order_by, limit,
